@@ -1,0 +1,42 @@
+#include "config.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const char kKey[] = "CONF/USEBACKUP";
+
+}  // namespace
+
+QString ConfigFolder() {
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  const QString folder = base + QStringLiteral("/Tsukue/TENPOLEDGER");
+  QDir().mkpath(folder);
+  return folder;
+}
+
+QString ConfigFilePath() {
+  return ConfigFolder() + QStringLiteral("/TENPOLEDGER.ini");
+}
+
+QString BackupFolder() {
+  return ConfigFolder() + QStringLiteral("/BackUp");
+}
+
+bool ReadBackupSwitch() {
+  const QString path = ConfigFilePath();
+  if (!QFileInfo::exists(path)) WriteBackupSwitch(true);
+  const QSettings settings(path, QSettings::IniFormat);
+  bool ok = false;
+  const int value = settings.value(kKey).toString().trimmed().toInt(&ok);
+  return !ok || value != 0;
+}
+
+void WriteBackupSwitch(bool on) {
+  QSettings settings(ConfigFilePath(), QSettings::IniFormat);
+  settings.setValue(kKey, on ? 1 : 0);
+  settings.sync();
+}

@@ -1,0 +1,65 @@
+#include "tax_list.h"
+
+#include "dates.h"
+
+bool TaxList::Clear() {
+  rates_ = {
+      {Money::FromInt(3), EncodeDate(1989, 4, 1), EncodeDate(1997, 3, 31)},
+      {Money::FromInt(5), EncodeDate(1997, 4, 1), -1},
+  };
+  return true;
+}
+
+bool TaxList::Add(double start, Money rate) {
+  if (!rates_.empty()) rates_.back().end = start - 1;
+  rates_.push_back({rate, start, -1});
+  return true;
+}
+
+bool TaxList::SetRate(int index, Money rate) {
+  if (index < 0 || index >= Count()) return false;
+  rates_[static_cast<size_t>(index)].rate = rate;
+  return true;
+}
+
+bool TaxList::RemoveLast() {
+  if (rates_.empty()) return false;
+  rates_.pop_back();
+  if (!rates_.empty()) rates_.back().end = -1;
+  return true;
+}
+
+Money TaxList::RateAt(double date) const {
+  for (auto it = rates_.rbegin(); it != rates_.rend(); ++it) {
+    if (it->start > date) continue;
+    if (it->end == -1 || date <= it->end) return it->rate;
+  }
+  return Money{};
+}
+
+bool TaxList::SaveToStream(ByteWriter& stream, const FieldKey& key) const {
+  FieldOut out(stream, key);
+  out.Int(Count());
+  for (const TaxRate& r : rates_) {
+    out.Amount(r.rate);
+    out.Real(r.start);
+    out.Real(r.end);
+  }
+  return true;
+}
+
+bool TaxList::LoadFromStream(ByteReader& stream, const FieldKey& key) {
+  Clear();
+  try {
+    FieldIn in(stream, key);
+    rates_.resize(static_cast<size_t>(in.Count(3)));
+    for (TaxRate& r : rates_) {
+      r.rate = in.Amount();
+      r.start = in.Real();
+      r.end = in.Real();
+    }
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}

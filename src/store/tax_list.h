@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "field_stream.h"
+#include "money.h"
+
+// One consumption-tax rate and the days it applies.
+struct TaxRate {
+  Money rate;        // percent: 5 % is 5
+  double start = 0;  // first day
+  double end = -1;   // last day; -1 = no end (the newest entry)
+  friend bool operator==(const TaxRate&, const TaxRate&) = default;
+};
+
+// The history of tax rates, oldest first; each entry ends the day before the next starts.
+class TaxList {
+ public:
+  TaxList() { Clear(); }
+
+  // Back to 3 % from 1989/04/01 to 1997/03/31 and 5 % from 1997/04/01 without end.
+  bool Clear();
+  // Appends a rate without end; the entry before it ends the day before `start`.
+  bool Add(double start, Money rate);
+  bool SetRate(int index, Money rate);
+  // Removes the newest entry; the one before it loses its end. Empty: every rate is 0.
+  bool RemoveLast();
+  TaxRate Get(int index) const { return rates_[static_cast<size_t>(index)]; }
+  Money RateAt(double date) const;
+  int Count() const { return static_cast<int>(rates_.size()); }
+
+  bool SaveToStream(ByteWriter& stream, const FieldKey& key) const;
+  bool LoadFromStream(ByteReader& stream, const FieldKey& key);
+
+ private:
+  std::vector<TaxRate> rates_;
+};

@@ -1,0 +1,333 @@
+#include "data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <deque>
+
+#include "atomic_file.h"
+#include "config.h"
+#include "dates.h"
+#include "field_io.h"
+#include "file_error.h"
+
+namespace {
+
+std::string PlainFields(const std::vector<std::string>& texts) {
+  ByteWriter w;
+  for (const std::string& t : texts) WriteField(w, t, FieldKey());
+  return w.Take();
+}
+
+// Reads fields until the end; fields from `firstKeyed` on are deciphered with `key`.
+std::vector<std::string> FieldsOf(const std::string& bytes, size_t firstKeyed = 0,
+                                  const std::string& key = "") {
+  std::vector<std::string> out;
+  ByteReader r(bytes);
+  while (!r.AtEnd()) out.push_back(ReadField(r, out.size() >= firstKeyed ? key : ""));
+  return out;
+}
+
+void WriteBytes(const QString& path, const std::string& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+std::string ReadBytes(const QString& path) {
+  return ReadWholeFile(path);
+}
+
+// Answers password prompts from a queue and records the messages.
+struct Prompter {
+  std::deque<std::optional<std::string>> answers;
+  std::vector<QString> messages;
+  int asked = 0;
+  OpenPrompts Prompts() {
+    return {[this]() -> std::optional<std::string> {
+              ++asked;
+              if (answers.empty()) return std::nullopt;
+              auto a = answers.front();
+              answers.pop_front();
+              return a;
+            },
+            [this](const QString& m) { messages.push_back(m); }};
+  }
+};
+
+class DataFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    ResetDocument(doc);
+  }
+  QString Path(const QString& name) const { return dir.filePath(name); }
+
+  // A document with something in every list.
+  static void Fill(Document& d) {
+    d.company.name = "\x8A\x94\x8E\xAE\x89\xEF\x8E\xD0";
+    d.company.closingDay = 20;
+    d.company.rounding = 2;
+    d.company.accountHolder = "holder";
+    d.groups[0].Add("g1");
+    d.groups[2].Rename(0, "none");
+    d.units.Add("pc");
+    d.taxes.Add(EncodeDate(2014, 4, 1), Money::FromInt(8));
+    d.items.Add("C", "item", "kana", "pc", "1234.5678", "1", "1", "", 0, 1, 0, 0);
+    CustomerRecord p;
+    p.name = "partner";
+    d.suppliers.Add(p);
+    d.customers.Add(p);
+    Slip s;
+    s.kind = 1;
+    s.date = EncodeDate(2026, 12, 8);
+    s.AddLine("0", "100", "2.5", "");
+    d.slips.Add(s);
+    d.lineNotes.Add("note");
+    d.receipts.Add(0, EncodeDate(2026, 12, 9), Money::FromInt(250), "");
+    d.payments.Add(0, EncodeDate(2026, 12, 10), Money::FromInt(1), "x");
+    d.useBackup = false;
+  }
+
+  QTemporaryDir dir;
+  Document doc;
+  Prompter prompter;
+};
+
+TEST_F(DataFileTest, NewDocumentIsWrittenFieldByField) {
+  const std::string noneName = kGroupNoneName;
+  std::vector<std::string> expected = {"TENPOLEDGER", "1.00", "0"};
+  for (int i = 0; i < 7; ++i) expected.push_back("");
+  for (int i = 0; i < 5; ++i) expected.push_back("0");
+  for (int i = 0; i < 5; ++i) expected.push_back("");
+  expected.push_back("-1");
+  for (int i = 0; i < 3; ++i) expected.insert(expected.end(), {"1", "0", noneName});
+  expected.push_back("0");
+  expected.insert(expected.end(), {"2", "3", "32599", "35520", "5", "35521", "-1"});
+  for (int i = 0; i < 7; ++i) expected.push_back("0");
+  EXPECT_EQ(SerializeDocument(doc), PlainFields(expected));
+  EXPECT_EQ(SerializeDocument(doc).substr(0, 4), std::string("\x0B\0\0\0", 4));
+}
+
+TEST_F(DataFileTest, PlainDocumentRoundTripsEverything) {
+  Fill(doc);
+  SaveDocument(doc, Path("a.tlg"));
+  Document back;
+  ResetDocument(back);
+  ASSERT_EQ(OpenDocument(back, Path("a.tlg"), prompter.Prompts()), OpenResult::Opened);
+  EXPECT_EQ(prompter.asked, 0);
+  EXPECT_TRUE(prompter.messages.empty());
+  EXPECT_EQ(back.company, doc.company);
+  EXPECT_FALSE(back.useBackup);  // the file's switch replaces the configuration's
+  EXPECT_EQ(SerializeDocument(back), SerializeDocument(doc));
+  EXPECT_EQ(back.groups[2].Get(0).name, "none");
+  EXPECT_EQ(back.taxes.Count(), 3);
+}
+
+TEST_F(DataFileTest, PasswordFileKeepsTheHeaderPlainAndTheRestInBlocks) {
+  Fill(doc);
+  doc.usePassword = true;
+  doc.password = "secret";
+  const std::string bytes = SerializeDocument(doc);
+  ByteReader r(bytes);
+  EXPECT_EQ(ReadField(r, ""), "TENPOLEDGER");
+  EXPECT_EQ(ReadField(r, ""), "1.00");
+  EXPECT_EQ(ReadField(r, ""), "-1");
+  int fields = 0;
+  while (!r.AtEnd()) {
+    const int32_t length = r.ReadInt32LE();
+    ASSERT_GT(length, 0);
+    ASSERT_EQ(length % 8, 0);
+    r.ReadBytes(static_cast<size_t>(length));
+    ++fields;
+  }
+  EXPECT_GT(fields, 40);
+  // The stored password is the password enciphered with itself.
+  EXPECT_EQ(FieldsOf(bytes, 3, "secret")[3], "secret");
+  // Keying once per save gives the same bytes as keying every field.
+  doc.usePassword = false;
+  const std::vector<std::string> plain = FieldsOf(SerializeDocument(doc));
+  std::vector<std::string> deciphered = FieldsOf(bytes, 3, "secret");
+  deciphered.erase(deciphered.begin() + 3);
+  deciphered[2] = "0";
+  EXPECT_EQ(deciphered, plain);
+}
+
+TEST_F(DataFileTest, RightPasswordOnTheThirdTryOpens) {
+  Fill(doc);
+  doc.usePassword = true;
+  doc.password = "secret";
+  SaveDocument(doc, Path("p.tlg"));
+  prompter.answers = {"wrong", "Secret", "secret"};
+  Document back;
+  ASSERT_EQ(OpenDocument(back, Path("p.tlg"), prompter.Prompts()), OpenResult::Opened);
+  EXPECT_EQ(prompter.messages,
+            (std::vector<QString>(2, QStringLiteral("パスワードが正しくありません。"))));
+  EXPECT_TRUE(back.usePassword);
+  EXPECT_EQ(back.password, "secret");
+  EXPECT_EQ(SerializeDocument(back), SerializeDocument(doc));
+}
+
+TEST_F(DataFileTest, ThreeWrongPasswordsGiveUpAndCancelLeavesTheDocument) {
+  doc.usePassword = true;
+  doc.password = "secret";
+  SaveDocument(doc, Path("p.tlg"));
+  prompter.answers = {"a", "b", "c"};
+  Document back;
+  back.company.name = "untouched";
+  EXPECT_EQ(OpenDocument(back, Path("p.tlg"), prompter.Prompts()), OpenResult::GiveUp);
+  ASSERT_EQ(prompter.messages.size(), 4u);
+  EXPECT_EQ(prompter.messages[3],
+            QStringLiteral("パスワードの入力を一定回数以上間違えた為、ソフトを終了します。"));
+  EXPECT_EQ(back.company.name, "untouched");
+
+  Prompter cancel;
+  cancel.answers = {"a"};  // then cancel
+  EXPECT_EQ(OpenDocument(back, Path("p.tlg"), cancel.Prompts()), OpenResult::NotOpened);
+  EXPECT_EQ(cancel.asked, 2);
+  EXPECT_EQ(cancel.messages.size(), 1u);
+  EXPECT_EQ(back.company.name, "untouched");
+  EXPECT_FALSE(back.usePassword);
+}
+
+TEST_F(DataFileTest, SwitchingThePasswordOffWritesAPlainFile) {
+  doc.usePassword = true;
+  doc.password = "secret";
+  const std::string locked = SerializeDocument(doc);
+  doc.usePassword = false;
+  doc.password.clear();
+  const std::string plain = SerializeDocument(doc);
+  EXPECT_EQ(FieldsOf(plain)[2], "0");
+  EXPECT_EQ(FieldsOf(plain)[3], "");  // company name, no stored password field
+  EXPECT_LT(plain.size(), locked.size());
+  doc.usePassword = true;  // a switch without a password never locks the file
+  EXPECT_EQ(SerializeDocument(doc), plain);
+}
+
+TEST_F(DataFileTest, ForeignFilesAreNotDataFiles) {
+  const QString expected =
+      QStringLiteral("【x.tlg】は、\r\nてんぽ帳 販売管理 のファイルではありません。");
+  WriteBytes(Path("x.tlg"), PlainFields({"ABC"}));
+  EXPECT_EQ(OpenDocument(doc, Path("x.tlg"), prompter.Prompts()), OpenResult::NotOpened);
+  WriteBytes(Path("x.tlg"), std::string("\x40\0\0\0TENPO", 9));  // first field too long
+  EXPECT_EQ(OpenDocument(doc, Path("x.tlg"), prompter.Prompts()), OpenResult::NotOpened);
+  WriteBytes(Path("x.tlg"), "");
+  EXPECT_EQ(OpenDocument(doc, Path("x.tlg"), prompter.Prompts()), OpenResult::NotOpened);
+  EXPECT_EQ(prompter.messages, std::vector<QString>(3, expected));
+  EXPECT_THROW(OpenDocument(doc, Path("missing.tlg"), prompter.Prompts()), FileError);
+}
+
+TEST_F(DataFileTest, DamagedFilesAreRefusedWholeWherever) {
+  Fill(doc);
+  for (const std::string pw : {"", "pw"}) {
+    doc.usePassword = !pw.empty();
+    doc.password = pw;
+    const std::string good = SerializeDocument(doc);
+    const QString damaged =
+        QStringLiteral("【d.tlg】は、\r\nファイルが破損しているため開けません。");
+    // Cut anywhere after the identifier, or with one byte too many.
+    std::vector<std::string> bad;
+    for (size_t n = 15; n < good.size(); n += 3) bad.push_back(good.substr(0, n));
+    bad.push_back(good + "x");
+    for (const std::string& bytes : bad) {
+      SCOPED_TRACE(bytes.size());
+      WriteBytes(Path("d.tlg"), bytes);
+      Prompter p;
+      p.answers = {pw};
+      Document back;
+      ResetDocument(back);
+      const std::string empty = SerializeDocument(back);
+      ASSERT_EQ(OpenDocument(back, Path("d.tlg"), p.Prompts()), OpenResult::NotOpened);
+      ASSERT_EQ(p.messages, std::vector<QString>{damaged});
+      ASSERT_EQ(SerializeDocument(back), empty);
+    }
+  }
+}
+
+TEST_F(DataFileTest, UnparsableFieldsAndPartialBlocksAreDamage) {
+  std::vector<std::string> fields = FieldsOf(SerializeDocument(doc));
+  fields[10] = "zero";  // the closing day
+  WriteBytes(Path("d.tlg"), PlainFields(fields));
+  EXPECT_EQ(OpenDocument(doc, Path("d.tlg"), prompter.Prompts()), OpenResult::NotOpened);
+
+  doc.usePassword = true;
+  doc.password = "pw";
+  std::string bytes = SerializeDocument(doc);
+  bytes[bytes.size() - 12] = 7;  // the last field's length: 8 becomes 7
+  WriteBytes(Path("d.tlg"), bytes);
+  prompter.answers = {"pw"};
+  EXPECT_EQ(OpenDocument(doc, Path("d.tlg"), prompter.Prompts()), OpenResult::NotOpened);
+  EXPECT_EQ(prompter.messages.size(), 2u);
+}
+
+TEST_F(DataFileTest, FailedSaveLeavesTheOldFileIntact) {
+  SaveDocument(doc, Path("s.tlg"));
+  const std::string before = ReadBytes(Path("s.tlg"));
+  Fill(doc);
+  // A device that takes half of what it is given, as a full disk may.
+  const ChunkWriter halfWrites = [](QFile& f, const char* data, qint64 size) {
+    return f.write(data, size / 2);
+  };
+  EXPECT_THROW(WriteFileAtomically(Path("s.tlg"), SerializeDocument(doc), halfWrites), FileError);
+  EXPECT_EQ(ReadBytes(Path("s.tlg")), before);
+  const ChunkWriter failing = [](QFile&, const char*, qint64) -> qint64 { return -1; };
+  EXPECT_THROW(WriteFileAtomically(Path("s.tlg"), SerializeDocument(doc), failing), FileError);
+  EXPECT_EQ(ReadBytes(Path("s.tlg")), before);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no leftovers
+
+  QFile::setPermissions(Path("s.tlg"), QFileDevice::ReadOwner);  // a read-only copy
+  EXPECT_THROW(SaveDocument(doc, Path("s.tlg")), FileError);
+  EXPECT_EQ(ReadBytes(Path("s.tlg")), before);
+  EXPECT_THROW(SaveDocument(doc, Path("no/such/folder/s.tlg")), FileError);
+
+  SaveDocument(doc, Path("t.tlg"));
+  EXPECT_EQ(ReadBytes(Path("t.tlg")), SerializeDocument(doc));
+}
+
+TEST_F(DataFileTest, ResetEmptiesEverythingAndReadsTheBackupSwitch) {
+  Fill(doc);
+  doc.usePassword = true;
+  doc.password = "pw";
+  doc.filePath = "/x.tlg";
+  WriteBackupSwitch(false);
+  ResetDocument(doc);
+  EXPECT_FALSE(doc.useBackup);
+  EXPECT_FALSE(doc.usePassword);
+  EXPECT_TRUE(doc.password.empty());
+  EXPECT_TRUE(doc.filePath.isEmpty());
+  EXPECT_EQ(doc.items.Count(), 0);
+  EXPECT_EQ(doc.groups[0].Count(), 1);
+  EXPECT_EQ(doc.taxes.Count(), 2);
+  EXPECT_EQ(doc.company, CompanySettings{});
+  WriteBackupSwitch(true);
+  ResetDocument(doc);
+  EXPECT_TRUE(doc.useBackup);
+}
+
+TEST(Config, FolderIsCreatedWholeAndSwitchDefaultsOn) {
+  QTemporaryDir home;
+  const QByteArray old = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", home.path().toUtf8());
+  EXPECT_FALSE(QFileInfo::exists(home.filePath("Tsukue")));
+  EXPECT_TRUE(ReadBackupSwitch());
+  EXPECT_TRUE(QFileInfo::exists(home.filePath("Tsukue/TENPOLEDGER/TENPOLEDGER.ini")));
+  QFile ini(ConfigFilePath());
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  const QByteArray text = ini.readAll();
+  EXPECT_TRUE(text.contains("[CONF]")) << text.constData();
+  EXPECT_TRUE(text.contains("USEBACKUP=1")) << text.constData();
+  ini.close();
+  WriteBackupSwitch(false);
+  EXPECT_FALSE(ReadBackupSwitch());
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ini.write("[CONF]\nUSEBACKUP=yes\n");
+  ini.close();
+  EXPECT_TRUE(ReadBackupSwitch());
+  EXPECT_EQ(BackupFolder(), home.filePath("Tsukue/TENPOLEDGER/BackUp"));
+  qputenv("XDG_DATA_HOME", old);
+}
+
+}  // namespace
