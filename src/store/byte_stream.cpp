@@ -19,5 +19,5 @@ void ByteWriter::WriteInt32LE(int32_t v) {
   const auto u = static_cast<uint32_t>(v);
   const char b[4] = {static_cast<char>(u & 0xFF), static_cast<char>((u >> 8) & 0xFF),
                      static_cast<char>((u >> 16) & 0xFF), static_cast<char>(u >> 24)};
-  data_.append(b, 4);
+  WriteBytes(std::string_view(b, 4));
 }

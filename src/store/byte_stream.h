@@ -28,21 +28,44 @@ class ByteReader {
   size_t pos_ = 0;
 };
 
-// Collects bytes in memory; the data file is written whole from it.
+// Collects bytes in memory; the data file is written whole from it. A counting writer
+// keeps nothing and only adds up the size, so that the real buffer can be sized once:
+// growing a large buffer by doubling would hold two copies at a time.
 class ByteWriter {
  public:
+  static ByteWriter Counter() {
+    ByteWriter w;
+    w.counting_ = true;
+    return w;
+  }
+
   void WriteInt32LE(int32_t v);
-  void WriteBytes(std::string_view bytes) { data_.append(bytes); }
+  void WriteBytes(std::string_view bytes) {
+    if (counting_) {
+      counted_ += bytes.size();
+    } else {
+      data_.append(bytes);
+    }
+  }
   void Reserve(size_t n) { data_.reserve(n); }
-  // Appends n bytes for the caller to fill, saving a copy through a temporary.
+  // Appends n bytes for the caller to fill, saving a copy through a temporary; a counting
+  // writer counts them and returns null.
   char* Extend(size_t n) {
+    if (counting_) {
+      counted_ += n;
+      return nullptr;
+    }
     data_.resize(data_.size() + n);
     return data_.data() + data_.size() - n;
   }
 
+  bool Counting() const { return counting_; }
+  size_t Size() const { return counting_ ? counted_ : data_.size(); }
   const std::string& Data() const { return data_; }
   std::string Take() { return std::move(data_); }
 
  private:
   std::string data_;
+  bool counting_ = false;
+  size_t counted_ = 0;
 };

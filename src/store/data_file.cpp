@@ -102,8 +102,9 @@ PasswordCheck CheckPassword(ByteReader& reader, const OpenPrompts& prompts, std:
 
 }  // namespace
 
-std::string SerializeDocument(const Document& doc) {
-  ByteWriter w;
+namespace {
+
+void WriteDocument(const Document& doc, ByteWriter& w) {
   // A switch without a password would lock the file for good; such a document is plain.
   const bool protect = doc.usePassword && !doc.password.empty();
   FieldOut head(w, FieldKey());
@@ -115,6 +116,16 @@ std::string SerializeDocument(const Document& doc) {
   FieldOut body(w, key);
   WriteSettings(body, doc.company, doc.useBackup);
   ForEachList(doc, [&](const auto& list) { list.SaveToStream(w, key); });
+}
+
+}  // namespace
+
+std::string SerializeDocument(const Document& doc) {
+  ByteWriter counter = ByteWriter::Counter();
+  WriteDocument(doc, counter);
+  ByteWriter w;
+  w.Reserve(counter.Size());
+  WriteDocument(doc, w);
   return w.Take();
 }
 

@@ -48,8 +48,8 @@ void FieldKey::EncryptTo(std::string_view plain, ByteWriter& out) const {
   const auto n = static_cast<int>(plain.size());
   const int length = crypt_->OutputLength(n);
   out.WriteInt32LE(length);
-  crypt_->Encrypt(Bytes(plain), reinterpret_cast<uint8_t*>(out.Extend(static_cast<size_t>(length))),
-                  n);
+  char* target = out.Extend(static_cast<size_t>(length));
+  if (target != nullptr) crypt_->Encrypt(Bytes(plain), reinterpret_cast<uint8_t*>(target), n);
 }
 
 std::string FieldKey::Decrypt(std::string_view data) const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "field_stream.h"
@@ -47,6 +48,9 @@ class IdList {
   }
 
   const std::vector<Record>& Records() const { return records_; }
+  // Takes over whole records as they are, ids included: for building a list from outside
+  // data whose ids the caller has checked.
+  void AssignRecords(std::vector<Record> records) { records_ = std::move(records); }
 
  protected:
   bool Valid(int index) const { return index >= 0 && index < Count(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "field_stream.h"
@@ -29,6 +30,8 @@ class TaxList {
   TaxRate Get(int index) const { return rates_[static_cast<size_t>(index)]; }
   Money RateAt(double date) const;
   int Count() const { return static_cast<int>(rates_.size()); }
+  // Takes over the entries as they are, ends included.
+  void Assign(std::vector<TaxRate> rates) { rates_ = std::move(rates); }
 
   bool SaveToStream(ByteWriter& stream, const FieldKey& key) const;
   bool LoadFromStream(ByteReader& stream, const FieldKey& key);

@@ -1,0 +1,233 @@
+#include "json_import.h"
+
+#include <unordered_set>
+
+namespace {
+
+// Remembers the ids of one list and refuses a second record with the same id.
+class IdSet {
+ public:
+  void Add(const JsonIn& id) {
+    if (!ids_.insert(id.Id()).second) id.Fail("duplicate id " + std::to_string(id.Id()));
+  }
+  void ExpectKnown(const JsonIn& ref, const char* what) const {
+    if (ids_.count(ref.Id()) == 0)
+      ref.Fail("no " + std::string(what) + " with id " + std::to_string(ref.Id()));
+  }
+
+ private:
+  std::unordered_set<int32_t> ids_;
+};
+
+CompanySettings ReadCompany(const JsonIn& j) {
+  j.ExpectObject({"name", "postal", "address1", "address2", "person", "tel", "fax", "closingDay",
+                  "payMonth", "payDay", "decimals", "rounding", "bankName", "bankBranch",
+                  "accountKind", "accountNumber", "accountHolder"});
+  CompanySettings c;
+  c.name = j.At("name").Text();
+  c.postal = j.At("postal").Text();
+  c.address1 = j.At("address1").Text();
+  c.address2 = j.At("address2").Text();
+  c.person = j.At("person").Text();
+  c.tel = j.At("tel").Text();
+  c.fax = j.At("fax").Text();
+  c.closingDay = j.At("closingDay").Int(0, 28);
+  c.payMonth = j.At("payMonth").Int(0, 6);
+  c.payDay = j.At("payDay").Int(0, 28);
+  c.decimals = j.At("decimals").Int(0, 2);
+  c.rounding = j.At("rounding").Int(0, 2);
+  c.bankName = j.At("bankName").Text();
+  c.bankBranch = j.At("bankBranch").Text();
+  c.accountKind = j.At("accountKind").Text();
+  c.accountNumber = j.At("accountNumber").Text();
+  c.accountHolder = j.At("accountHolder").Text();
+  return c;
+}
+
+void ReadGroups(const JsonIn& j, Document& doc, std::array<IdSet, 3>& ids) {
+  if (j.ArraySize() != doc.groups.size()) j.Fail("expected three classification lists");
+  for (size_t g = 0; g < doc.groups.size(); ++g) {
+    const JsonIn list = j.At(g);
+    std::vector<GroupRecord> records(list.ArraySize());
+    for (size_t i = 0; i < records.size(); ++i) {
+      const JsonIn e = list.At(i);
+      e.ExpectObject({"id", "name"});
+      ids[g].Add(e.At("id"));
+      records[i] = GroupRecord{e.At("id").Id(), e.At("name").Text()};
+    }
+    doc.groups[g].AssignRecords(std::move(records));
+  }
+}
+
+template <typename List>
+void ReadTexts(const JsonIn& j, List& list) {
+  list.Clear();
+  const size_t n = j.ArraySize();
+  for (size_t i = 0; i < n; ++i) list.Add(j.At(i).Text());
+}
+
+void ReadTaxes(const JsonIn& j, TaxList& taxes) {
+  std::vector<TaxRate> rates(j.ArraySize());
+  for (size_t i = 0; i < rates.size(); ++i) {
+    const JsonIn e = j.At(i);
+    e.ExpectObject({"rate", "start", "end"});
+    rates[i] =
+        TaxRate{e.At("rate").Amount(), e.At("start").Date(), e.At("end").DateOrNull().value_or(-1)};
+  }
+  taxes.Assign(std::move(rates));
+}
+
+void ReadItems(const JsonIn& j, Document& doc, IdSet& ids, const std::array<IdSet, 3>& groups) {
+  std::vector<ItemRecord> records(j.ArraySize());
+  for (size_t i = 0; i < records.size(); ++i) {
+    const JsonIn e = j.At(i);
+    e.ExpectObject({"id", "code", "name", "kana", "unit", "price", "cost", "speedCode", "note",
+                    "taxClass", "group1", "group2", "group3"});
+    ids.Add(e.At("id"));
+    groups[0].ExpectKnown(e.At("group1"), "classification 1");
+    groups[1].ExpectKnown(e.At("group2"), "classification 2");
+    groups[2].ExpectKnown(e.At("group3"), "classification 3");
+    ItemRecord& r = records[i];
+    r.id = e.At("id").Id();
+    r.code = e.At("code").Text();
+    r.name = e.At("name").Text();
+    r.nameKana = e.At("kana").Text();
+    r.unit = e.At("unit").Text();
+    r.price = e.At("price").Amount();
+    r.cost = e.At("cost").Amount();
+    r.speedCode = e.At("speedCode").Text();
+    r.note = e.At("note").Text();
+    r.taxClass = e.At("taxClass").Int(0, 2);
+    r.group1 = e.At("group1").Id();
+    r.group2 = e.At("group2").Id();
+    r.group3 = e.At("group3").Id();
+  }
+  doc.items.AssignRecords(std::move(records));
+}
+
+void ReadPartners(const JsonIn& j, CustomerList& list, IdSet& ids) {
+  std::vector<CustomerRecord> records(j.ArraySize());
+  for (size_t i = 0; i < records.size(); ++i) {
+    const JsonIn e = j.At(i);
+    e.ExpectObject({"id",
+                    "name",
+                    "postal",
+                    "address1",
+                    "address2",
+                    "section",
+                    "person",
+                    "tel",
+                    "fax",
+                    "collectPlace",
+                    "openTime",
+                    "closeTime",
+                    "priceRate",
+                    "openingBalance",
+                    "openingReceipts",
+                    "basis",
+                    "closingDay",
+                    "payMonth",
+                    "payDay",
+                    "decimals",
+                    "rounding",
+                    "note"});
+    ids.Add(e.At("id"));
+    CustomerRecord& r = records[i];
+    r.id = e.At("id").Id();
+    r.name = e.At("name").Text();
+    r.postal = e.At("postal").Text();
+    r.address1 = e.At("address1").Text();
+    r.address2 = e.At("address2").Text();
+    r.section = e.At("section").Text();
+    r.person = e.At("person").Text();
+    r.tel = e.At("tel").Text();
+    r.fax = e.At("fax").Text();
+    r.collectPlace = e.At("collectPlace").Text();
+    r.openTime = e.At("openTime").Time();
+    r.closeTime = e.At("closeTime").Time();
+    r.priceRate = e.At("priceRate").Amount();
+    r.openingBalance = e.At("openingBalance").Amount();
+    r.openingReceipts = e.At("openingReceipts").Amount();
+    r.basis = e.At("basis").Int(0, 1);
+    r.closingDay = e.At("closingDay").Int(0, 28);
+    r.payMonth = e.At("payMonth").Int(0, 6);
+    r.payDay = e.At("payDay").Int(0, 28);
+    r.decimals = e.At("decimals").Int(0, 2);
+    r.rounding = e.At("rounding").Int(0, 2);
+    r.note = e.At("note").Text();
+  }
+  list.AssignRecords(std::move(records));
+}
+
+void ReadSlips(const JsonIn& j, SlipList& slips, const IdSet& items,
+               const std::array<const IdSet*, 2>& partners) {
+  slips.Clear();
+  IdSet ids;
+  const size_t n = j.ArraySize();
+  for (size_t i = 0; i < n; ++i) {
+    const JsonIn e = j.At(i);
+    e.ExpectObject({"id", "kind", "date", "number", "partner", "note", "lines"});
+    ids.Add(e.At("id"));
+    Slip s;
+    s.id = e.At("id").Id();
+    s.kind = e.At("kind").Int(0, 3);
+    const bool customer = s.kind % 2 == kCustomerKind;
+    partners[s.kind % 2]->ExpectKnown(e.At("partner"), customer ? "customer" : "supplier");
+    s.date = e.At("date").Date();
+    s.number = e.At("number").Text();
+    s.partner = e.At("partner").Id();
+    s.note = e.At("note").Text();
+    const JsonIn lines = e.At("lines");
+    const size_t count = lines.ArraySize();
+    for (size_t l = 0; l < count; ++l) {
+      const JsonIn line = lines.At(l);
+      line.ExpectObject({"item", "price", "quantity", "note"});
+      items.ExpectKnown(line.At("item"), "product");
+      // Through the same text form the slip window hands over, so nothing differs.
+      s.AddLine(std::to_string(line.At("item").Id()), MoneyToText(line.At("price").Amount()),
+                MoneyToText(line.At("quantity").Amount()), line.At("note").Text());
+    }
+    slips.AddKeepingId(s);
+  }
+}
+
+void ReadPayments(const JsonIn& j, PaymentList& list, const IdSet& partners, const char* what) {
+  std::vector<Payment> records(j.ArraySize());
+  IdSet ids;
+  for (size_t i = 0; i < records.size(); ++i) {
+    const JsonIn e = j.At(i);
+    e.ExpectObject({"id", "partner", "date", "amount", "note"});
+    ids.Add(e.At("id"));
+    partners.ExpectKnown(e.At("partner"), what);
+    records[i] = Payment{e.At("id").Id(), e.At("partner").Id(), e.At("date").Date(),
+                         e.At("amount").Amount(), e.At("note").Text()};
+  }
+  list.AssignRecords(std::move(records));
+}
+
+}  // namespace
+
+Document JsonToDocument(const Json& json) {
+  const JsonIn j(json, "");
+  j.ExpectObject({"password", "company", "backup", "groups", "units", "taxRates", "items",
+                  "suppliers", "customers", "slips", "lineNotes", "receipts", "payments"});
+  Document doc;
+  doc.usePassword = j.At("password").Bool();
+  doc.company = ReadCompany(j.At("company"));
+  doc.useBackup = j.At("backup").Bool();
+  std::array<IdSet, 3> groupIds;
+  ReadGroups(j.At("groups"), doc, groupIds);
+  ReadTexts(j.At("units"), doc.units);
+  ReadTaxes(j.At("taxRates"), doc.taxes);
+  IdSet itemIds;
+  ReadItems(j.At("items"), doc, itemIds, groupIds);
+  IdSet supplierIds;
+  IdSet customerIds;
+  ReadPartners(j.At("suppliers"), doc.suppliers, supplierIds);
+  ReadPartners(j.At("customers"), doc.customers, customerIds);
+  ReadSlips(j.At("slips"), doc.slips, itemIds, {&supplierIds, &customerIds});
+  ReadTexts(j.At("lineNotes"), doc.lineNotes);
+  ReadPayments(j.At("receipts"), doc.receipts, customerIds, "customer");
+  ReadPayments(j.At("payments"), doc.payments, supplierIds, "supplier");
+  return doc;
+}

@@ -1,0 +1,267 @@
+#include "cli.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "atomic_file.h"
+#include "data_file.h"
+#include "dates.h"
+#include "json_in.h"
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
+  std::vector<std::string> all = {"tenpo-cli"};
+  all.insert(all.end(), args.begin(), args.end());
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  CliRun r;
+  r.status = RunCli(all, in, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+int Lines(const std::string& text) {
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+class CliTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+  std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+
+  static Document Sample() {
+    Document d;
+    d.company.name = "\x8A\x94\x8E\xAE\x89\xEF\x8E\xD0\x82\xC4\x82\xF1\x82\xDB";  // 株式会社てんぽ
+    d.company.closingDay = 20;
+    d.company.payMonth = 1;
+    d.company.bankName = "\x87\x40";      // ①, an NEC extension character
+    d.groups[0].Add("\xB6\xDE\xD7\xBD");  // half-width katakana
+    d.units.Add("\x8C\xC2");
+    d.taxes.Add(EncodeDate(2014, 4, 1), Money::FromInt(8));
+    d.items.Add("A-1", "item", "", "\x8C\xC2", "98.5", "60.1234", "1", "(note)", 0, 1, 0, 0);
+    d.items.Add("A-2", "item2", "", "", "0", "0", "", "", 2, 0, 0, 0);
+    CustomerRecord p;
+    p.name = "supplier";
+    p.openTime = EncodeTime(9, 5);
+    d.suppliers.Add(p);
+    p.name = "customer";
+    p.basis = 1;
+    p.openingBalance = MoneyFromText("-12.3456");
+    d.customers.Add(p);
+    d.customers.Add(p);
+    d.customers.Delete(0);  // ids need not be positions
+    Slip s;
+    s.kind = kShipmentReturnSlip;
+    s.date = EncodeDate(2026, 12, 8);
+    s.partner = 1;
+    s.number = "No,1";
+    s.AddLine("1", "100", "2.25", "");
+    s.AddLine("0", "-3", "1", "\x90\xC5\x8D\x9E");
+    d.slips.Add(s);
+    s.kind = kPurchaseSlip;
+    s.partner = 0;
+    d.slips.Add(s);
+    d.lineNotes.Add("phrase");
+    d.receipts.Add(1, EncodeDate(2026, 12, 31), Money::FromInt(1000), "r");
+    d.payments.Add(0, EncodeDate(2027, 1, 1), Money::FromInt(5), "");
+    d.useBackup = false;
+    return d;
+  }
+
+  void Save(const Document& d, const char* name) {
+    SaveDocument(d, QString::fromStdString(Path(name)));
+  }
+
+  void WriteText(const char* name, const std::string& text) {
+    std::ofstream(Path(name), std::ios::binary) << text;
+  }
+
+  std::string Bytes(const char* name) const {
+    return ReadWholeFile(QString::fromStdString(Path(name)));
+  }
+
+  // The sample's JSON with one change applied.
+  std::string ChangedJson(const std::function<void(Json&)>& change) {
+    Save(Sample(), "base.tlg");
+    Json j = Json::parse(Cli({"export", Path("base.tlg")}).out);
+    change(j);
+    return j.dump();
+  }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(CliTest, ExportThenImportGivesBackTheSameBytes) {
+  Save(Sample(), "a.tlg");
+  const CliRun exported = Cli({"export", Path("a.tlg")});
+  ASSERT_EQ(exported.status, 0) << exported.err;
+  EXPECT_TRUE(exported.err.empty());
+  WriteText("a.json", exported.out);
+  const CliRun imported = Cli({"import", Path("a.json"), Path("b.tlg")});
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(Bytes("b.tlg"), Bytes("a.tlg"));
+}
+
+TEST_F(CliTest, ExportShowsTheDocumentInReadableForm) {
+  Save(Sample(), "a.tlg");
+  const Json j = Json::parse(Cli({"export", Path("a.tlg")}).out);
+  EXPECT_EQ(j["company"]["name"], "株式会社てんぽ");
+  EXPECT_EQ(j["company"]["bankName"], "①");
+  EXPECT_EQ(j["groups"][0][1]["name"], "ｶﾞﾗｽ");
+  EXPECT_EQ(j["groups"][0][0]["name"], "指定なし");
+  EXPECT_EQ(j["taxRates"][1]["end"], "2014-03-31");
+  EXPECT_TRUE(j["taxRates"][2]["end"].is_null());
+  EXPECT_EQ(j["items"][0]["cost"], "60.1234");
+  EXPECT_EQ(j["suppliers"][0]["openTime"], "09:05");
+  EXPECT_EQ(j["customers"][0]["id"], 1);
+  EXPECT_EQ(j["slips"][0]["date"], "2026-12-08");
+  EXPECT_EQ(j["slips"][0]["lines"][1]["note"], "税込");
+  EXPECT_EQ(j["backup"], false);
+  EXPECT_EQ(j["password"], false);
+  std::vector<std::string> keys;
+  for (const auto& [k, v] : j.items()) keys.push_back(k);
+  EXPECT_EQ(keys, (std::vector<std::string>{"password", "company", "backup", "groups", "units",
+                                            "taxRates", "items", "suppliers", "customers", "slips",
+                                            "lineNotes", "receipts", "payments"}));
+}
+
+TEST_F(CliTest, PasswordFilesNeedTheRightPasswordOnce) {
+  Document d = Sample();
+  d.usePassword = true;
+  d.password = "\x83\x70\x83\x58";  // パス
+  Save(d, "p.tlg");
+  const CliRun ok = Cli({"export", Path("p.tlg"), "--password-stdin"}, "パス\n");
+  ASSERT_EQ(ok.status, 0) << ok.err;
+  EXPECT_EQ(Json::parse(ok.out)["password"], true);
+  EXPECT_EQ(ok.out.find("パス\""), std::string::npos);  // never printed
+
+  WriteText("p.json", ok.out);
+  ASSERT_EQ(Cli({"import", Path("p.json"), Path("q.tlg"), "--password-stdin"}, "パス\r\n").status,
+            0);
+  EXPECT_EQ(Bytes("q.tlg"), Bytes("p.tlg"));
+
+  const CliRun wrong = Cli({"export", Path("p.tlg"), "--password-stdin"}, "pass\n");
+  EXPECT_EQ(wrong.status, 1);
+  EXPECT_EQ(wrong.err, "tenpo-cli: パスワードが正しくありません。\n");
+  EXPECT_TRUE(wrong.out.empty());
+  const CliRun none = Cli({"export", Path("p.tlg")});
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(Lines(none.err), 1);
+  EXPECT_EQ(Cli({"import", Path("p.json"), Path("r.tlg")}).status, 1);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("r.tlg"))));
+}
+
+TEST_F(CliTest, FilesThatAreNotWholeDataFilesAreRefusedWithTheProgramsMessage) {
+  WriteText("x.tlg", "not a data file");
+  CliRun r = Cli({"export", Path("x.tlg")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "tenpo-cli: 【x.tlg】は、てんぽ帳 販売管理 のファイルではありません。\n");
+
+  Save(Sample(), "d.tlg");
+  std::string bytes = Bytes("d.tlg");
+  WriteText("d.tlg", bytes.substr(0, bytes.size() - 5));
+  r = Cli({"export", Path("d.tlg")});
+  EXPECT_EQ(r.err, "tenpo-cli: 【d.tlg】は、ファイルが破損しているため開けません。\n");
+  EXPECT_TRUE(r.out.empty());
+
+  r = Cli({"export", Path("missing.tlg")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(Lines(r.err), 1);
+}
+
+TEST_F(CliTest, BadJsonIsRefusedAndTheOutputLeftAlone) {
+  Save(Document(), "out.tlg");
+  const std::string before = Bytes("out.tlg");
+  struct Case {
+    std::string json;
+    std::string where;
+  };
+  const std::vector<Case> cases = {
+      {"{not json", "not readable JSON"},
+      {ChangedJson([](Json& j) { j.erase("units"); }), "missing key \"units\""},
+      {ChangedJson([](Json& j) { j["company"]["payDay"] = "5"; }),
+       "company.payDay: expected an integer"},
+      {ChangedJson([](Json& j) { j["items"][0]["price"] = 98.5; }),
+       "items[0].price: expected a string"},
+      {ChangedJson([](Json& j) { j["items"][0]["price"] = "1,000"; }),
+       "items[0].price: expected an amount"},
+      {ChangedJson([](Json& j) { j["items"][0]["name"] = "😀"; }),
+       "items[0].name: text that CP932 cannot hold"},
+      {ChangedJson([](Json& j) { j["items"][1]["id"] = 0; }), "items[1].id: duplicate id 0"},
+      {ChangedJson([](Json& j) { j["items"][0]["group1"] = 9; }),
+       "items[0].group1: no classification 1"},
+      {ChangedJson([](Json& j) { j["slips"][0]["partner"] = 0; }),
+       "slips[0].partner: no customer with id 0"},
+      {ChangedJson([](Json& j) { j["slips"][1]["lines"][0]["item"] = 5; }),
+       "slips[1].lines[0].item: no product"},
+      {ChangedJson([](Json& j) { j["receipts"][0]["partner"] = 7; }),
+       "receipts[0].partner: no customer"},
+      {ChangedJson([](Json& j) { j["slips"][0]["date"] = "2026-02-30"; }),
+       "slips[0].date: expected a date"},
+      {ChangedJson([](Json& j) { j["slips"][0]["kind"] = 4; }),
+       "slips[0].kind: expected an integer from 0 to 3"},
+      {ChangedJson([](Json& j) { j["suppliers"][0]["openTime"] = "25:00"; }),
+       "suppliers[0].openTime: expected a time"},
+      {ChangedJson([](Json& j) { j["extra"] = 1; }), "unknown key \"extra\""},
+      {ChangedJson([](Json& j) { j["groups"].erase(2); }), "groups: expected three"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.where);
+    WriteText("bad.json", c.json);
+    const CliRun r = Cli({"import", Path("bad.json"), Path("out.tlg")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find(c.where), std::string::npos) << r.err;
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
+    EXPECT_EQ(Bytes("out.tlg"), before);
+  }
+}
+
+TEST_F(CliTest, DatesThatAreNotWholeDaysAreNotExportedLossily) {
+  Document d;
+  Slip s;
+  s.date = EncodeDate(2026, 1, 1) + 0.5;
+  d.slips.Add(s);
+  Save(d, "t.tlg");
+  const CliRun r = Cli({"export", Path("t.tlg")});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("slips[0].date"), std::string::npos) << r.err;
+}
+
+TEST_F(CliTest, UsageAndHelp) {
+  const CliRun help = Cli({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("tenpo-cli export FILE"), std::string::npos);
+  EXPECT_NE(help.out.find("tenpo-cli import JSON OUT"), std::string::npos);
+  EXPECT_EQ(Cli({}).status, 2);
+  EXPECT_EQ(Cli({"frobnicate"}).status, 2);
+  EXPECT_EQ(Cli({"export"}).status, 2);
+  EXPECT_EQ(Cli({"import", "a.json"}).status, 2);
+}
+
+TEST_F(CliTest, TheProgramWritesJsonToStandardOutput) {
+  Save(Sample(), "a.tlg");
+  QProcess process;
+  process.start(QStringLiteral(TENPO_CLI_PATH),
+                {QStringLiteral("export"), QString::fromStdString(Path("a.tlg"))});
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  const Json j = Json::parse(process.readAllStandardOutput().toStdString());
+  EXPECT_EQ(j["company"]["name"], "株式会社てんぽ");
+}
+
+}  // namespace
