@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+// Every message box, question, modal window and file dialog of the program goes through
+// these functions, so that tests can install a handler of their own and drive any window
+// without a person at the screen.
+
+// Plain message box with one OK button.
+void ShowMessage(const QString& text);
+// Question with the buttons "はい" and "いいえ"; true only for "はい".
+bool AskYesNo(const QString& text);
+// Shows the window modally and returns its result (QDialog::Accepted or Rejected).
+int ShowModal(QDialog* dialog);
+// File dialogs; an empty string means the user cancelled. The filter is in Qt's form,
+// "販売管理ファイル (*.TLG)".
+QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                        const QString& filter);
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                        const QString& filter);
+
+class DialogHandler {
+ public:
+  virtual ~DialogHandler() = default;
+  virtual void ShowMessage(const QString& text) = 0;
+  virtual bool AskYesNo(const QString& text) = 0;
+  virtual int ShowModal(QDialog* dialog) = 0;
+  virtual QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                  const QString& filter) = 0;
+  virtual QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                  const QString& filter) = 0;
+};
+
+// Installs the handler (not owned) and returns the one it replaces; nullptr brings back
+// the real Qt dialogs.
+DialogHandler* SetDialogHandler(DialogHandler* handler);

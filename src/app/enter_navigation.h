@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+// Enter moves the focus to the next control in tab order and Shift+Enter to the previous
+// one, anywhere in the window. The filter sees only the Enter keys that the focused
+// control leaves alone, so multi-line edits keep their new lines and open pop-ups (combo
+// lists, calendars) keep Enter for picking. A focused push button is pressed, as a click
+// would. One-line entry windows, where Enter presses OK, do not install it.
+// Safe to call more than once; the filter lives as long as the window.
+void InstallEnterNavigation(QWidget* window);
+
+// Moves the focus within the window as Tab (forward) or Shift+Tab would.
+bool MoveFocusInWindow(QWidget* window, bool forward);

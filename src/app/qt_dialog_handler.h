@@ -1,0 +1,15 @@
+#pragma once
+
+#include "dialogs.h"
+
+// The real dialogs: QMessageBox, QDialog::exec and QFileDialog.
+class QtDialogHandler : public DialogHandler {
+ public:
+  void ShowMessage(const QString& text) override;
+  bool AskYesNo(const QString& text) override;
+  int ShowModal(QDialog* dialog) override;
+  QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                          const QString& filter) override;
+  QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                          const QString& filter) override;
+};

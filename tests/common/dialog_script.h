@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <type_traits>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "dialogs.h"
+#include "qt_printers.h"
+
+// Stands in for every dialog of the program while it lives, so that windows can be driven
+// without a screen. It records messages and questions, answers questions and file dialogs
+// from queues, and acts on each modal window with the next queued handler:
+//
+//   DialogScript script;
+//   script.AnswerYes();
+//   script.ExpectModal<TFormLogIn>([](TFormLogIn& form) {
+//     form.EditPassword->setText("secret");
+//     form.ButtonOk->click();
+//   });
+//   ... run the code under test ...
+//   EXPECT_EQ(script.Messages(), QStringList{"パスワードが正しくありません。"});
+//
+// A modal window is shown (so its show handler runs) before its handler is called, and
+// handlers may open further modal windows, which take the next handlers in the queue.
+// Test failures: a question or modal window with nothing queued for it, a window that its
+// handler left open (it is then rejected), and anything still queued when the script ends.
+class DialogScript : public DialogHandler {
+ public:
+  using ModalHandler = std::function<void(QDialog&)>;
+
+  struct FileRequest {
+    QString caption;
+    QString dir;
+    QString filter;
+  };
+
+  DialogScript();
+  ~DialogScript() override;
+  DialogScript(const DialogScript&) = delete;
+  DialogScript& operator=(const DialogScript&) = delete;
+
+  void AnswerYes() { answers_.push_back(true); }
+  void AnswerNo() { answers_.push_back(false); }
+  // An empty path cancels the dialog; so does a dialog with nothing queued.
+  void ChooseOpenFile(const QString& path) { open_files_.push_back(path); }
+  void ChooseSaveFile(const QString& path) { save_files_.push_back(path); }
+
+  void ExpectModal(ModalHandler handler);
+  // Also checks that the window shown is a Dialog.
+  template <class Dialog>
+  void ExpectModal(std::function<void(Dialog&)> handler);
+
+  static void Accept(QDialog& dialog) { dialog.accept(); }
+  static void Reject(QDialog& dialog) { dialog.reject(); }
+
+  const QStringList& Messages() const { return messages_; }
+  const QStringList& Questions() const { return questions_; }
+  // Class names of the modal windows, in the order they were shown.
+  const QStringList& ModalWindows() const { return modal_windows_; }
+  const std::vector<FileRequest>& FileRequests() const { return file_requests_; }
+
+  void ShowMessage(const QString& text) override;
+  bool AskYesNo(const QString& text) override;
+  int ShowModal(QDialog* dialog) override;
+  QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                          const QString& filter) override;
+  QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                          const QString& filter) override;
+
+ private:
+  QString NextFile(std::deque<QString>& queue, const QString& caption, const QString& dir,
+                   const QString& filter);
+
+  DialogHandler* previous_ = nullptr;
+  std::deque<bool> answers_;
+  std::deque<QString> open_files_;
+  std::deque<QString> save_files_;
+  std::deque<ModalHandler> modals_;
+  QStringList messages_;
+  QStringList questions_;
+  QStringList modal_windows_;
+  std::vector<FileRequest> file_requests_;
+};
+
+template <class Dialog>
+void DialogScript::ExpectModal(std::function<void(Dialog&)> handler) {
+  static_assert(std::is_base_of_v<QDialog, Dialog>);
+  ExpectModal([handler = std::move(handler)](QDialog& dialog) {
+    auto* expected = dynamic_cast<Dialog*>(&dialog);
+    if (expected == nullptr) {
+      ADD_FAILURE() << "expected a " << Dialog::staticMetaObject.className() << ", but a "
+                    << dialog.metaObject()->className() << " was shown";
+      dialog.reject();
+      return;
+    }
+    handler(*expected);
+  });
+}

@@ -1,0 +1,5 @@
+#include "qt_printers.h"
+
+void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+#include <ostream>
+
+// Readable QString values in GoogleTest failure messages.
+void PrintTo(const QString& text, std::ostream* os);

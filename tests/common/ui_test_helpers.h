@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+class QWidget;
+
+// Deterministic stand-ins for a person at the keyboard in headless widget tests.
+
+// Shows the window and makes it the active one, so that focus changes deliver focus events.
+void ShowActive(QWidget* window);
+
+// Moves the focus as the user would, with focus-out and focus-in events delivered now.
+void FocusOn(QWidget* widget, Qt::FocusReason reason = Qt::TabFocusReason);
+
+// Presses and releases a key on the widget; unhandled keys travel to its parents, as typed
+// keys do.
+void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+              const QString& text = QString());
+
+// Types the characters one key at a time.
+void TypeText(QWidget* widget, const QString& text);
