@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include "data_file.h"
+
 // The program's name: window title of the main window and of every message box.
 inline QString AppTitle() {
-  return QStringLiteral("てんぽ帳 販売管理");
+  return QString::fromUtf8(kAppTitle);
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// The standard controls of the windows, named as their members.
+
+// A push button that never becomes the window's default button, so Enter in a list or an
+// edit does not press it.
+QPushButton* FormButton(QWidget* parent, const QString& caption, const QString& name);
+// One that the Tab key passes over (move buttons and the like).
+QPushButton* SideButton(QWidget* parent, const QString& caption, const QString& name);
+
+// Japanese text (names, addresses, remarks) or codes and numbers.
+enum class Ime { On, Off };
+// A one-line text edit that refuses what CP932 cannot hold.
+QLineEdit* TextField(QWidget* parent, const QString& name, Ime ime);
+// A drop-down list without typing.
+QComboBox* PickList(QWidget* parent, const QString& name, const QStringList& items = {});

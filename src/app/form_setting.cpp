@@ -1,0 +1,299 @@
+#include "form_setting.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "config.h"
+#include "dialogs.h"
+#include "document.h"
+#include "enter_navigation.h"
+#include "form_registry.h"
+#include "input_method.h"
+#include "radio_group.h"
+#include "shell_open.h"
+#include "sjis_codec.h"
+#include "sjis_guard.h"
+#include "term_choices.h"
+#include "text_bytes.h"
+
+namespace {
+
+QComboBox* PickList(const QStringList& items, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  combo->addItems(items);
+  return combo;
+}
+
+// Pairs each edit with its text in the document, for filling and reading back alike.
+template <typename Settings, typename Form>
+auto TextFields(Settings& c, Form& f) {
+  return std::array{std::pair{&c.name, f.EditCompanyName},
+                    std::pair{&c.postal, f.EditPostal},
+                    std::pair{&c.address1, f.EditAddress1},
+                    std::pair{&c.address2, f.EditAddress2},
+                    std::pair{&c.person, f.EditPerson},
+                    std::pair{&c.tel, f.EditTel},
+                    std::pair{&c.fax, f.EditFax},
+                    std::pair{&c.bankName, f.EditBankName},
+                    std::pair{&c.bankBranch, f.EditBankStore},
+                    std::pair{&c.accountKind, f.EditAccountKind},
+                    std::pair{&c.accountNumber, f.EditAccountNumber},
+                    std::pair{&c.accountHolder, f.EditAccountName}};
+}
+
+}  // namespace
+
+TFormSetting::TFormSetting(Document& doc, QWidget* parent) : TForm(doc, parent) {
+  setObjectName(QStringLiteral("FormSetting"));
+  setWindowTitle(QStringLiteral("設定"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+  PageControl1 = new QTabWidget(this);
+  TabSheet1 = BuildCompanyPage();
+  TabSheet2 = BuildBankPage();
+  TabSheet3 = BuildBehaviourPage();
+  PageControl1->addTab(TabSheet1, QStringLiteral("自社情報"));
+  PageControl1->addTab(TabSheet2, QStringLiteral("口座情報"));
+  PageControl1->addTab(TabSheet3, QStringLiteral("動作設定"));
+
+  auto* panel = new QFrame(this);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setFixedHeight(76);
+  PanelBottom = panel;
+  ButtonOk = new QPushButton(QStringLiteral("OK"), panel);
+  ButtonCancel = new QPushButton(QStringLiteral("キャンセル"), panel);
+  // Neither is the window's default or cancel button.
+  ButtonOk->setAutoDefault(false);
+  ButtonCancel->setAutoDefault(false);
+  SetEscCancels(false);
+  auto* buttons = new QHBoxLayout(panel);
+  buttons->addStretch();
+  buttons->addWidget(ButtonOk);
+  buttons->addWidget(ButtonCancel);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(PageControl1);
+  layout->addWidget(panel);
+  resize(717, 447);
+  InstallEnterNavigation(this);
+
+  connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(CheckBoxPassword, &QCheckBox::toggled, this, &TFormSetting::CheckBoxPasswordClick);
+  connect(ButtonTax, &QPushButton::clicked, this, &TFormSetting::ButtonTaxClick);
+  connect(ButtonBackUp, &QPushButton::clicked, this, &TFormSetting::ButtonBackUpClick);
+}
+
+QLineEdit* TFormSetting::TextEdit(int width, bool japanese) {
+  auto* edit = new QLineEdit;
+  edit->setFixedWidth(width);
+  GuardSjis(edit);
+  if (japanese) {
+    SetImeOn(edit);
+  } else {
+    SetImeOff(edit);
+  }
+  return edit;
+}
+
+QWidget* TFormSetting::BuildCompanyPage() {
+  auto* page = new QWidget;
+  EditCompanyName = TextEdit(257, true);
+  EditPostal = TextEdit(89, false);
+  EditAddress1 = TextEdit(257, true);
+  EditAddress2 = TextEdit(257, true);
+  EditTel = TextEdit(257, false);
+  EditFax = TextEdit(257, false);
+  EditPerson = TextEdit(181, true);
+  auto* left = new QFormLayout;
+  left->addRow(QStringLiteral("会社名"), EditCompanyName);
+  left->addRow(QStringLiteral("〒"), EditPostal);
+  left->addRow(QStringLiteral("住所１"), EditAddress1);
+  left->addRow(QStringLiteral("住所２"), EditAddress2);
+  left->addRow(QStringLiteral("TEL"), EditTel);
+  left->addRow(QStringLiteral("FAX"), EditFax);
+  left->addRow(QStringLiteral("担当者名"), EditPerson);
+
+  ComboBoxPeriod = PickList(DayChoices(), page);
+  ComboBoxPayMonth = PickList(PayMonthChoices(), page);
+  ComboBoxPayDay = PickList(DayChoices(), page);
+  RadioGroupUnderOne =
+      new RadioGroup(QStringLiteral("数量・単価の小数点以下の処理"), DecimalsChoices(), 1, page);
+  RadioGroupRound =
+      new RadioGroup(QStringLiteral("金額の端数処理方法"), RoundingChoices(), 1, page);
+  auto* payLine = new QHBoxLayout;
+  payLine->addWidget(ComboBoxPayMonth);
+  payLine->addWidget(ComboBoxPayDay);
+  auto* right = new QFormLayout;
+  right->addRow(QStringLiteral("締日"), ComboBoxPeriod);
+  right->addRow(QStringLiteral("支払日"), payLine);
+  right->addRow(RadioGroupUnderOne);
+  right->addRow(RadioGroupRound);
+
+  auto* layout = new QHBoxLayout(page);
+  layout->addLayout(left);
+  layout->addSpacing(24);
+  layout->addLayout(right);
+  return page;
+}
+
+QWidget* TFormSetting::BuildBankPage() {
+  auto* page = new QWidget;
+  EditBankName = TextEdit(257, true);
+  EditBankStore = TextEdit(257, true);
+  EditAccountKind = TextEdit(257, true);
+  EditAccountNumber = TextEdit(257, false);
+  EditAccountName = TextEdit(257, true);
+  auto* layout = new QFormLayout(page);
+  layout->addRow(QStringLiteral("金融機関名"), EditBankName);
+  layout->addRow(QStringLiteral("支店名"), EditBankStore);
+  layout->addRow(QStringLiteral("口座種類"), EditAccountKind);
+  layout->addRow(QStringLiteral("口座番号"), EditAccountNumber);
+  layout->addRow(QStringLiteral("口座名義"), EditAccountName);
+  return page;
+}
+
+QWidget* TFormSetting::BuildBehaviourPage() {
+  auto* page = new QWidget;
+  CheckBoxPassword = new QCheckBox(QStringLiteral("パスワードを設定する"), page);
+  GroupBoxPassword = new QGroupBox(page);
+  EditPassword1 = TextEdit(301, false);
+  EditPassword2 = TextEdit(301, false);
+  for (QLineEdit* edit : {EditPassword1, EditPassword2}) {
+    edit->setEchoMode(QLineEdit::Password);
+    SetImeOff(edit);
+    edit->setContextMenuPolicy(Qt::NoContextMenu);  // no pasting from the menu either
+    edit->installEventFilter(this);
+  }
+  auto* passwordLayout = new QFormLayout(GroupBoxPassword);
+  passwordLayout->addRow(CheckBoxPassword);
+  passwordLayout->addRow(EditPassword1);
+  passwordLayout->addRow(EditPassword2,
+                         new QLabel(QStringLiteral("（確認入力）"), GroupBoxPassword));
+
+  CheckBoxBackUp = new QCheckBox(QStringLiteral("ファイルバックアップ機能を使用する"), page);
+  GroupBoxBackUp = new QGroupBox(page);
+  ButtonBackUp = new QPushButton(QStringLiteral("バックアップファイルの確認"), GroupBoxBackUp);
+  auto* backupLayout = new QVBoxLayout(GroupBoxBackUp);
+  backupLayout->addWidget(CheckBoxBackUp);
+  backupLayout->addWidget(ButtonBackUp, 0, Qt::AlignLeft);
+
+  GroupBoxTax = new QGroupBox(QStringLiteral("税率"), page);
+  ButtonTax = new QPushButton(QStringLiteral("設定する"), GroupBoxTax);
+  auto* taxLayout = new QVBoxLayout(GroupBoxTax);
+  taxLayout->addWidget(ButtonTax, 0, Qt::AlignLeft);
+
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(GroupBoxPassword);
+  layout->addWidget(GroupBoxBackUp);
+  layout->addWidget(GroupBoxTax);
+  layout->addStretch();
+  return page;
+}
+
+void TFormSetting::showEvent(QShowEvent* event) {
+  TForm::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TFormSetting::FormShow() {
+  const CompanySettings& c = Doc().company;
+  for (auto [text, edit] : TextFields(c, *this)) edit->setText(FromSjis(*text));
+  ComboBoxPeriod->setCurrentIndex(c.closingDay);
+  ComboBoxPayMonth->setCurrentIndex(c.payMonth);
+  ComboBoxPayDay->setCurrentIndex(c.payDay);
+  RadioGroupUnderOne->SetItemIndex(c.decimals);
+  RadioGroupRound->SetItemIndex(c.rounding);
+  const QString password = Doc().usePassword ? FromSjis(Doc().password) : QString();
+  CheckBoxPassword->setChecked(Doc().usePassword);
+  EditPassword1->setText(password);
+  EditPassword2->setText(password);
+  CheckBoxPasswordClick();
+  CheckBoxBackUp->setChecked(Doc().useBackup);
+  ctrlHeld_ = false;
+  PageControl1->setCurrentWidget(TabSheet1);
+}
+
+void TFormSetting::CheckBoxPasswordClick() {
+  const bool on = CheckBoxPassword->isChecked();
+  EditPassword1->setEnabled(on);
+  EditPassword2->setEnabled(on);
+}
+
+bool TFormSetting::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == EditPassword1 || watched == EditPassword2) && PasswordKey(event)) return true;
+  return TForm::eventFilter(watched, event);
+}
+
+bool TFormSetting::PasswordKey(QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    // The middle button pastes the X selection; that is pasting too.
+    return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+  }
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  ctrlHeld_ = key->modifiers().testFlag(Qt::ControlModifier);
+  // Editing keys stay; anything that would insert text while Ctrl is held does not.
+  if (!ctrlHeld_) return false;
+  return key->matches(QKeySequence::Paste) || !key->text().isEmpty();
+}
+
+void TFormSetting::done(int result) {
+  if (result == Accepted && CheckBoxPassword->isChecked()) {
+    if (EditPassword1->text().isEmpty() || EditPassword2->text().isEmpty()) {
+      ShowMessage(QStringLiteral("パスワードが入力されていません。"));
+      return;
+    }
+    if (EditPassword1->text() != EditPassword2->text()) {
+      ShowMessage(QStringLiteral("パスワードの入力が一致していません。"));
+      return;
+    }
+  }
+  TForm::done(result);
+}
+
+void TFormSetting::ButtonTaxClick() {
+  if (TForm* taxes = Forms().Get(FormId::TaxList)) ShowModal(taxes);
+}
+
+void TFormSetting::ButtonBackUpClick() {
+  const QString folder = BackupFolder();
+  QDir().mkpath(folder);
+  OpenInShell(QUrl::fromLocalFile(folder));
+}
+
+CompanySettings TFormSetting::Company() const {
+  CompanySettings c;
+  for (auto [text, edit] : TextFields(c, *this)) *text = TextBytes(edit->text());
+  c.closingDay = ComboBoxPeriod->currentIndex();
+  c.payMonth = ComboBoxPayMonth->currentIndex();
+  c.payDay = ComboBoxPayDay->currentIndex();
+  c.decimals = RadioGroupUnderOne->ItemIndex();
+  c.rounding = RadioGroupRound->ItemIndex();
+  return c;
+}
+
+bool TFormSetting::PasswordOn() const {
+  return CheckBoxPassword->isChecked();
+}
+
+std::string TFormSetting::Password() const {
+  return TextBytes(EditPassword1->text());
+}
+
+bool TFormSetting::BackupOn() const {
+  return CheckBoxBackUp->isChecked();
+}

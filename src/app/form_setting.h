@@ -1,0 +1,84 @@
+#pragma once
+
+#include <string>
+
+#include "company.h"
+#include "form.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class RadioGroup;
+
+// The company settings, the file password and the backup switch. The main window copies
+// the values into the document when the window closes with OK.
+class TFormSetting : public TForm {
+  Q_OBJECT
+
+ public:
+  explicit TFormSetting(Document& doc, QWidget* parent = nullptr);
+
+  // The values as entered, for the main window to take over.
+  CompanySettings Company() const;
+  bool PasswordOn() const;
+  std::string Password() const;
+  bool BackupOn() const;
+
+  QTabWidget* PageControl1;
+  QWidget* TabSheet1;
+  QWidget* TabSheet2;
+  QWidget* TabSheet3;
+  QLineEdit* EditCompanyName;
+  QLineEdit* EditPostal;
+  QLineEdit* EditAddress1;
+  QLineEdit* EditAddress2;
+  QLineEdit* EditTel;
+  QLineEdit* EditFax;
+  QLineEdit* EditPerson;
+  QComboBox* ComboBoxPeriod;
+  QComboBox* ComboBoxPayMonth;
+  QComboBox* ComboBoxPayDay;
+  RadioGroup* RadioGroupUnderOne;
+  RadioGroup* RadioGroupRound;
+  QLineEdit* EditBankName;
+  QLineEdit* EditBankStore;
+  QLineEdit* EditAccountKind;
+  QLineEdit* EditAccountNumber;
+  QLineEdit* EditAccountName;
+  QCheckBox* CheckBoxPassword;
+  QGroupBox* GroupBoxPassword;
+  QLineEdit* EditPassword1;
+  QLineEdit* EditPassword2;
+  QCheckBox* CheckBoxBackUp;
+  QGroupBox* GroupBoxBackUp;
+  QPushButton* ButtonBackUp;
+  QGroupBox* GroupBoxTax;
+  QPushButton* ButtonTax;
+  QWidget* PanelBottom;
+  QPushButton* ButtonOk;
+  QPushButton* ButtonCancel;
+
+ public slots:
+  void FormShow();
+  void CheckBoxPasswordClick();
+  void ButtonTaxClick();
+  void ButtonBackUpClick();
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* BuildCompanyPage();
+  QWidget* BuildBankPage();
+  QWidget* BuildBehaviourPage();
+  QLineEdit* TextEdit(int width, bool japanese);
+  // EditPassword1KeyDown / EditPassword1KeyPress: a key typed with Ctrl held is dropped.
+  bool PasswordKey(QEvent* event);
+
+  bool ctrlHeld_ = false;
+};

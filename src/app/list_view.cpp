@@ -1,0 +1,61 @@
+#include "list_view.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+
+void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns) {
+  view->setColumnCount(static_cast<int>(columns.size()));
+  QStringList captions;
+  for (const ListColumn& c : columns) captions << c.caption;
+  view->setHorizontalHeaderLabels(captions);
+  for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+    view->setColumnWidth(i, columns[static_cast<size_t>(i)].width);
+    if (columns[static_cast<size_t>(i)].rightAligned) {
+      view->horizontalHeaderItem(i)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+  }
+  view->setProperty("rightAligned", [&] {
+    QList<QVariant> flags;
+    for (const ListColumn& c : columns) flags << c.rightAligned;
+    return flags;
+  }());
+  view->setShowGrid(true);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->verticalHeader()->hide();
+  view->horizontalHeader()->setHighlightSections(false);
+  view->setWordWrap(false);
+}
+
+void FillListView(QTableWidget* view, const std::vector<QStringList>& rows) {
+  const QList<QVariant> right = view->property("rightAligned").toList();
+  view->clearContents();
+  view->setRowCount(static_cast<int>(rows.size()));
+  for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    const QStringList& texts = rows[static_cast<size_t>(r)];
+    for (int c = 0; c < texts.size() && c < view->columnCount(); ++c) {
+      auto* item = new QTableWidgetItem(texts[c]);
+      if (c < right.size() && right[c].toBool()) {
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      }
+      view->setItem(r, c, item);
+    }
+  }
+}
+
+int SelectedRow(const QTableWidget* view) {
+  const QList<QTableWidgetItem*> items = view->selectedItems();
+  return items.isEmpty() ? -1 : items.first()->row();
+}
+
+void SelectRow(QTableWidget* view, int row) {
+  if (row < 0 || row >= view->rowCount()) {
+    view->clearSelection();
+    view->setCurrentItem(nullptr);
+    return;
+  }
+  view->selectRow(row);
+  view->setCurrentCell(row, 0);
+  view->scrollToItem(view->item(row, 0));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class QTableWidget;
+
+struct ListColumn {
+  QString caption;
+  int width = 100;
+  bool rightAligned = false;
+};
+
+// The report-style tables of the windows: grid shown, whole-row single selection,
+// read-only, no row numbers, the selection kept visible when the focus leaves.
+void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns);
+// Replaces the rows; each row gives the texts of its columns in order.
+void FillListView(QTableWidget* view, const std::vector<QStringList>& rows);
+// -1 without a selection.
+int SelectedRow(const QTableWidget* view);
+// Selects the row and scrolls it into view; -1 clears the selection.
+void SelectRow(QTableWidget* view, int row);

@@ -1,0 +1,4 @@
+#include "form_tanni_add.h"
+
+TFormTanniAdd::TFormTanniAdd(Document& doc)
+    : TFormNameAdd(doc, TanniListDesign().entry), EditName(Edit()) {}

@@ -1,0 +1,15 @@
+#include "partner_rules.h"
+
+#include "slip.h"
+
+bool BreaksSameMonthRule(int closingDay, int payMonth, int payDay) {
+  return payMonth == 0 && payDay != 0 && payDay < closingDay;
+}
+
+bool PartnerHasSlips(const SlipList& slips, int partnerKind, int32_t partnerId) {
+  for (const Slip& slip : slips.Slips()) {
+    const bool ofKind = slip.kind == partnerKind || slip.kind == partnerKind + 2;
+    if (ofKind && slip.partner == partnerId) return true;
+  }
+  return false;
+}

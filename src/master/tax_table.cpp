@@ -1,0 +1,20 @@
+#include "tax_table.h"
+
+#include "date_convert.h"
+#include "sjis_codec.h"
+
+std::vector<QStringList> TaxRows(const TaxList& taxes) {
+  std::vector<QStringList> rows;
+  for (int i = 0; i < taxes.Count(); ++i) {
+    const TaxRate r = taxes.Get(i);
+    rows.push_back({QString(), FromSjis(FormatAmount(r.rate)) + QStringLiteral("%"),
+                    ShortDateText(r.start),
+                    r.end == -1 ? QStringLiteral("-") : ShortDateText(r.end)});
+  }
+  return rows;
+}
+
+std::optional<double> EarliestNewStart(const TaxList& taxes) {
+  if (taxes.Count() == 0) return std::nullopt;
+  return taxes.Get(taxes.Count() - 1).start + 1;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "tax_list.h"
+
+// The rows of the tax-rate window: an empty first column, the rate with "%", the start
+// date and the end date or "-" for the open-ended newest rate.
+std::vector<QStringList> TaxRows(const TaxList& taxes);
+
+// The earliest start a new rate may have: the day after the newest rate starts. Nothing
+// for an empty list.
+std::optional<double> EarliestNewStart(const TaxList& taxes);

@@ -1,0 +1,155 @@
+#include "form_setting.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "dates.h"
+#include "form_log_in.h"
+#include "form_tax_list.h"
+#include "radio_group.h"
+#include "shell_fixture.h"
+#include "ss_edit.h"
+#include "ui_test_helpers.h"
+
+namespace {
+
+using FormSettingTest = ShellTest;
+
+TFormSetting& Settings() {
+  return *Forms().As<TFormSetting>(FormId::Setting);
+}
+
+void TickPassword(TFormSetting& f, const QString& first, const QString& second) {
+  f.CheckBoxPassword->setChecked(true);
+  f.EditPassword1->setText(first);
+  f.EditPassword2->setText(second);
+}
+
+TEST_F(FormSettingTest, ShowsTheDocumentsSettingsAndPassword) {
+  Document& doc = main_->Doc();
+  doc.company.name = "\x8A\x94";  // 株
+  doc.company.payMonth = 2;
+  doc.company.payDay = 0;
+  doc.company.decimals = 2;
+  doc.company.rounding = 1;
+  doc.company.accountNumber = "1234567";
+  doc.usePassword = true;
+  doc.password = "pw";
+  doc.useBackup = false;
+  script_->ExpectModal<TFormSetting>([](TFormSetting& f) {
+    EXPECT_EQ(f.EditCompanyName->text(), QStringLiteral("株"));
+    EXPECT_EQ(f.ComboBoxPayMonth->currentText(), QStringLiteral("翌々月"));
+    EXPECT_EQ(f.ComboBoxPayDay->currentText(), QStringLiteral("月末"));
+    EXPECT_EQ(f.RadioGroupUnderOne->ItemIndex(), 2);
+    EXPECT_EQ(f.RadioGroupRound->ItemIndex(), 1);
+    EXPECT_EQ(f.EditAccountNumber->text(), QStringLiteral("1234567"));
+    EXPECT_TRUE(f.EditPassword1->isEnabled());
+    EXPECT_FALSE(f.CheckBoxBackUp->isChecked());
+    f.ButtonOk->click();  // both password edits are filled: no retyping needed
+  });
+  EXPECT_EQ(ShowModal(&Settings()), QDialog::Accepted);
+  EXPECT_TRUE(script_->Messages().isEmpty());
+  EXPECT_EQ(Settings().Company(), doc.company);
+}
+
+TEST_F(FormSettingTest, PasswordMustBeTypedTwiceAlike) {
+  struct Case {
+    QString first;
+    QString second;
+    QString message;
+  };
+  const std::vector<Case> cases = {
+      {"", "", "パスワードが入力されていません。"},
+      {"secret", "", "パスワードが入力されていません。"},
+      {"", "secret", "パスワードが入力されていません。"},
+      {"secret", "Secret", "パスワードの入力が一致していません。"},
+      {"secret", "secret2", "パスワードの入力が一致していません。"},
+  };
+  for (const Case& c : cases) {
+    script_->ExpectModal<TFormSetting>([&](TFormSetting& f) {
+      TickPassword(f, c.first, c.second);
+      f.ButtonOk->click();
+      EXPECT_TRUE(f.isVisible()) << c.message.toStdString();  // stays open
+      f.ButtonCancel->click();
+    });
+    ShowModal(&Settings());
+    ASSERT_FALSE(script_->Messages().isEmpty());
+    EXPECT_EQ(script_->Messages().last(), c.message);
+  }
+  // Unticked, the texts are not checked.
+  script_->ExpectModal<TFormSetting>([](TFormSetting& f) {
+    TickPassword(f, "a", "b");
+    f.CheckBoxPassword->setChecked(false);
+    EXPECT_FALSE(f.EditPassword1->isEnabled());
+    f.ButtonOk->click();
+  });
+  EXPECT_EQ(ShowModal(&Settings()), QDialog::Accepted);
+  EXPECT_FALSE(Settings().PasswordOn());
+}
+
+TEST_F(FormSettingTest, PastingIntoThePasswordInsertsNothing) {
+  TFormSetting& f = Settings();
+  ShowActive(&f);
+  f.CheckBoxPassword->setChecked(true);
+  QApplication::clipboard()->setText(QStringLiteral("pasted"));
+  f.EditPassword1->clear();
+  FocusOn(f.EditPassword1);
+  PressKey(f.EditPassword1, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+  EXPECT_TRUE(f.EditPassword1->text().isEmpty());
+  TypeText(f.EditPassword1, QStringLiteral("abc"));
+  EXPECT_EQ(f.EditPassword1->text(), QStringLiteral("abc"));
+  PressKey(f.EditPassword1, Qt::Key_Backspace);
+  EXPECT_EQ(f.EditPassword1->text(), QStringLiteral("ab"));
+  f.hide();
+}
+
+TEST_F(FormSettingTest, CancelKeepsTaxChangesAndDropsTheRest) {
+  Document& doc = main_->Doc();
+  doc.company.name = "before";
+  script_->ExpectModal<TFormSetting>([](TFormSetting& f) {
+    f.EditCompanyName->setText(QStringLiteral("after"));
+    f.ButtonTax->click();
+    f.ButtonCancel->click();
+  });
+  script_->ExpectModal<TFormTaxList>([](TFormTaxList& t) {
+    t.DateTimePickerStartDay->setDate(QDate(2030, 1, 1));
+    t.SsEditRateAdd->SetText(QStringLiteral("12"));
+    t.ButtonTaxAdd->click();
+    t.ButtonOk->click();
+  });
+  main_->ButtonSettingsClick();
+  EXPECT_EQ(doc.company.name, "before");
+  EXPECT_EQ(doc.taxes.Count(), 3);
+  EXPECT_EQ(doc.taxes.RateAt(EncodeDate(2030, 1, 1)), Money::FromInt(12));
+}
+
+TEST_F(FormSettingTest, BackupButtonCreatesAndOpensTheFolder) {
+  Settings().ButtonBackUpClick();
+  ASSERT_EQ(opened_.size(), 1u);
+  EXPECT_TRUE(opened_[0].isLocalFile());
+  EXPECT_TRUE(opened_[0].toLocalFile().endsWith(QStringLiteral("Tsukue/TENPOLEDGER/BackUp")));
+  EXPECT_TRUE(QFileInfo(opened_[0].toLocalFile()).isDir());
+}
+
+TEST_F(FormSettingTest, LogInRefusesAnEmptyPasswordAndTakesEnterAndEsc) {
+  auto* logIn = Forms().As<TFormLogIn>(FormId::LogIn);
+  script_->ExpectModal<TFormLogIn>([](TFormLogIn& f) {
+    PressKey(f.EditPassword, Qt::Key_Return);
+    EXPECT_TRUE(f.isVisible());
+    TypeText(f.EditPassword, QStringLiteral("pw"));
+    PressKey(f.EditPassword, Qt::Key_Return);
+  });
+  EXPECT_EQ(AskPasswordWithLogIn(logIn), std::optional<std::string>("pw"));
+  EXPECT_EQ(script_->Messages(), QStringList{QStringLiteral("パスワードを入力して下さい。")});
+  script_->ExpectModal<TFormLogIn>([](TFormLogIn& f) { PressKey(&f, Qt::Key_Escape); });
+  EXPECT_EQ(AskPasswordWithLogIn(logIn), std::nullopt);
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include "form_tax_list.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "dates.h"
+#include "dialog_script.h"
+#include "document.h"
+#include "list_view.h"
+#include "ss_edit.h"
+#include "tax_table.h"
+
+namespace {
+
+QStringList Row(const QTableWidget* view, int row) {
+  QStringList texts;
+  for (int c = 0; c < view->columnCount(); ++c) texts << view->item(row, c)->text();
+  return texts;
+}
+
+class TaxListTest : public testing::Test {
+ protected:
+  TaxListTest() : form(doc) { form.show(); }
+  ~TaxListTest() override { form.hide(); }
+
+  void AddRate(const QDate& start, const QString& rate) {
+    form.DateTimePickerStartDay->setDate(start);
+    form.SsEditRateAdd->SetText(rate);
+    form.ButtonTaxAdd->click();
+  }
+
+  Document doc;
+  DialogScript script;
+  TFormTaxList form;
+};
+
+TEST(TaxTable, RowsShowRatesDatesAndTheOpenEnd) {
+  TaxList taxes;
+  taxes.Add(EncodeDate(2014, 4, 1), MoneyFromText("2.5"));
+  const std::vector<QStringList> rows = TaxRows(taxes);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0], (QStringList{"", "3%", "1989/04/01", "1997/03/31"}));
+  EXPECT_EQ(rows[1], (QStringList{"", "5%", "1997/04/01", "2014/03/31"}));
+  EXPECT_EQ(rows[2], (QStringList{"", "2.5%", "2014/04/01", "-"}));
+  EXPECT_EQ(EarliestNewStart(taxes), EncodeDate(2014, 4, 2));
+  while (taxes.Count() > 0) taxes.RemoveLast();
+  EXPECT_EQ(EarliestNewStart(taxes), std::nullopt);
+}
+
+TEST_F(TaxListTest, NewDocumentShowsTheTwoDefaultRates) {
+  ASSERT_EQ(form.ListViewTaxList->rowCount(), 2);
+  EXPECT_EQ(Row(form.ListViewTaxList, 1), (QStringList{"", "5%", "1997/04/01", "-"}));
+  EXPECT_EQ(form.DateTimePickerStartDay->minimumDate(), QDate(1997, 4, 2));
+}
+
+TEST_F(TaxListTest, AddingEndsThePreviousRateAndMovesTheEarliestStart) {
+  AddRate(QDate(2014, 4, 1), QStringLiteral("8"));
+  EXPECT_TRUE(script.Messages().isEmpty());
+  ASSERT_EQ(form.ListViewTaxList->rowCount(), 3);
+  EXPECT_EQ(Row(form.ListViewTaxList, 1)[3], QStringLiteral("2014/03/31"));
+  EXPECT_EQ(Row(form.ListViewTaxList, 2), (QStringList{"", "8%", "2014/04/01", "-"}));
+  EXPECT_EQ(SelectedRow(form.ListViewTaxList), 2);
+  EXPECT_EQ(form.DateTimePickerStartDay->minimumDate(), QDate(2014, 4, 2));
+  // A start on or before the newest start cannot be picked.
+  form.DateTimePickerStartDay->setDate(QDate(2014, 4, 1));
+  EXPECT_EQ(form.DateTimePickerStartDay->date(), QDate(2014, 4, 2));
+  EXPECT_TRUE(form.SsEditRateAdd->Text().isEmpty());
+}
+
+TEST_F(TaxListTest, BadRatesAreRefusedAndChangeNothing) {
+  AddRate(QDate(2030, 1, 1), QStringLiteral("  "));
+  AddRate(QDate(2030, 1, 1), QStringLiteral("abc"));
+  EXPECT_EQ(script.Messages(),
+            (QStringList{"税率を入力してください。", "税率の入力が正しくありません。"}));
+  EXPECT_EQ(doc.taxes.Count(), 2);
+}
+
+TEST_F(TaxListTest, ChangingARateAsksFirst) {
+  form.ButtonTaxEdit->click();
+  EXPECT_EQ(script.Messages().last(), QStringLiteral("変更する項目を選択してください。"));
+  SelectRow(form.ListViewTaxList, 0);
+  EXPECT_EQ(form.SsEditRateEdit->Text(), QStringLiteral("3"));
+  EXPECT_EQ(form.EditStartDayEdit->text(), QStringLiteral("1989/04/01"));
+  form.SsEditRateEdit->SetText(QStringLiteral("4"));
+  script.AnswerNo();
+  form.ButtonTaxEditClick();
+  EXPECT_EQ(script.Messages().last(), QStringLiteral("変更を中止しました。"));
+  EXPECT_EQ(doc.taxes.Get(0).rate, Money::FromInt(3));
+  form.SsEditRateEdit->SetText(QStringLiteral("4"));
+  script.AnswerYes();
+  form.ButtonTaxEditClick();
+  EXPECT_EQ(doc.taxes.Get(0).rate, Money::FromInt(4));
+  EXPECT_EQ(doc.taxes.Get(0).end, EncodeDate(1997, 3, 31));  // dates stay
+  EXPECT_EQ(SelectedRow(form.ListViewTaxList), 0);
+}
+
+TEST_F(TaxListTest, DeletingTheNewestReopensThePreviousUntilNoneIsLeft) {
+  script.AnswerNo();
+  form.ButtonTaxDeleteClick();
+  EXPECT_EQ(doc.taxes.Count(), 2);
+  script.AnswerYes();
+  form.ButtonTaxDeleteClick();
+  ASSERT_EQ(form.ListViewTaxList->rowCount(), 1);
+  EXPECT_EQ(Row(form.ListViewTaxList, 0)[3], QStringLiteral("-"));
+  script.AnswerYes();
+  form.ButtonTaxDeleteClick();
+  EXPECT_EQ(form.ListViewTaxList->rowCount(), 0);
+  form.ButtonTaxDeleteClick();
+  EXPECT_EQ(script.Messages(), QStringList{QStringLiteral("削除する項目がありません。")});
+  // A first rate can be entered again.
+  AddRate(QDate::currentDate(), QStringLiteral("10"));
+  EXPECT_EQ(doc.taxes.Count(), 1);
+}
+
+}  // namespace
