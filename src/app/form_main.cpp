@@ -140,9 +140,12 @@ QGroupBox* TFormMain::ButtonGroup(const QString& caption,
   bold.setBold(true);
   box->setFont(bold);
   box->setFixedSize(161, 257);
+  // The caption is bold, the buttons are not: the weight is set, not inherited.
+  QFont plain = font();
+  plain.setBold(false);
   auto* layout = new QVBoxLayout(box);
   for (ImageButton* b : buttons) {
-    b->setFont(font());
+    b->setFont(plain);
     layout->addWidget(b, 0, Qt::AlignHCenter);
   }
   return box;

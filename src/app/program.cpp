@@ -1,6 +1,9 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTranslator>
 
 #include "app_title.h"
 #include "dialogs.h"
@@ -24,6 +27,12 @@ FormFactories ProgramForms() {
 int RunProgram(int argc, char** argv) {
   QApplication app(argc, argv);
   RegisterFontSubstitutions();
+  // The program speaks Japanese, the file dialogs and standard buttons included.
+  QTranslator qtJapanese;
+  if (qtJapanese.load(QStringLiteral("qtbase_ja"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtJapanese);
+  }
 
   QLockFile lock(SingleInstanceLockPath());
   if (!AcquireSingleInstance(lock)) {
@@ -35,6 +44,8 @@ int RunProgram(int argc, char** argv) {
     TFormMain main;
     Forms().Create(ProgramForms(), main.Doc());
     main.SetCommandLineFile(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    main.move(QGuiApplication::primaryScreen()->availableGeometry().center() -
+              main.rect().center());
     main.show();
     status = QApplication::exec();
     Forms().Destroy();
