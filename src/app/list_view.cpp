@@ -43,19 +43,3 @@ void FillListView(QTableWidget* view, const std::vector<QStringList>& rows) {
     }
   }
 }
-
-int SelectedRow(const QTableWidget* view) {
-  const QList<QTableWidgetItem*> items = view->selectedItems();
-  return items.isEmpty() ? -1 : items.first()->row();
-}
-
-void SelectRow(QTableWidget* view, int row) {
-  if (row < 0 || row >= view->rowCount()) {
-    view->clearSelection();
-    view->setCurrentItem(nullptr);
-    return;
-  }
-  view->selectRow(row);
-  view->setCurrentCell(row, 0);
-  view->scrollToItem(view->item(row, 0));
-}

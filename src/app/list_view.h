@@ -17,7 +17,3 @@ struct ListColumn {
 void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns);
 // Replaces the rows; each row gives the texts of its columns in order.
 void FillListView(QTableWidget* view, const std::vector<QStringList>& rows);
-// -1 without a selection.
-int SelectedRow(const QTableWidget* view);
-// Selects the row and scrolls it into view; -1 clears the selection.
-void SelectRow(QTableWidget* view, int row);

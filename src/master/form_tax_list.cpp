@@ -16,6 +16,7 @@
 #include "dialogs.h"
 #include "document.h"
 #include "list_view.h"
+#include "list_window_pattern.h"
 #include "sjis_codec.h"
 #include "ss_edit.h"
 #include "tax_table.h"
@@ -125,7 +126,7 @@ void TFormTaxList::ResetAddGroup() {
 }
 
 void TFormTaxList::ListViewTaxListSelectItem() {
-  const int row = SelectedRow(ListViewTaxList);
+  const int row = SelectedViewRow(ListViewTaxList);
   if (row < 0) {
     SsEditRateEdit->SetText(QString());
     EditStartDayEdit->clear();
@@ -158,11 +159,11 @@ void TFormTaxList::ButtonTaxAddClick() {
   Doc().taxes.Add(FromQDate(DateTimePickerStartDay->date()), *rate);
   RefreshTable();
   ResetAddGroup();
-  SelectRow(ListViewTaxList, ListViewTaxList->rowCount() - 1);
+  SelectViewRow(ListViewTaxList, ListViewTaxList->rowCount() - 1);
 }
 
 void TFormTaxList::ButtonTaxEditClick() {
-  const int row = SelectedRow(ListViewTaxList);
+  const int row = SelectedViewRow(ListViewTaxList);
   if (row < 0) {
     ShowMessage(QStringLiteral("変更する項目を選択してください。"));
     return;
@@ -175,7 +176,7 @@ void TFormTaxList::ButtonTaxEditClick() {
   }
   Doc().taxes.SetRate(row, *rate);
   RefreshTable();
-  SelectRow(ListViewTaxList, row);
+  SelectViewRow(ListViewTaxList, row);
 }
 
 void TFormTaxList::ButtonTaxDeleteClick() {

@@ -11,6 +11,7 @@
 #include "dialog_script.h"
 #include "document.h"
 #include "list_view.h"
+#include "list_window_pattern.h"
 #include "ss_edit.h"
 #include "tax_table.h"
 
@@ -63,7 +64,7 @@ TEST_F(TaxListTest, AddingEndsThePreviousRateAndMovesTheEarliestStart) {
   ASSERT_EQ(form.ListViewTaxList->rowCount(), 3);
   EXPECT_EQ(Row(form.ListViewTaxList, 1)[3], QStringLiteral("2014/03/31"));
   EXPECT_EQ(Row(form.ListViewTaxList, 2), (QStringList{"", "8%", "2014/04/01", "-"}));
-  EXPECT_EQ(SelectedRow(form.ListViewTaxList), 2);
+  EXPECT_EQ(SelectedViewRow(form.ListViewTaxList), 2);
   EXPECT_EQ(form.DateTimePickerStartDay->minimumDate(), QDate(2014, 4, 2));
   // A start on or before the newest start cannot be picked.
   form.DateTimePickerStartDay->setDate(QDate(2014, 4, 1));
@@ -82,7 +83,7 @@ TEST_F(TaxListTest, BadRatesAreRefusedAndChangeNothing) {
 TEST_F(TaxListTest, ChangingARateAsksFirst) {
   form.ButtonTaxEdit->click();
   EXPECT_EQ(script.Messages().last(), QStringLiteral("変更する項目を選択してください。"));
-  SelectRow(form.ListViewTaxList, 0);
+  SelectViewRow(form.ListViewTaxList, 0);
   EXPECT_EQ(form.SsEditRateEdit->Text(), QStringLiteral("3"));
   EXPECT_EQ(form.EditStartDayEdit->text(), QStringLiteral("1989/04/01"));
   form.SsEditRateEdit->SetText(QStringLiteral("4"));
@@ -95,7 +96,7 @@ TEST_F(TaxListTest, ChangingARateAsksFirst) {
   form.ButtonTaxEditClick();
   EXPECT_EQ(doc.taxes.Get(0).rate, Money::FromInt(4));
   EXPECT_EQ(doc.taxes.Get(0).end, EncodeDate(1997, 3, 31));  // dates stay
-  EXPECT_EQ(SelectedRow(form.ListViewTaxList), 0);
+  EXPECT_EQ(SelectedViewRow(form.ListViewTaxList), 0);
 }
 
 TEST_F(TaxListTest, DeletingTheNewestReopensThePreviousUntilNoneIsLeft) {
