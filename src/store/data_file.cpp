@@ -107,7 +107,8 @@ namespace {
 void WriteDocument(const Document& doc, ByteWriter& w) {
   // A switch without a password would lock the file for good; such a document is plain.
   const bool protect = doc.usePassword && !doc.password.empty();
-  FieldOut head(w, FieldKey());
+  const FieldKey plain;
+  FieldOut head(w, plain);
   head.Text(kFileIdentifier);
   head.Text(kFileVersion);
   head.Bool(protect);

@@ -13,6 +13,8 @@
 class FieldOut {
  public:
   FieldOut(ByteWriter& stream, const FieldKey& key) : stream_(stream), key_(key) {}
+  // The key is held by reference: it must outlive the writer.
+  FieldOut(ByteWriter& stream, FieldKey&& key) = delete;
 
   void Text(std::string_view v) { WriteField(stream_, v, key_); }
   void Int(int64_t v);
@@ -29,6 +31,7 @@ class FieldOut {
 class FieldIn {
  public:
   FieldIn(ByteReader& stream, const FieldKey& key) : stream_(stream), key_(key) {}
+  FieldIn(ByteReader& stream, FieldKey&& key) = delete;
 
   std::string Text() { return ReadField(stream_, key_); }
   int32_t Int();
