@@ -26,3 +26,7 @@ QString ReformattedAmountText(const QString& text, int decimals) {
   if (!IsAmountText(text)) return text;
   return QString::fromLatin1(ReformatAmount(*ToSjis(text), decimals));
 }
+
+QString FormattedAmount(Money v) {
+  return QString::fromLatin1(FormatAmount(v));
+}

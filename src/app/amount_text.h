@@ -15,6 +15,8 @@ std::optional<Money> AmountOf(const QString& text);
 bool IsAmountText(const QString& text);
 // The text with every "(", ")" and "," removed, for editing the plain number.
 QString CleanedAmountText(const QString& text);
+// The amount as the windows show it: "#,##0.##".
+QString FormattedAmount(Money v);
 // The amount cut to the decimals and shown as "#,##0.##"; a text that is no amount comes
 // back unchanged.
 QString ReformattedAmountText(const QString& text, int decimals);

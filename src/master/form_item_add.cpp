@@ -132,8 +132,8 @@ void TFormItemAdd::PrepareEdit(const ItemRecord& item) {
   EditName->setText(FromSjis(item.name));
   EditNameKana->setText(FromSjis(item.nameKana));
   ComboBoxTanni->setEditText(FromSjis(item.unit));
-  SsEditPrice->SetText(QString::fromLatin1(FormatAmount(item.price)));
-  SsEditCost->SetText(QString::fromLatin1(FormatAmount(item.cost)));
+  SsEditPrice->SetText(FormattedAmount(item.price));
+  SsEditCost->SetText(FormattedAmount(item.cost));
   EditSpeedCode->setText(FromSjis(item.speedCode));
   EditNote->setText(FromSjis(item.note));
   RadioGroupTax->SetItemIndex(item.taxClass);

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "amount_text.h"
 #include "date_convert.h"
 #include "dates.h"
 #include "dialogs.h"
@@ -133,7 +134,7 @@ void TFormTaxList::ListViewTaxListSelectItem() {
     return;
   }
   const TaxRate rate = Doc().taxes.Get(row);
-  SsEditRateEdit->SetText(FromSjis(FormatAmount(rate.rate)));
+  SsEditRateEdit->SetText(FormattedAmount(rate.rate));
   EditStartDayEdit->setText(ShortDateText(rate.start));
 }
 
@@ -142,12 +143,8 @@ std::optional<Money> TFormTaxList::RateOf(TSsEdit* field) {
   std::optional<Money> rate;
   if (text.isEmpty()) {
     ShowMessage(QStringLiteral("税率を入力してください。"));
-  } else {
-    try {
-      rate = ParseAmount(text.toStdString());
-    } catch (const ConvertError&) {
-      ShowMessage(QStringLiteral("税率の入力が正しくありません。"));
-    }
+  } else if (!(rate = AmountOf(text))) {
+    ShowMessage(QStringLiteral("税率の入力が正しくありません。"));
   }
   if (!rate) field->setFocus();
   return rate;

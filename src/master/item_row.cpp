@@ -3,6 +3,7 @@
 #include "group_list.h"
 #include "item_list.h"
 #include "money.h"
+#include "amount_text.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -29,8 +30,8 @@ QStringList ItemRowTexts(const ItemRecord& item, const std::array<GroupList, 3>&
   return {FromSjis(item.code),
           FromSjis(item.name),
           FromSjis(item.unit),
-          QString::fromLatin1(FormatAmount(item.price)),
-          QString::fromLatin1(FormatAmount(item.cost)),
+          FormattedAmount(item.price),
+          FormattedAmount(item.cost),
           FromSjis(item.speedCode),
           TaxClassText(item.taxClass),
           FromSjis(item.note),

@@ -1,5 +1,6 @@
 #include "tax_table.h"
 
+#include "amount_text.h"
 #include "date_convert.h"
 #include "sjis_codec.h"
 
@@ -7,7 +8,7 @@ std::vector<QStringList> TaxRows(const TaxList& taxes) {
   std::vector<QStringList> rows;
   for (int i = 0; i < taxes.Count(); ++i) {
     const TaxRate r = taxes.Get(i);
-    rows.push_back({QString(), FromSjis(FormatAmount(r.rate)) + QStringLiteral("%"),
+    rows.push_back({QString(), FormattedAmount(r.rate) + QStringLiteral("%"),
                     ShortDateText(r.start),
                     r.end == -1 ? QStringLiteral("-") : ShortDateText(r.end)});
   }
