@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "dialogs.h"
+#include "form_controls.h"
 #include "input_method.h"
 #include "sjis_codec.h"
-#include "sjis_guard.h"
 #include "text_bytes.h"
 
 namespace {
@@ -31,16 +31,13 @@ TFormLogIn::TFormLogIn(Document& doc, QWidget* parent) : TForm(doc, parent) {
   setWindowTitle(QStringLiteral("パスワードの入力"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
-  EditPassword = new QLineEdit(this);
+  EditPassword = TextField(this, QStringLiteral("EditPassword"), Ime::Off);
   EditPassword->setEchoMode(QLineEdit::Password);
+  SetImeOff(EditPassword);  // the echo mode switched it back
   EditPassword->setFixedWidth(381);
-  GuardSjis(EditPassword);
-  SetImeOff(EditPassword);
   EditPassword->installEventFilter(this);
-  ButtonOk = new QPushButton(QStringLiteral("OK"), this);
-  ButtonCancel = new QPushButton(QStringLiteral("キャンセル"), this);
-  ButtonOk->setAutoDefault(false);
-  ButtonCancel->setAutoDefault(false);
+  ButtonOk = FormButton(this, QStringLiteral("OK"), QStringLiteral("ButtonOk"));
+  ButtonCancel = FormButton(this, QStringLiteral("キャンセル"), QStringLiteral("ButtonCancel"));
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -20,22 +20,16 @@
 #include "dialogs.h"
 #include "document.h"
 #include "enter_navigation.h"
+#include "form_controls.h"
 #include "form_registry.h"
 #include "input_method.h"
 #include "radio_group.h"
 #include "shell_open.h"
 #include "sjis_codec.h"
-#include "sjis_guard.h"
 #include "term_choices.h"
 #include "text_bytes.h"
 
 namespace {
-
-QComboBox* PickList(const QStringList& items, QWidget* parent) {
-  auto* combo = new QComboBox(parent);
-  combo->addItems(items);
-  return combo;
-}
 
 // Pairs each edit with its text in the document, for filling and reading back alike.
 template <typename Settings, typename Form>
@@ -73,11 +67,9 @@ TFormSetting::TFormSetting(Document& doc, QWidget* parent) : TForm(doc, parent) 
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setFixedHeight(76);
   PanelBottom = panel;
-  ButtonOk = new QPushButton(QStringLiteral("OK"), panel);
-  ButtonCancel = new QPushButton(QStringLiteral("キャンセル"), panel);
   // Neither is the window's default or cancel button.
-  ButtonOk->setAutoDefault(false);
-  ButtonCancel->setAutoDefault(false);
+  ButtonOk = FormButton(panel, QStringLiteral("OK"), QStringLiteral("ButtonOk"));
+  ButtonCancel = FormButton(panel, QStringLiteral("キャンセル"), QStringLiteral("ButtonCancel"));
   SetEscCancels(false);
   auto* buttons = new QHBoxLayout(panel);
   buttons->addStretch();
@@ -97,27 +89,21 @@ TFormSetting::TFormSetting(Document& doc, QWidget* parent) : TForm(doc, parent) 
   connect(ButtonBackUp, &QPushButton::clicked, this, &TFormSetting::ButtonBackUpClick);
 }
 
-QLineEdit* TFormSetting::TextEdit(int width, bool japanese) {
-  auto* edit = new QLineEdit;
+QLineEdit* TFormSetting::TextEdit(const QString& name, int width, Ime ime) {
+  QLineEdit* edit = TextField(this, name, ime);
   edit->setFixedWidth(width);
-  GuardSjis(edit);
-  if (japanese) {
-    SetImeOn(edit);
-  } else {
-    SetImeOff(edit);
-  }
   return edit;
 }
 
 QWidget* TFormSetting::BuildCompanyPage() {
   auto* page = new QWidget;
-  EditCompanyName = TextEdit(257, true);
-  EditPostal = TextEdit(89, false);
-  EditAddress1 = TextEdit(257, true);
-  EditAddress2 = TextEdit(257, true);
-  EditTel = TextEdit(257, false);
-  EditFax = TextEdit(257, false);
-  EditPerson = TextEdit(181, true);
+  EditCompanyName = TextEdit(QStringLiteral("EditCompanyName"), 257, Ime::On);
+  EditPostal = TextEdit(QStringLiteral("EditPostal"), 89, Ime::Off);
+  EditAddress1 = TextEdit(QStringLiteral("EditAddress1"), 257, Ime::On);
+  EditAddress2 = TextEdit(QStringLiteral("EditAddress2"), 257, Ime::On);
+  EditTel = TextEdit(QStringLiteral("EditTel"), 257, Ime::Off);
+  EditFax = TextEdit(QStringLiteral("EditFax"), 257, Ime::Off);
+  EditPerson = TextEdit(QStringLiteral("EditPerson"), 181, Ime::On);
   auto* left = new QFormLayout;
   left->addRow(QStringLiteral("会社名"), EditCompanyName);
   left->addRow(QStringLiteral("〒"), EditPostal);
@@ -127,9 +113,9 @@ QWidget* TFormSetting::BuildCompanyPage() {
   left->addRow(QStringLiteral("FAX"), EditFax);
   left->addRow(QStringLiteral("担当者名"), EditPerson);
 
-  ComboBoxPeriod = PickList(DayChoices(), page);
-  ComboBoxPayMonth = PickList(PayMonthChoices(), page);
-  ComboBoxPayDay = PickList(DayChoices(), page);
+  ComboBoxPeriod = PickList(page, QStringLiteral("ComboBoxPeriod"), DayChoices());
+  ComboBoxPayMonth = PickList(page, QStringLiteral("ComboBoxPayMonth"), PayMonthChoices());
+  ComboBoxPayDay = PickList(page, QStringLiteral("ComboBoxPayDay"), DayChoices());
   RadioGroupUnderOne =
       new RadioGroup(QStringLiteral("数量・単価の小数点以下の処理"), DecimalsChoices(), 1, page);
   RadioGroupRound =
@@ -152,11 +138,11 @@ QWidget* TFormSetting::BuildCompanyPage() {
 
 QWidget* TFormSetting::BuildBankPage() {
   auto* page = new QWidget;
-  EditBankName = TextEdit(257, true);
-  EditBankStore = TextEdit(257, true);
-  EditAccountKind = TextEdit(257, true);
-  EditAccountNumber = TextEdit(257, false);
-  EditAccountName = TextEdit(257, true);
+  EditBankName = TextEdit(QStringLiteral("EditBankName"), 257, Ime::On);
+  EditBankStore = TextEdit(QStringLiteral("EditBankStore"), 257, Ime::On);
+  EditAccountKind = TextEdit(QStringLiteral("EditAccountKind"), 257, Ime::On);
+  EditAccountNumber = TextEdit(QStringLiteral("EditAccountNumber"), 257, Ime::Off);
+  EditAccountName = TextEdit(QStringLiteral("EditAccountName"), 257, Ime::On);
   auto* layout = new QFormLayout(page);
   layout->addRow(QStringLiteral("金融機関名"), EditBankName);
   layout->addRow(QStringLiteral("支店名"), EditBankStore);
@@ -170,8 +156,8 @@ QWidget* TFormSetting::BuildBehaviourPage() {
   auto* page = new QWidget;
   CheckBoxPassword = new QCheckBox(QStringLiteral("パスワードを設定する"), page);
   GroupBoxPassword = new QGroupBox(page);
-  EditPassword1 = TextEdit(301, false);
-  EditPassword2 = TextEdit(301, false);
+  EditPassword1 = TextEdit(QStringLiteral("EditPassword1"), 301, Ime::Off);
+  EditPassword2 = TextEdit(QStringLiteral("EditPassword2"), 301, Ime::Off);
   for (QLineEdit* edit : {EditPassword1, EditPassword2}) {
     edit->setEchoMode(QLineEdit::Password);
     SetImeOff(edit);

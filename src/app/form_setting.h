@@ -4,6 +4,7 @@
 
 #include "company.h"
 #include "form.h"
+#include "form_controls.h"
 
 class QCheckBox;
 class QComboBox;
@@ -76,7 +77,7 @@ class TFormSetting : public TForm {
   QWidget* BuildCompanyPage();
   QWidget* BuildBankPage();
   QWidget* BuildBehaviourPage();
-  QLineEdit* TextEdit(int width, bool japanese);
+  QLineEdit* TextEdit(const QString& name, int width, Ime ime);
   // EditPassword1KeyDown / EditPassword1KeyPress: a key typed with Ctrl held is dropped.
   bool PasswordKey(QEvent* event);
 
