@@ -172,13 +172,14 @@ QWidget* TFormSetting::BuildBehaviourPage() {
 
   CheckBoxBackUp = new QCheckBox(QStringLiteral("ファイルバックアップ機能を使用する"), page);
   GroupBoxBackUp = new QGroupBox(page);
-  ButtonBackUp = new QPushButton(QStringLiteral("バックアップファイルの確認"), GroupBoxBackUp);
+  ButtonBackUp = FormButton(GroupBoxBackUp, QStringLiteral("バックアップファイルの確認"),
+                            QStringLiteral("ButtonBackUp"));
   auto* backupLayout = new QVBoxLayout(GroupBoxBackUp);
   backupLayout->addWidget(CheckBoxBackUp);
   backupLayout->addWidget(ButtonBackUp, 0, Qt::AlignLeft);
 
   GroupBoxTax = new QGroupBox(QStringLiteral("税率"), page);
-  ButtonTax = new QPushButton(QStringLiteral("設定する"), GroupBoxTax);
+  ButtonTax = FormButton(GroupBoxTax, QStringLiteral("設定する"), QStringLiteral("ButtonTax"));
   auto* taxLayout = new QVBoxLayout(GroupBoxTax);
   taxLayout->addWidget(ButtonTax, 0, Qt::AlignLeft);
 

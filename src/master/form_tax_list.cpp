@@ -16,6 +16,7 @@
 #include "dates.h"
 #include "dialogs.h"
 #include "document.h"
+#include "form_controls.h"
 #include "list_view.h"
 #include "list_window_pattern.h"
 #include "sjis_codec.h"
@@ -52,7 +53,7 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
   DateTimePickerStartDay->setCalendarPopup(true);
   DateTimePickerStartDay->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
   SsEditRateAdd = TSsEdit::Plain(GroupBoxAdd);
-  ButtonTaxAdd = new QPushButton(QStringLiteral("登録"), GroupBoxAdd);
+  ButtonTaxAdd = FormButton(GroupBoxAdd, QStringLiteral("登録"), QStringLiteral("ButtonTaxAdd"));
   auto* addLayout = new QVBoxLayout(GroupBoxAdd);
   addLayout->addLayout(
       Row({new QLabel(QStringLiteral("適用開始日"), GroupBoxAdd), DateTimePickerStartDay}));
@@ -64,7 +65,7 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
   EditStartDayEdit->setReadOnly(true);
   EditStartDayEdit->setFocusPolicy(Qt::NoFocus);
   SsEditRateEdit = TSsEdit::Plain(GroupBoxEdit);
-  ButtonTaxEdit = new QPushButton(QStringLiteral("変更"), GroupBoxEdit);
+  ButtonTaxEdit = FormButton(GroupBoxEdit, QStringLiteral("変更"), QStringLiteral("ButtonTaxEdit"));
   auto* editLayout = new QVBoxLayout(GroupBoxEdit);
   editLayout->addLayout(
       Row({new QLabel(QStringLiteral("適用開始日"), GroupBoxEdit), EditStartDayEdit}));
@@ -72,12 +73,13 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
                              new QLabel(QStringLiteral("％"), GroupBoxEdit), ButtonTaxEdit}));
 
   GroupBoxDelete = new QGroupBox(QStringLiteral("直近の税率の削除"), this);
-  ButtonTaxDelete = new QPushButton(QStringLiteral("削除"), GroupBoxDelete);
+  ButtonTaxDelete =
+      FormButton(GroupBoxDelete, QStringLiteral("削除"), QStringLiteral("ButtonTaxDelete"));
   auto* deleteLayout = new QHBoxLayout(GroupBoxDelete);
   deleteLayout->addWidget(ButtonTaxDelete);
   deleteLayout->addStretch();
 
-  ButtonOk = new QPushButton(QStringLiteral("戻る"), this);
+  ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListViewTaxList);
