@@ -1,6 +1,7 @@
 #include "form_controls.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -37,4 +38,13 @@ QComboBox* PickList(QWidget* parent, const QString& name, const QStringList& ite
   combo->setObjectName(name);
   combo->addItems(items);
   return combo;
+}
+
+QHBoxLayout* ControlRow(std::initializer_list<QWidget*> left,
+                        std::initializer_list<QWidget*> right) {
+  auto* row = new QHBoxLayout;
+  for (QWidget* w : left) row->addWidget(w);
+  row->addStretch();
+  for (QWidget* w : right) row->addWidget(w);
+  return row;
 }

@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 class QComboBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -22,3 +24,7 @@ enum class Ime { On, Off };
 QLineEdit* TextField(QWidget* parent, const QString& name, Ime ime);
 // A drop-down list without typing.
 QComboBox* PickList(QWidget* parent, const QString& name, const QStringList& items = {});
+
+// A row of controls: some at the left edge, some at the right, space between.
+QHBoxLayout* ControlRow(std::initializer_list<QWidget*> left,
+                        std::initializer_list<QWidget*> right);

@@ -39,16 +39,12 @@ TFormLogIn::TFormLogIn(Document& doc, QWidget* parent) : TForm(doc, parent) {
   ButtonOk = FormButton(this, QStringLiteral("OK"), QStringLiteral("ButtonOk"));
   ButtonCancel = FormButton(this, QStringLiteral("キャンセル"), QStringLiteral("ButtonCancel"));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ButtonOk);
-  buttons->addWidget(ButtonCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(
       BoldLabel(QStringLiteral("このファイルにはパスワードが設定されています。"), this));
   layout->addWidget(BoldLabel(QStringLiteral("パスワードを入力してください。"), this));
   layout->addWidget(EditPassword);
-  layout->addLayout(buttons);
+  layout->addLayout(ControlRow({}, {ButtonOk, ButtonCancel}));
   resize(406, 148);
 
   // Cancel is the window's cancel button: Esc presses it.

@@ -71,10 +71,7 @@ TFormSetting::TFormSetting(Document& doc, QWidget* parent) : TForm(doc, parent) 
   ButtonOk = FormButton(panel, QStringLiteral("OK"), QStringLiteral("ButtonOk"));
   ButtonCancel = FormButton(panel, QStringLiteral("キャンセル"), QStringLiteral("ButtonCancel"));
   SetEscCancels(false);
-  auto* buttons = new QHBoxLayout(panel);
-  buttons->addStretch();
-  buttons->addWidget(ButtonOk);
-  buttons->addWidget(ButtonCancel);
+  panel->setLayout(ControlRow({}, {ButtonOk, ButtonCancel}));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(PageControl1);

@@ -155,15 +155,11 @@ void TFormCustomerAdd::BuildLayout() {
   columns->addLayout(right);
   auto* note = new QFormLayout;
   note->addRow(QStringLiteral("備考"), EditNote);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ButtonOk);
-  buttons->addWidget(ButtonCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addLayout(note);
   layout->addStretch();
-  layout->addLayout(buttons);
+  layout->addLayout(ControlRow({}, {ButtonOk, ButtonCancel}));
   SetFixedWindowStyle(this, {870, 544});
 }
 

@@ -92,16 +92,11 @@ void TFormItemAdd::BuildLayout() {
   columns->addLayout(right);
   auto* note = new QFormLayout;
   note->addRow(QStringLiteral("備考"), EditNote);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(CheckBoxContinue);
-  buttons->addStretch();
-  buttons->addWidget(ButtonOk);
-  buttons->addWidget(ButtonCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(columns);
   layout->addLayout(note);
   layout->addStretch();
-  layout->addLayout(buttons);
+  layout->addLayout(ControlRow({CheckBoxContinue}, {ButtonOk, ButtonCancel}));
   SetFixedWindowStyle(this, {664, 406});
 }
 

@@ -54,10 +54,7 @@ void TFormItemList::BuildControls() {
 }
 
 void TFormItemList::BuildLayout() {
-  auto* top = new QHBoxLayout;
-  top->addStretch();
-  top->addWidget(ButtonIndexUp);
-  top->addWidget(ButtonIndexDown);
+  QHBoxLayout* top = ControlRow({}, {ButtonIndexUp, ButtonIndexDown});
   auto* actions = new QGridLayout;
   actions->addWidget(ButtonDeleteItem, 0, 0);
   actions->addWidget(ButtonEditItem, 0, 1);

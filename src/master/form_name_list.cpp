@@ -14,18 +14,6 @@
 #include "text_bytes.h"
 #include "window_style.h"
 
-namespace {
-
-QHBoxLayout* Row(std::initializer_list<QWidget*> left, std::initializer_list<QWidget*> right) {
-  auto* row = new QHBoxLayout;
-  for (QWidget* w : left) row->addWidget(w);
-  row->addStretch();
-  for (QWidget* w : right) row->addWidget(w);
-  return row;
-}
-
-}  // namespace
-
 TFormNameList::TFormNameList(Document& doc, const NameListDesign& design,
                              std::unique_ptr<NameListSource> names)
     : TForm(doc), design_(design), names_(std::move(names)) {
@@ -72,12 +60,12 @@ void TFormNameList::BuildLayout() {
   layout->addWidget(listBox_, 1);
   if (design_.buttonsInTwoRows) {
     layout->addLayout(
-        Row({ButtonIndexUp, ButtonIndexDown}, {addButton_, editButton_, deleteButton_}));
-    layout->addLayout(Row({}, {ButtonOk}));
+        ControlRow({ButtonIndexUp, ButtonIndexDown}, {addButton_, editButton_, deleteButton_}));
+    layout->addLayout(ControlRow({}, {ButtonOk}));
   } else {
-    layout->addLayout(Row({ButtonIndexUp, ButtonIndexDown}, {}));
-    layout->addLayout(Row({addButton_, editButton_, deleteButton_}, {}));
-    layout->addLayout(Row({}, {ButtonOk}));
+    layout->addLayout(ControlRow({ButtonIndexUp, ButtonIndexDown}, {}));
+    layout->addLayout(ControlRow({addButton_, editButton_, deleteButton_}, {}));
+    layout->addLayout(ControlRow({}, {ButtonOk}));
   }
   SetFixedWindowStyle(this, design_.clientSize);
 }

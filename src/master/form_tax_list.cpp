@@ -23,17 +23,6 @@
 #include "ss_edit.h"
 #include "tax_table.h"
 
-namespace {
-
-QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
-  auto* row = new QHBoxLayout;
-  for (QWidget* w : widgets) row->addWidget(w);
-  row->addStretch();
-  return row;
-}
-
-}  // namespace
-
 TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) {
   setObjectName(QStringLiteral("FormTaxList"));
   setWindowTitle(QStringLiteral("税率の設定"));
@@ -55,10 +44,11 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
   SsEditRateAdd = TSsEdit::Plain(GroupBoxAdd);
   ButtonTaxAdd = FormButton(GroupBoxAdd, QStringLiteral("登録"), QStringLiteral("ButtonTaxAdd"));
   auto* addLayout = new QVBoxLayout(GroupBoxAdd);
-  addLayout->addLayout(
-      Row({new QLabel(QStringLiteral("適用開始日"), GroupBoxAdd), DateTimePickerStartDay}));
-  addLayout->addLayout(Row({new QLabel(QStringLiteral("税率"), GroupBoxAdd), SsEditRateAdd,
-                            new QLabel(QStringLiteral("％"), GroupBoxAdd), ButtonTaxAdd}));
+  addLayout->addLayout(ControlRow(
+      {new QLabel(QStringLiteral("適用開始日"), GroupBoxAdd), DateTimePickerStartDay}, {}));
+  addLayout->addLayout(ControlRow({new QLabel(QStringLiteral("税率"), GroupBoxAdd), SsEditRateAdd,
+                                   new QLabel(QStringLiteral("％"), GroupBoxAdd), ButtonTaxAdd},
+                                  {}));
 
   GroupBoxEdit = new QGroupBox(QStringLiteral("税率の変更"), this);
   EditStartDayEdit = new QLineEdit(GroupBoxEdit);
@@ -68,9 +58,11 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
   ButtonTaxEdit = FormButton(GroupBoxEdit, QStringLiteral("変更"), QStringLiteral("ButtonTaxEdit"));
   auto* editLayout = new QVBoxLayout(GroupBoxEdit);
   editLayout->addLayout(
-      Row({new QLabel(QStringLiteral("適用開始日"), GroupBoxEdit), EditStartDayEdit}));
-  editLayout->addLayout(Row({new QLabel(QStringLiteral("税率"), GroupBoxEdit), SsEditRateEdit,
-                             new QLabel(QStringLiteral("％"), GroupBoxEdit), ButtonTaxEdit}));
+      ControlRow({new QLabel(QStringLiteral("適用開始日"), GroupBoxEdit), EditStartDayEdit}, {}));
+  editLayout->addLayout(
+      ControlRow({new QLabel(QStringLiteral("税率"), GroupBoxEdit), SsEditRateEdit,
+                  new QLabel(QStringLiteral("％"), GroupBoxEdit), ButtonTaxEdit},
+                 {}));
 
   GroupBoxDelete = new QGroupBox(QStringLiteral("直近の税率の削除"), this);
   ButtonTaxDelete =

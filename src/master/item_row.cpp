@@ -1,9 +1,9 @@
 #include "item_row.h"
 
+#include "amount_text.h"
 #include "group_list.h"
 #include "item_list.h"
 #include "money.h"
-#include "amount_text.h"
 #include "sjis_codec.h"
 
 namespace {
