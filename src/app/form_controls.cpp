@@ -1,9 +1,11 @@
 #include "form_controls.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "input_method.h"
 #include "sjis_guard.h"
@@ -47,4 +49,18 @@ QHBoxLayout* ControlRow(std::initializer_list<QWidget*> left,
   row->addStretch();
   for (QWidget* w : right) row->addWidget(w);
   return row;
+}
+
+void LayOutEntryWindow(QWidget* window, QLayout* left, QLayout* right, QLineEdit* note,
+                       QLayout* bottom) {
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 1);
+  columns->addLayout(right);
+  auto* noteRow = new QFormLayout;
+  noteRow->addRow(QStringLiteral("備考"), note);
+  auto* layout = new QVBoxLayout(window);
+  layout->addLayout(columns);
+  layout->addLayout(noteRow);
+  layout->addStretch();
+  layout->addLayout(bottom);
 }

@@ -6,6 +6,8 @@
 
 class QComboBox;
 class QHBoxLayout;
+class QLayout;
+class QLineEdit;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -28,3 +30,8 @@ QComboBox* PickList(QWidget* parent, const QString& name, const QStringList& ite
 // A row of controls: some at the left edge, some at the right, space between.
 QHBoxLayout* ControlRow(std::initializer_list<QWidget*> left,
                         std::initializer_list<QWidget*> right);
+
+// The record entry windows: two columns of fields, the remark "備考" across the window,
+// then the bottom row.
+void LayOutEntryWindow(QWidget* window, QLayout* left, QLayout* right, QLineEdit* note,
+                       QLayout* bottom);

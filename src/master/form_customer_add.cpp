@@ -150,16 +150,7 @@ void TFormCustomerAdd::BuildLayout() {
   right->addWidget(RadioGroupUnderOne);
   right->addWidget(RadioGroupRound);
   right->addStretch();
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(left, 1);
-  columns->addLayout(right);
-  auto* note = new QFormLayout;
-  note->addRow(QStringLiteral("備考"), EditNote);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(columns);
-  layout->addLayout(note);
-  layout->addStretch();
-  layout->addLayout(ControlRow({}, {ButtonOk, ButtonCancel}));
+  LayOutEntryWindow(this, left, right, EditNote, ControlRow({}, {ButtonOk, ButtonCancel}));
   SetFixedWindowStyle(this, {870, 544});
 }
 

@@ -87,16 +87,8 @@ void TFormItemAdd::BuildLayout() {
   right->addRow(QStringLiteral("分類２"), ComboBoxGroup2);
   right->addRow(QStringLiteral("分類３"), ComboBoxGroup3);
   right->addRow(RadioGroupTax);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(left);
-  columns->addLayout(right);
-  auto* note = new QFormLayout;
-  note->addRow(QStringLiteral("備考"), EditNote);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(columns);
-  layout->addLayout(note);
-  layout->addStretch();
-  layout->addLayout(ControlRow({CheckBoxContinue}, {ButtonOk, ButtonCancel}));
+  LayOutEntryWindow(this, left, right, EditNote,
+                    ControlRow({CheckBoxContinue}, {ButtonOk, ButtonCancel}));
   SetFixedWindowStyle(this, {664, 406});
 }
 
