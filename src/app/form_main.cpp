@@ -227,7 +227,7 @@ void TFormMain::FormShow() {
     ShowStartPage();
     return;
   }
-  if (OpenFile(path) != OpenResult::Opened) {
+  if (OpenFile(path) != std::optional(OpenResult::Opened)) {
     Terminate();
     return;
   }
@@ -236,7 +236,7 @@ void TFormMain::FormShow() {
   ShowWorkingPage();
 }
 
-OpenResult TFormMain::OpenFile(const QString& path) {
+std::optional<OpenResult> TFormMain::OpenFile(const QString& path) {
   ResetDocument(doc_);
   auto* logIn = Forms().As<TFormLogIn>(FormId::LogIn);
   const OpenPrompts prompts{[logIn]() -> std::optional<std::string> {
@@ -248,7 +248,7 @@ OpenResult TFormMain::OpenFile(const QString& path) {
     return OpenDocument(doc_, path, prompts);
   } catch (const FileError& e) {
     ShowMessage(e.Message());
-    return OpenResult::NotOpened;
+    return std::nullopt;
   }
 }
 
@@ -275,7 +275,9 @@ void TFormMain::O1Click() {
   }
   const QString path = AskOpenFileName(this, QString(), QString(), kFileFilter);
   if (path.isEmpty()) return;
-  const OpenResult result = OpenFile(path);
+  const std::optional<OpenResult> result = OpenFile(path);
+  // A file that cannot be read at all leaves the emptied document where it is.
+  if (!result) return;
   if (result == OpenResult::GiveUp) {
     Terminate();
     return;

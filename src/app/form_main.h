@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 #include "data_file.h"
 #include "document.h"
@@ -115,7 +116,9 @@ class TFormMain : public QMainWindow {
   void EnableFileActions(bool saveAs, bool save, bool settings);
   void Terminate();
 
-  OpenResult OpenFile(const QString& path);
+  // Resets the document and opens the file into it; nothing when the file cannot be read
+  // at all (the error has been shown).
+  std::optional<OpenResult> OpenFile(const QString& path);
   bool SaveTo(const QString& path);
   void WriteBackupCopy();
   void TakeSettings(const TFormSetting& form);

@@ -374,3 +374,21 @@ TEST_F(FormMainNavigationTest, MasterButtonsOpenTheirLists) {
 }
 
 }  // namespace
+
+namespace {
+
+using FormMainOpenTest = ShellTest;
+
+TEST_F(FormMainOpenTest, UnreadableFileKeepsThePageWithTheDocumentEmptied) {
+  MakeNewDocument();
+  main_->Doc().company.name = "unsaved";
+  script_->AnswerYes();
+  script_->ChooseOpenFile(Path("vanished.TLG"));
+  main_->O1Click();
+  EXPECT_EQ(script_->Messages().size(), 1);
+  EXPECT_TRUE(main_->Doc().company.name.empty());
+  EXPECT_TRUE(main_->WorkingPageShown());
+  EXPECT_EQ(terminated_, 0);
+}
+
+}  // namespace
