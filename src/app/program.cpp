@@ -7,6 +7,7 @@
 
 #include "app_title.h"
 #include "dialogs.h"
+#include "focus_mark.h"
 #include "fonts.h"
 #include "form_log_in.h"
 #include "form_main.h"
@@ -27,6 +28,7 @@ FormFactories ProgramForms() {
 int RunProgram(int argc, char** argv) {
   QApplication app(argc, argv);
   RegisterFontSubstitutions();
+  InstallFocusMark();
   // The program speaks Japanese, the file dialogs and standard buttons included.
   QTranslator qtJapanese;
   if (qtJapanese.load(QStringLiteral("qtbase_ja"),
