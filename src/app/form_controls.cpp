@@ -12,6 +12,18 @@
 #include "sjis_guard.h"
 #include "tab_order.h"
 
+namespace {
+
+void SetIme(QWidget* widget, Ime ime) {
+  if (ime == Ime::On) {
+    SetImeOn(widget);
+  } else {
+    SetImeOff(widget);
+  }
+}
+
+}  // namespace
+
 QPushButton* FormButton(QWidget* parent, const QString& caption, const QString& name) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
@@ -29,11 +41,7 @@ QLineEdit* TextField(QWidget* parent, const QString& name, Ime ime) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
   GuardSjis(edit);
-  if (ime == Ime::On) {
-    SetImeOn(edit);
-  } else {
-    SetImeOff(edit);
-  }
+  SetIme(edit, ime);
   return edit;
 }
 
@@ -49,11 +57,7 @@ QComboBox* EditableList(QWidget* parent, const QString& name, Ime ime) {
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   GuardSjis(combo);
-  if (ime == Ime::On) {
-    SetImeOn(combo);
-  } else {
-    SetImeOff(combo);
-  }
+  SetIme(combo, ime);
   return combo;
 }
 
