@@ -38,11 +38,12 @@ QString FirstUnusable(const QString& text) {
 }
 
 // Shaped like an amount but not readable as one: more whole digits than an amount holds.
+// Only ASCII digits: anything else is no amount, which the window turns into "0".
 bool IsNumberTooLong(const QString& text) {
-  static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?\d*\.?\d*\s*$)"));
+  static const QRegularExpression number(QStringLiteral(R"(^[ \t]*[+-]?[0-9]*\.?[0-9]*[ \t]*$)"));
+  static const QRegularExpression digit(QStringLiteral("[0-9]"));
   const QString clean = CleanedAmountText(text);
-  return clean.contains(QRegularExpression(QStringLiteral("[0-9]"))) &&
-         number.match(clean).hasMatch() && !IsAmountText(clean);
+  return clean.contains(digit) && number.match(clean).hasMatch() && !IsAmountText(clean);
 }
 
 void MakeRefusalsVisible(QLineEdit* line, QWidget* field, SjisValidator* validator) {

@@ -82,6 +82,17 @@ TEST(SjisGuard, UnusableCharacterIsRefusedWithATipNamingIt) {
   EXPECT_EQ(QToolTip::text(), QStringLiteral("「😀」は使用できません"));
 }
 
+TEST(SjisGuard, NumberFieldRefusesOnlyANumberTooLongForAnAmount) {
+  TSsEdit* amount = TSsEdit::Plain(nullptr);
+  TypeText(amount, QString(20, QLatin1Char('9')));
+  EXPECT_EQ(amount->text(), QString(14, QLatin1Char('9')));
+  // Other text is the window's to judge.
+  amount->clear();
+  TypeText(amount, QStringLiteral("１２"));
+  EXPECT_EQ(amount->text(), QStringLiteral("１２"));
+  delete amount;
+}
+
 TEST(SjisGuard, YenSignIsStoredAs5CAndShownBackAsYen) {
   QLineEdit edit;
   GuardSjis(&edit);
