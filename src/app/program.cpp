@@ -14,6 +14,7 @@
 #include "form_version.h"
 #include "master_forms.h"
 #include "single_instance.h"
+#include "trade_forms.h"
 
 FormFactories ProgramForms() {
   FormFactories factories;
@@ -21,6 +22,7 @@ FormFactories ProgramForms() {
   factories[FormId::LogIn] = [](Document& doc) { return new TFormLogIn(doc); };
   factories[FormId::Version] = [](Document& doc) { return new TFormVersion(doc); };
   AddMasterForms(factories);
+  AddTradeForms(factories);
   return factories;
 }
 
