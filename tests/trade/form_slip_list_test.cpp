@@ -1,10 +1,12 @@
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
 
 #include "date_convert.h"
+#include "form_main.h"
 #include "list_window_pattern.h"
 #include "ss_edit.h"
 #include "trade_fixture.h"
@@ -157,6 +159,44 @@ TEST_F(SlipListTest, PrintButtonsCheckFirstAndExistForShipmentsOnly) {
   EXPECT_TRUE(purchases.ButtonPrint->isHidden());
   EXPECT_TRUE(purchases.ButtonPrintDeliver->isHidden());
   EXPECT_EQ(purchases.TabControlCustomerList->count(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The main window's 仕入 and 出荷 open the one slip list in their mode and with their caption.
+TEST(SlipListFromMainWindow, PurchaseAndShipmentOpenTheListInTheirMode) {
+  TFormMain main;
+  FormFactories factories;
+  AddMasterForms(factories);
+  AddTradeForms(factories);
+  Forms().Create(factories, main.Doc());
+  DialogScript script;
+  Document& doc = main.Doc();
+  doc.items.Add("A-1", "x", "", "", "1", "1", "", "", 0, 0, 0, 0);
+  doc.suppliers.Add(CustomerRecord{});
+  doc.customers.Add(CustomerRecord{});
+  doc.customers.Add(CustomerRecord{});
+  struct Case {
+    void (TFormMain::*click)();
+    int tag;
+    const char* caption;
+    int tabs;
+  };
+  for (const Case& c : {Case{&TFormMain::ButtonNyuukoClick, kPurchaseSlip, "仕入伝票リスト", 1},
+                        Case{&TFormMain::ButtonSyukkoClick, kShipmentSlip, "出荷伝票リスト", 2}}) {
+    script.ExpectModal<TFormSlipList>([&c](TFormSlipList& list) {
+      EXPECT_EQ(list.Tag, c.tag);
+      EXPECT_EQ(list.windowTitle(), QString::fromUtf8(c.caption));
+      EXPECT_EQ(list.TabControlCustomerList->count(), c.tabs);
+      EXPECT_EQ(list.ButtonPrintDeliver->isHidden(), c.tag == kPurchaseSlip);
+      list.ButtonOk->click();
+    });
+    (main.*c.click)();
+  }
+  EXPECT_TRUE(script.Messages().isEmpty());
+  Forms().Destroy();
 }
 
 }  // namespace
