@@ -256,10 +256,9 @@ void TFormSlipAdd::SelectKindItem() {
 }
 
 void TFormSlipAdd::TakePartnerTerms() {
-  const CustomerList& partners = Doc().Partners(mode_);
-  const int index = partners.IndexOf(slip_.partner);
+  const CustomerRecord* partner = Doc().Partners(mode_).FindById(slip_.partner);
   // A partner the file no longer has prices at the base price.
-  factor_ = index >= 0 ? PriceFactor(partners.Get(index)) : Money::FromInt(1);
+  factor_ = partner != nullptr ? PriceFactor(*partner) : Money::FromInt(1);
   const PartnerTerms terms = TermsOf(Doc(), mode_, slip_.partner);
   decimals_ = terms.decimals;
   rounding_ = terms.rounding;
@@ -350,9 +349,7 @@ void TFormSlipAdd::ListViewSlipLinesSelectItem() {
   SsEditPrice->setText(FormattedAmount(line.price));
   SsEditNum->setText(FormattedAmount(line.quantity));
   currentItem_ = line.product;
-  const int index = selection_.IndexOf(line.product);
-  const ItemRecord item = index >= 0 ? selection_.Get(index) : ItemRecord{};
-  ShowItem(index >= 0 ? &item : nullptr);
+  ShowItem(selection_.FindById(line.product));
   SetEntryEditable(true);
   ComboBoxLineNote->setEditText(FromSjis(line.note));
 }

@@ -95,7 +95,12 @@ TEST_F(SlipAddTest, ALineIsEnteredWithTheKeyboardAlone) {
 TEST_F(SlipAddTest, ASelectedLineIsReplacedAndAnotherProductAppendsKeepingRemarksAsTyped) {
   const int32_t id = StoreSlip(kShipmentSlip, kSato, EncodeDate(2024, 4, 5), "33.33", "3", kEraser,
                                "1,000円引(特価)");
-  TFormSlipList& list = List(kShipmentSlip, kSato);
+  // The entry window last served Yamada, who rounds half up.
+  TFormSlipList& list = List(kShipmentSlip, kYamada);
+  script_.AnswerYes();
+  script_.ExpectModal(DialogScript::Reject);
+  list.ButtonAddSlipClick();
+  list.TabControlCustomerList->setCurrentIndex(kSato);
   SelectViewRow(list.ListViewSlipList, 0);
   script_.ExpectModal<TFormSlipAdd>([](TFormSlipAdd& e) {
     EXPECT_EQ(e.windowTitle(), QStringLiteral("伝票の編集"));
@@ -288,6 +293,31 @@ TEST_F(SlipAddTest, AmountsBeyondTheRangeAreRefusedAndLeaveTheDocumentAsItWas) {
   EXPECT_EQ(script_.Messages(), QStringList{"金額が大きすぎるため計算できません。"});
   EXPECT_EQ(doc_.slips.Count(), 1);
   EXPECT_EQ(list.ListViewSlipList->rowCount(), 1);
+}
+
+// A damaged but readable file may name a product that no longer exists.
+TEST_F(SlipAddTest, AMissingProductShowsBlankAndNothingIsPickedFromAnEmptySelection) {
+  StoreSlip(kShipmentSlip, kSato, EncodeDate(2024, 4, 5), "10", "3", 99, "x");
+  TFormSlipList& list = List(kShipmentSlip, kSato);
+  EXPECT_EQ(list.SsEditTotal->text(), QStringLiteral("30"));  // and no tax
+  SelectViewRow(list.ListViewSlipList, 0);
+  script_.ExpectModal<TFormSlipAdd>([](TFormSlipAdd& e) {
+    EXPECT_EQ(RowTexts(e.ListViewSlipLines, 0), QStringList({"", "", "10", "3", "30", "x"}));
+    SelectViewRow(e.ListViewSlipLines, 0);
+    EXPECT_EQ(e.EditItemCode->text(), QString());
+    EXPECT_EQ(e.LabelTanni->text(), QString());
+    EXPECT_EQ(e.CurrentItem(), 99);
+    e.ListViewSlipLines->clearSelection();
+    e.EditSpeedCode->setText(QStringLiteral("9"));  // no product
+    EXPECT_EQ(e.ListBoxItemSelect->count(), 0);
+    e.ListBoxItemSelectClick();
+    e.ButtonLineAdd->click();
+    EXPECT_EQ(e.CurrentItem(), -1);
+    EXPECT_EQ(e.ListViewSlipLines->rowCount(), 1);
+    e.ButtonOk->click();
+  });
+  list.ButtonEditSlipClick();
+  EXPECT_EQ(doc_.slips.Get(0).LineCount(), 1);
 }
 
 }  // namespace

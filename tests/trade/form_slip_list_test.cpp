@@ -159,6 +159,14 @@ TEST_F(SlipListTest, PrintButtonsCheckFirstAndExistForShipmentsOnly) {
   EXPECT_TRUE(purchases.ButtonPrint->isHidden());
   EXPECT_TRUE(purchases.ButtonPrintDeliver->isHidden());
   EXPECT_EQ(purchases.TabControlCustomerList->count(), 1);
+
+  // Without partners there is no tab and so an empty list.
+  StoreSlip(kPurchaseSlip, 0, EncodeDate(2024, 4, 5), "1", "1");
+  doc_.suppliers.Clear();
+  TFormSlipList& none = List(kPurchaseSlip);
+  EXPECT_EQ(none.TabControlCustomerList->count(), 0);
+  EXPECT_EQ(none.ListViewSlipList->rowCount(), 0);
+  EXPECT_EQ(none.SsEditTotal->text(), QStringLiteral("0"));
 }
 
 }  // namespace
