@@ -46,7 +46,8 @@ Money LineAmount(const SlipLine& line, int rounding);
 // The line's value with tax: the rounded amount, plus the tax of a tax-excluded product
 // at `rate` (percent), rounded again. A missing product (nullptr) adds no tax.
 Money LineValue(const SlipLine& line, const ItemRecord* item, Money rate, int rounding);
-// The slip's amount with tax, negative for returns (kinds 2 and 3).
+// The slip's amount with tax, negative for returns (kinds 2 and 3). Every computation
+// here throws MoneyOverflow when a product or sum leaves the money range.
 Money SlipValue(const Slip& slip, const ItemIndex& items, const TaxList& taxes, int rounding);
 
 // SlipValue of the stored slip with that id at the method; 0 when no slip has the id.
