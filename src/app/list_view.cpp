@@ -67,6 +67,14 @@ int ListRowHeight(const QTableWidget* view) {
   return view->fontMetrics().height() + kRowMargin;
 }
 
+QTableWidget* NewListView(QWidget* parent, const QString& name,
+                          const std::vector<ListColumn>& columns) {
+  auto* view = new QTableWidget(parent);
+  view->setObjectName(name);
+  SetUpListView(view, columns);
+  return view;
+}
+
 void FillListView(QTableWidget* view, const std::vector<QStringList>& rows) {
   const QList<QVariant> right = view->property("rightAligned").toList();
   view->clearContents();

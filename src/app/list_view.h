@@ -5,6 +5,7 @@
 #include <vector>
 
 class QTableWidget;
+class QWidget;
 
 struct ListColumn {
   QString caption;
@@ -18,5 +19,8 @@ struct ListColumn {
 void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns);
 // The height of every row of a view set up here.
 int ListRowHeight(const QTableWidget* view);
+// A new table so set up, named as its member.
+QTableWidget* NewListView(QWidget* parent, const QString& name,
+                          const std::vector<ListColumn>& columns);
 // Replaces the rows; each row gives the texts of its columns in order.
 void FillListView(QTableWidget* view, const std::vector<QStringList>& rows);

@@ -21,7 +21,7 @@ void ListWindowPattern::Refill() {
 void ListWindowPattern::Add() {
   if (!actions_.add()) return;
   actions_.refill();
-  SelectViewRow(view_, RowCount() - 1);
+  SelectViewRow(view_, actions_.storedRow ? actions_.storedRow() : RowCount() - 1);
 }
 
 void ListWindowPattern::Change() {
@@ -31,7 +31,8 @@ void ListWindowPattern::Change() {
   } else if (IsFixed(row)) {
     ShowMessage(messages_.fixedChange);
   } else if (actions_.change(row)) {
-    RefillAndSelect(row);
+    actions_.refill();
+    SelectViewRow(view_, actions_.storedRow ? actions_.storedRow() : row);
   }
 }
 

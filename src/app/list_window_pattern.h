@@ -42,6 +42,9 @@ struct ListActions {
   std::function<void(int row)> remove;
   std::function<void(int row)> moveUp;    // exchanges the row with the one above
   std::function<void(int row)> moveDown;  // exchanges the row with the one below
+  // For a list kept in its own order: the row of the record just added or changed. Unset,
+  // an added record is the last row and a changed one stays where it was.
+  std::function<int()> storedRow;
 };
 
 class ListWindowPattern {
@@ -53,7 +56,7 @@ class ListWindowPattern {
   void Refill();
   // After a record was appended: the new last row is selected.
   void Add();
-  // After a change: the same row.
+  // After a change: the same row (or the stored row, see ListActions).
   void Change();
   // After a delete: the row at the same place, or the new last row.
   void Delete();
