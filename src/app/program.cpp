@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTranslator>
 
@@ -24,15 +25,20 @@ FormFactories ProgramForms() {
   return factories;
 }
 
+void UseJapanese(QTranslator& translator) {
+  // Whatever the system's locale: dates, month names and Qt's own texts in dialogs.
+  QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+  if (translator.load(QStringLiteral("qtbase_ja"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&translator);
+  }
+}
+
 int RunProgram(int argc, char** argv) {
   QApplication app(argc, argv);
   RegisterFontSubstitutions();
-  // The program speaks Japanese, the file dialogs and standard buttons included.
   QTranslator qtJapanese;
-  if (qtJapanese.load(QStringLiteral("qtbase_ja"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtJapanese);
-  }
+  UseJapanese(qtJapanese);
 
   QLockFile lock(SingleInstanceLockPath());
   if (!AcquireSingleInstance(lock)) {

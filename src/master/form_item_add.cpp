@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -44,6 +45,10 @@ void TFormItemAdd::BuildControls() {
   ComboBoxTanni->setInsertPolicy(QComboBox::NoInsert);
   GuardSjis(ComboBoxTanni);
   SetImeOn(ComboBoxTanni);
+  // Units are offered, never forced: "KG" stays "KG" though the list holds "kg", and a
+  // prefix is not stretched to the unit it begins.
+  ComboBoxTanni->completer()->setCaseSensitivity(Qt::CaseSensitive);
+  ComboBoxTanni->completer()->setCompletionMode(QCompleter::PopupCompletion);
   SsEditPrice = AmountEdit();
   SsEditPrice->setObjectName(QStringLiteral("SsEditPrice"));
   SsEditCost = AmountEdit();
