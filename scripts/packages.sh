@@ -8,6 +8,9 @@ TENPO_PACKAGES=(
   fonts-ipafont-gothic
 )
 
+# Only for scripts/fuzz.sh: libFuzzer comes with clang's runtime libraries.
+TENPO_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 ensure_packages() {
   local missing=()
   local p

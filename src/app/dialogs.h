@@ -16,7 +16,9 @@ bool AskYesNo(const QString& text);
 // Shows the window modally and returns its result (QDialog::Accepted or Rejected).
 int ShowModal(QDialog* dialog);
 // File dialogs; an empty string means the user cancelled. The filter is in Qt's form,
-// "販売管理ファイル (*.TLG)".
+// "販売管理ファイル (*.TLG)"; its first extension is added to a name typed without one
+// before the save dialog asks whether to replace an existing file. `dir` is the folder to
+// start in, optionally followed by the text the file-name field starts with.
 QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                         const QString& filter);
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& dir,

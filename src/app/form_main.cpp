@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,10 +41,7 @@ QString NeedPartners(int kind) {
              : QStringLiteral("仕入先が登録されていません。\r\n仕入先を先に登録してください。");
 }
 
-// Qt's save dialog adds no default extension; the data file always has one.
-QString WithDataExtension(const QString& path) {
-  return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".TLG") : path;
-}
+const QString kInitialName = QStringLiteral("*.TLG");
 
 }  // namespace
 
@@ -273,8 +271,9 @@ void TFormMain::O1Click() {
           "ファイルを開きます。\r\n未保存のデータは破棄されます、よろしいですか？"))) {
     return;
   }
-  const QString path = AskOpenFileName(this, QString(), QString(), kFileFilter);
+  const QString path = AskOpenFileName(this, QString(), DialogStart(kInitialName), kFileFilter);
   if (path.isEmpty()) return;
+  WriteLastFolder(QFileInfo(path).absolutePath());
   const std::optional<OpenResult> result = OpenFile(path);
   // A file that cannot be read at all leaves the emptied document where it is.
   if (!result) return;
@@ -294,13 +293,21 @@ void TFormMain::O1Click() {
 }
 
 void TFormMain::S1Click() {
-  const QString chosen = AskSaveFileName(this, QString(), doc_.filePath, kFileFilter);
-  if (chosen.isEmpty()) return;
-  const QString path = WithDataExtension(chosen);
+  const QString name = doc_.filePath.isEmpty() ? kInitialName : QFileInfo(doc_.filePath).fileName();
+  const QString path = AskSaveFileName(this, QString(), DialogStart(name), kFileFilter);
+  if (path.isEmpty()) return;
+  WriteLastFolder(QFileInfo(path).absolutePath());
   if (!SaveTo(path)) return;
   doc_.filePath = path;
   EnableFileActions(true, true, true);
   WriteBackupCopy();
+}
+
+QString TFormMain::DialogStart(const QString& name) const {
+  QString folder =
+      doc_.filePath.isEmpty() ? ReadLastFolder() : QFileInfo(doc_.filePath).absolutePath();
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  return QDir(folder).filePath(name);
 }
 
 void TFormMain::Save1Click() {

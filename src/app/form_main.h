@@ -120,6 +120,9 @@ class TFormMain : public QMainWindow {
   // at all (the error has been shown).
   std::optional<OpenResult> OpenFile(const QString& path);
   bool SaveTo(const QString& path);
+  // Where a file dialog starts: the open file's folder, else the one last used, else home,
+  // with `name` in the file-name field.
+  QString DialogStart(const QString& name) const;
   void WriteBackupCopy();
   void TakeSettings(const TFormSetting& form);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QStyleHints>
 #include <QTranslator>
@@ -13,6 +14,15 @@
 #include "form_main.h"
 #include "single_instance.h"
 
+void UseJapanese(QTranslator& translator) {
+  // Whatever the system's locale: dates, month names and Qt's own texts in dialogs.
+  QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+  if (translator.load(QStringLiteral("qtbase_ja"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&translator);
+  }
+}
+
 int RunProgram(int argc, char** argv, const FormFactories& factories) {
   QApplication app(argc, argv);
   RegisterFontSubstitutions();
@@ -20,12 +30,8 @@ int RunProgram(int argc, char** argv, const FormFactories& factories) {
   // Enter and Tab reach pick lists, radio buttons and buttons too, whatever the desktop
   // prefers.
   QGuiApplication::styleHints()->setTabFocusBehavior(Qt::TabFocusAllControls);
-  // The program speaks Japanese, the file dialogs and standard buttons included.
   QTranslator qtJapanese;
-  if (qtJapanese.load(QStringLiteral("qtbase_ja"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtJapanese);
-  }
+  UseJapanese(qtJapanese);
 
   QLockFile lock(SingleInstanceLockPath());
   if (!AcquireSingleInstance(lock)) {

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "app_title.h"
 
@@ -42,12 +43,37 @@ int QtDialogHandler::ShowModal(QDialog* dialog) {
   return dialog->exec();
 }
 
+namespace {
+
+// The first extension of the filter, "TLG" for "販売管理ファイル (*.TLG *.tlg)".
+QString DefaultSuffix(const QString& filter) {
+  const QRegularExpressionMatch m =
+      QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+  return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// `dir` may end in a file name, which the name field starts with.
+QString RunFileDialog(QWidget* parent, const QString& caption, const QString& dir,
+                      const QString& filter, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, caption, dir, filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  // The extension is added inside the dialog, so that its question before replacing a file
+  // is asked about the name that is really written.
+  dialog.setDefaultSuffix(DefaultSuffix(filter));
+  if (dialog.exec() != QDialog::Accepted) return QString();
+  return dialog.selectedFiles().value(0);
+}
+
+}  // namespace
+
 QString QtDialogHandler::AskOpenFileName(QWidget* parent, const QString& caption,
                                          const QString& dir, const QString& filter) {
-  return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+  return RunFileDialog(parent, caption, dir, filter, QFileDialog::AcceptOpen);
 }
 
 QString QtDialogHandler::AskSaveFileName(QWidget* parent, const QString& caption,
                                          const QString& dir, const QString& filter) {
-  return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+  return RunFileDialog(parent, caption, dir, filter, QFileDialog::AcceptSave);
 }

@@ -1,23 +1,6 @@
 #include "json_import.h"
 
-#include <unordered_set>
-
 namespace {
-
-// Remembers the ids of one list and refuses a second record with the same id.
-class IdSet {
- public:
-  void Add(const JsonIn& id) {
-    if (!ids_.insert(id.Id()).second) id.Fail("duplicate id " + std::to_string(id.Id()));
-  }
-  void ExpectKnown(const JsonIn& ref, const char* what) const {
-    if (ids_.count(ref.Id()) == 0)
-      ref.Fail("no " + std::string(what) + " with id " + std::to_string(ref.Id()));
-  }
-
- private:
-  std::unordered_set<int32_t> ids_;
-};
 
 CompanySettings ReadCompany(const JsonIn& j) {
   j.ExpectObject({"name", "postal", "address1", "address2", "person", "tel", "fax", "closingDay",
@@ -44,7 +27,7 @@ CompanySettings ReadCompany(const JsonIn& j) {
   return c;
 }
 
-void ReadGroups(const JsonIn& j, Document& doc, std::array<IdSet, 3>& ids) {
+void ReadGroups(const JsonIn& j, Document& doc) {
   if (j.ArraySize() != doc.groups.size()) j.Fail("expected three classification lists");
   for (size_t g = 0; g < doc.groups.size(); ++g) {
     const JsonIn list = j.At(g);
@@ -52,7 +35,6 @@ void ReadGroups(const JsonIn& j, Document& doc, std::array<IdSet, 3>& ids) {
     for (size_t i = 0; i < records.size(); ++i) {
       const JsonIn e = list.At(i);
       e.ExpectObject({"id", "name"});
-      ids[g].Add(e.At("id"));
       records[i] = GroupRecord{e.At("id").Id(), e.At("name").Text()};
     }
     doc.groups[g].AssignRecords(std::move(records));
@@ -77,16 +59,12 @@ void ReadTaxes(const JsonIn& j, TaxList& taxes) {
   taxes.Assign(std::move(rates));
 }
 
-void ReadItems(const JsonIn& j, Document& doc, IdSet& ids, const std::array<IdSet, 3>& groups) {
+void ReadItems(const JsonIn& j, Document& doc) {
   std::vector<ItemRecord> records(j.ArraySize());
   for (size_t i = 0; i < records.size(); ++i) {
     const JsonIn e = j.At(i);
     e.ExpectObject({"id", "code", "name", "kana", "unit", "price", "cost", "speedCode", "note",
                     "taxClass", "group1", "group2", "group3"});
-    ids.Add(e.At("id"));
-    groups[0].ExpectKnown(e.At("group1"), "classification 1");
-    groups[1].ExpectKnown(e.At("group2"), "classification 2");
-    groups[2].ExpectKnown(e.At("group3"), "classification 3");
     ItemRecord& r = records[i];
     r.id = e.At("id").Id();
     r.code = e.At("code").Text();
@@ -105,7 +83,7 @@ void ReadItems(const JsonIn& j, Document& doc, IdSet& ids, const std::array<IdSe
   doc.items.AssignRecords(std::move(records));
 }
 
-void ReadPartners(const JsonIn& j, CustomerList& list, IdSet& ids) {
+void ReadPartners(const JsonIn& j, CustomerList& list) {
   std::vector<CustomerRecord> records(j.ArraySize());
   for (size_t i = 0; i < records.size(); ++i) {
     const JsonIn e = j.At(i);
@@ -131,7 +109,6 @@ void ReadPartners(const JsonIn& j, CustomerList& list, IdSet& ids) {
                     "decimals",
                     "rounding",
                     "note"});
-    ids.Add(e.At("id"));
     CustomerRecord& r = records[i];
     r.id = e.At("id").Id();
     r.name = e.At("name").Text();
@@ -159,20 +136,15 @@ void ReadPartners(const JsonIn& j, CustomerList& list, IdSet& ids) {
   list.AssignRecords(std::move(records));
 }
 
-void ReadSlips(const JsonIn& j, SlipList& slips, const IdSet& items,
-               const std::array<const IdSet*, 2>& partners) {
+void ReadSlips(const JsonIn& j, SlipList& slips) {
   slips.Clear();
-  IdSet ids;
   const size_t n = j.ArraySize();
   for (size_t i = 0; i < n; ++i) {
     const JsonIn e = j.At(i);
     e.ExpectObject({"id", "kind", "date", "number", "partner", "note", "lines"});
-    ids.Add(e.At("id"));
     Slip s;
     s.id = e.At("id").Id();
     s.kind = e.At("kind").Int(0, 3);
-    const bool customer = s.kind % 2 == kCustomerKind;
-    partners[s.kind % 2]->ExpectKnown(e.At("partner"), customer ? "customer" : "supplier");
     s.date = e.At("date").Date();
     s.number = e.At("number").Text();
     s.partner = e.At("partner").Id();
@@ -182,7 +154,6 @@ void ReadSlips(const JsonIn& j, SlipList& slips, const IdSet& items,
     for (size_t l = 0; l < count; ++l) {
       const JsonIn line = lines.At(l);
       line.ExpectObject({"item", "price", "quantity", "note"});
-      items.ExpectKnown(line.At("item"), "product");
       // Through the same text form the slip window hands over, so nothing differs.
       s.AddLine(std::to_string(line.At("item").Id()), MoneyToText(line.At("price").Amount()),
                 MoneyToText(line.At("quantity").Amount()), line.At("note").Text());
@@ -191,14 +162,11 @@ void ReadSlips(const JsonIn& j, SlipList& slips, const IdSet& items,
   }
 }
 
-void ReadPayments(const JsonIn& j, PaymentList& list, const IdSet& partners, const char* what) {
+void ReadPayments(const JsonIn& j, PaymentList& list) {
   std::vector<Payment> records(j.ArraySize());
-  IdSet ids;
   for (size_t i = 0; i < records.size(); ++i) {
     const JsonIn e = j.At(i);
     e.ExpectObject({"id", "partner", "date", "amount", "note"});
-    ids.Add(e.At("id"));
-    partners.ExpectKnown(e.At("partner"), what);
     records[i] = Payment{e.At("id").Id(), e.At("partner").Id(), e.At("date").Date(),
                          e.At("amount").Amount(), e.At("note").Text()};
   }
@@ -215,19 +183,15 @@ Document JsonToDocument(const Json& json) {
   doc.usePassword = j.At("password").Bool();
   doc.company = ReadCompany(j.At("company"));
   doc.useBackup = j.At("backup").Bool();
-  std::array<IdSet, 3> groupIds;
-  ReadGroups(j.At("groups"), doc, groupIds);
+  ReadGroups(j.At("groups"), doc);
   ReadTexts(j.At("units"), doc.units);
   ReadTaxes(j.At("taxRates"), doc.taxes);
-  IdSet itemIds;
-  ReadItems(j.At("items"), doc, itemIds, groupIds);
-  IdSet supplierIds;
-  IdSet customerIds;
-  ReadPartners(j.At("suppliers"), doc.suppliers, supplierIds);
-  ReadPartners(j.At("customers"), doc.customers, customerIds);
-  ReadSlips(j.At("slips"), doc.slips, itemIds, {&supplierIds, &customerIds});
+  ReadItems(j.At("items"), doc);
+  ReadPartners(j.At("suppliers"), doc.suppliers);
+  ReadPartners(j.At("customers"), doc.customers);
+  ReadSlips(j.At("slips"), doc.slips);
   ReadTexts(j.At("lineNotes"), doc.lineNotes);
-  ReadPayments(j.At("receipts"), doc.receipts, customerIds, "customer");
-  ReadPayments(j.At("payments"), doc.payments, supplierIds, "supplier");
+  ReadPayments(j.At("receipts"), doc.receipts);
+  ReadPayments(j.At("payments"), doc.payments);
   return doc;
 }

@@ -3,9 +3,10 @@
 #include "document.h"
 #include "json_in.h"
 
-// Builds a document from its JSON form. Everything is checked before anything is used:
-// every key present with its type, texts that CP932 holds, ids unique per list, and every
-// reference (partner, product, classification) pointing at a record that exists. The
-// password itself is not in the JSON; `usePassword` is set from "password" and the
+// Builds a document from its JSON form. Every key must be present with its type and every
+// text must be CP932; what the data file itself holds as it stands is taken as it stands,
+// so ids that repeat or references to records that no longer exist (a receipt of a deleted
+// customer) are imported like any other value: whatever file opens, its export imports.
+// The password itself is not in the JSON; `usePassword` is set from "password" and the
 // caller supplies the password. Throws ImportError naming the place.
 Document JsonToDocument(const Json& json);

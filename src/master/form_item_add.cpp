@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -38,6 +39,10 @@ void TFormItemAdd::BuildControls() {
   EditName = TextField(this, QStringLiteral("EditName"), Ime::On);
   EditNameKana = TextField(this, QStringLiteral("EditNameKana"), Ime::On);
   ComboBoxTanni = EditableList(this, QStringLiteral("ComboBoxTanni"), Ime::On);
+  // Units are offered, never forced: "KG" stays "KG" though the list holds "kg", and a
+  // prefix is not stretched to the unit it begins.
+  ComboBoxTanni->completer()->setCaseSensitivity(Qt::CaseSensitive);
+  ComboBoxTanni->completer()->setCompletionMode(QCompleter::PopupCompletion);
   SsEditPrice = AmountEdit();
   SsEditPrice->setObjectName(QStringLiteral("SsEditPrice"));
   SsEditCost = AmountEdit();

@@ -1,97 +1,197 @@
 #include "atomic_file.h"
 
+#include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <cerrno>
-#include <cstring>
-#include <string>
+#include <climits>
 
 #include "file_error.h"
 
 namespace {
 
-constexpr qint64 kChunk = 1 << 20;
+constexpr size_t kChunk = 1 << 20;
+constexpr int kMaxLinks = 40;
 
-QString CannotWrite(const QString& path, const QString& reason) {
-  return QStringLiteral("ファイル \"%1\" を書き込めません。\n%2").arg(path, reason);
+// The cause of a failed write in the program's words, whatever the system's language.
+QString WriteCause(int error) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return QStringLiteral("ディスクの空き容量が足りません。");
+    case EACCES:
+    case EPERM:
+      return QStringLiteral("保存先に書き込む権限がありません。");
+    case ENOENT:
+    case ENOTDIR:
+      return QStringLiteral("保存先のフォルダがありません。");
+    case EROFS:
+      return QStringLiteral("保存先のディスクは読み取り専用です。");
+    case ELOOP:
+      return QStringLiteral("シンボリックリンクの参照先をたどれません。");
+    case ENAMETOOLONG:
+      return QStringLiteral("ファイル名が長すぎます。");
+    case EIO:
+      return QStringLiteral("ディスクの読み書きに失敗しました。");
+    default:
+      return QStringLiteral("書き込みに失敗しました（エラー番号 %1）。").arg(error);
+  }
 }
 
-qint64 DefaultWrite(QFile& file, const char* data, qint64 size) {
-  return file.write(data, size);
+[[noreturn]] void CannotWrite(const QString& path, const QString& cause) {
+  throw FileError(QStringLiteral("ファイル \"%1\" を書き込めません。\n%2").arg(path, cause));
 }
 
-void WriteAll(QFile& file, std::string_view bytes, const ChunkWriter& writer) {
-  for (size_t at = 0; at < bytes.size();) {
-    const qint64 size = std::min<qint64>(kChunk, static_cast<qint64>(bytes.size() - at));
-    const qint64 took = writer(file, bytes.data() + at, size);
-    if (took != size) {
-      throw FileError(CannotWrite(file.fileName(), file.errorString()));
+// The file a chain of symbolic links ends at (the path itself when it is no link).
+QString FollowLinks(const QString& path, const QString& shown) {
+  QString at = QFileInfo(path).absoluteFilePath();
+  for (int hops = 0; QFileInfo(at).isSymLink(); ++hops) {
+    if (hops == kMaxLinks) CannotWrite(shown, WriteCause(ELOOP));
+    const QByteArray link = QFile::encodeName(at);
+    char target[PATH_MAX];
+    const ssize_t n = readlink(link.constData(), target, sizeof target - 1);
+    if (n < 0) CannotWrite(shown, WriteCause(errno));
+    const QString next = QFile::decodeName(QByteArray(target, static_cast<int>(n)));
+    at = QDir::cleanPath(QFileInfo(at).absoluteDir().absoluteFilePath(next));
+  }
+  return at;
+}
+
+// The new contents beside the target. It has no name while it is written (O_TMPFILE), so
+// a save killed then leaves nothing behind; it gets one fixed name only just before it
+// takes the target's place, and a save finds and removes what an earlier killed one left
+// there, so leftovers never pile up.
+class TempFile {
+ public:
+  TempFile(const QString& target, const QString& shown) : shown_(shown) {
+    const QFileInfo info(target);
+    name_ = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
+                              QStringLiteral(".saving"));
+    fd_ = open(QFile::encodeName(info.absolutePath()).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC,
+               0600);
+    if (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+      unlink(name_.constData());  // a file system without unnamed files: named from the start
+      fd_ = open(name_.constData(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0600);
+      named_ = fd_ >= 0;
     }
-    at += static_cast<size_t>(size);
+    if (fd_ < 0) CannotWrite(shown_, WriteCause(errno));
   }
-  if (!file.flush() || fsync(file.handle()) != 0) {
-    throw FileError(CannotWrite(file.fileName(), QStringLiteral("ディスクに書き込めません。")));
+  ~TempFile() {
+    if (fd_ >= 0) close(fd_);
+    if (named_) unlink(name_.constData());
   }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+
+  int Fd() const { return fd_; }
+
+  // Gives the written file its name, closes it and moves it over `target`.
+  void Replace(const QByteArray& target) {
+    if (!named_) {
+      unlink(name_.constData());
+      const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+      if (linkat(AT_FDCWD, self.constData(), AT_FDCWD, name_.constData(), AT_SYMLINK_FOLLOW) != 0) {
+        CannotWrite(shown_, WriteCause(errno));
+      }
+      named_ = true;
+    }
+    // Closing can report a delayed write error (network folders).
+    const int fd = fd_;
+    fd_ = -1;
+    if (close(fd) != 0) CannotWrite(shown_, WriteCause(errno));
+    // rename() replaces the old file in one step: readers see the old or the new file.
+    if (rename(name_.constData(), target.constData()) != 0) {
+      CannotWrite(shown_, WriteCause(errno));
+    }
+    named_ = false;
+  }
+
+ private:
+  QString shown_;
+  QByteArray name_;
+  int fd_ = -1;
+  bool named_ = false;
+};
+
+ssize_t DefaultWrite(int fd, const char* data, size_t size) {
+  return write(fd, data, size);
+}
+
+void WriteAll(int fd, std::string_view bytes, const ChunkWriter& writer, const QString& shown) {
+  for (size_t at = 0; at < bytes.size();) {
+    const size_t size = std::min(kChunk, bytes.size() - at);
+    errno = 0;
+    const ssize_t took = writer(fd, bytes.data() + at, size);
+    if (took < 0 && errno == EINTR) continue;
+    // A write that takes fewer bytes without an error is a device that is full.
+    if (took <= 0) CannotWrite(shown, WriteCause(took < 0 && errno != 0 ? errno : ENOSPC));
+    at += static_cast<size_t>(took);
+  }
+  if (fsync(fd) != 0) CannotWrite(shown, WriteCause(errno));
 }
 
 // Reads back what the file holds and compares it with what was meant to be there.
-void Verify(QFile& file, std::string_view bytes) {
-  const QString shortFile = QStringLiteral("書き込んだ内容を確認できません。");
-  if (file.size() != static_cast<qint64>(bytes.size()) || !file.seek(0)) {
-    throw FileError(CannotWrite(file.fileName(), shortFile));
+void Verify(int fd, std::string_view bytes, const QString& shown) {
+  const QString differs = QStringLiteral("書き込んだ内容を確認できません。");
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || st.st_size != static_cast<off_t>(bytes.size())) {
+    CannotWrite(shown, differs);
   }
   std::string chunk;
   for (size_t at = 0; at < bytes.size();) {
-    const size_t size = std::min<size_t>(kChunk, bytes.size() - at);
+    const size_t size = std::min(kChunk, bytes.size() - at);
     chunk.resize(size);
-    if (file.read(chunk.data(), static_cast<qint64>(size)) != static_cast<qint64>(size) ||
-        bytes.substr(at, size) != chunk) {
-      throw FileError(CannotWrite(file.fileName(), shortFile));
+    const ssize_t got = pread(fd, chunk.data(), size, static_cast<off_t>(at));
+    if (got <= 0) CannotWrite(shown, differs);
+    if (bytes.substr(at, static_cast<size_t>(got)) != std::string_view(chunk).substr(0, got)) {
+      CannotWrite(shown, differs);
     }
-    at += size;
+    at += static_cast<size_t>(got);
   }
 }
 
-QFileDevice::Permissions NewFilePermissions() {
+mode_t NewFileMode() {
   const mode_t mask = umask(0);
   umask(mask);
-  QFileDevice::Permissions p;
-  if (!(mask & 0400)) p |= QFileDevice::ReadOwner | QFileDevice::ReadUser;
-  if (!(mask & 0200)) p |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
-  if (!(mask & 0040)) p |= QFileDevice::ReadGroup;
-  if (!(mask & 0020)) p |= QFileDevice::WriteGroup;
-  if (!(mask & 0004)) p |= QFileDevice::ReadOther;
-  if (!(mask & 0002)) p |= QFileDevice::WriteOther;
-  return p;
+  return 0666 & ~mask;
 }
 
 }  // namespace
 
 void WriteFileAtomically(const QString& path, std::string_view bytes, const ChunkWriter& writer) {
-  const QFileInfo target(path);
+  const QString target = FollowLinks(path, path);
+  const QFileInfo info(target);
+  if (!info.absoluteDir().exists()) CannotWrite(path, WriteCause(ENOENT));
+  if (info.isDir()) CannotWrite(path, QStringLiteral("同じ名前のフォルダがあります。"));
   // The owner's write bit, not access(): root may write anything, yet a read-only backup
   // copy must stay as it is.
-  const bool readOnly = !(target.permissions() & QFileDevice::WriteOwner) || !target.isWritable();
-  if (target.exists() && (target.isDir() || readOnly)) {
-    throw FileError(CannotWrite(path, QStringLiteral("読み取り専用か、ファイルではありません。")));
+  if (info.exists() && (!(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable())) {
+    CannotWrite(path, QStringLiteral("読み取り専用のファイルです。"));
   }
-  QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                      QStringLiteral(".XXXXXX"));
-  if (!temp.open()) throw FileError(CannotWrite(path, temp.errorString()));
-  WriteAll(temp, bytes, writer ? writer : ChunkWriter(DefaultWrite));
-  Verify(temp, bytes);
-  temp.setPermissions(target.exists() ? target.permissions() : NewFilePermissions());
-  temp.close();
-  // rename() replaces the old file in one step: readers see the old or the new file.
-  if (::rename(QFile::encodeName(temp.fileName()).constData(),
-               QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-    throw FileError(CannotWrite(path, QString::fromLocal8Bit(strerror(errno))));
+  struct stat old {};
+  const QByteArray targetName = QFile::encodeName(target);
+  const bool replacing = stat(targetName.constData(), &old) == 0;
+
+  TempFile temp(target, path);
+  WriteAll(temp.Fd(), bytes, writer ? writer : ChunkWriter(DefaultWrite), path);
+  Verify(temp.Fd(), bytes, path);
+  if (fchmod(temp.Fd(), replacing ? (old.st_mode & 07777) : NewFileMode()) != 0) {
+    CannotWrite(path, WriteCause(errno));
   }
-  temp.setAutoRemove(false);
+  temp.Replace(targetName);
+  // The new name itself reaches the disk only with the folder.
+  const int folder =
+      open(QFile::encodeName(info.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    fsync(folder);
+    close(folder);
+  }
 }
 
 std::string ReadWholeFile(const QString& path) {

@@ -1,18 +1,22 @@
 #pragma once
 
-#include <QFile>
+#include <sys/types.h>
+
 #include <QString>
 #include <functional>
+#include <string>
 #include <string_view>
 
-// Writes one chunk and returns how many bytes it took (fewer or -1 on failure).
-using ChunkWriter = std::function<qint64(QFile& file, const char* data, qint64 size)>;
+// Writes one chunk to the open file and returns how many bytes it took (fewer, or -1 with
+// errno set, on failure), as write(2) does.
+using ChunkWriter = std::function<ssize_t(int fd, const char* data, size_t size)>;
 
 // Replaces the file at `path` with `bytes`, or leaves it untouched and throws FileError.
 // The bytes go to a temporary file beside it, are flushed to disk and read back before
 // the temporary takes the file's place, so a full disk or a short write never leaves a
-// cut-off file behind. An existing read-only file is not replaced. `writer` lets tests
-// simulate a device that stops taking bytes.
+// cut-off file behind. A symbolic link is followed: the link stays and the file it points
+// at is replaced. An existing read-only file is not replaced. Every failure names `path`
+// and its cause. `writer` lets tests simulate a device that stops taking bytes.
 void WriteFileAtomically(const QString& path, std::string_view bytes,
                          const ChunkWriter& writer = {});
 

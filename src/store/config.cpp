@@ -8,6 +8,7 @@
 namespace {
 
 const char kKey[] = "CONF/USEBACKUP";
+const char kFolderKey[] = "FILEDIALOG/FOLDER";
 
 }  // namespace
 
@@ -38,5 +39,15 @@ bool ReadBackupSwitch() {
 void WriteBackupSwitch(bool on) {
   QSettings settings(ConfigFilePath(), QSettings::IniFormat);
   settings.setValue(kKey, on ? 1 : 0);
+  settings.sync();
+}
+
+QString ReadLastFolder() {
+  return QSettings(ConfigFilePath(), QSettings::IniFormat).value(kFolderKey).toString();
+}
+
+void WriteLastFolder(const QString& folder) {
+  QSettings settings(ConfigFilePath(), QSettings::IniFormat);
+  settings.setValue(kFolderKey, folder);
   settings.sync();
 }

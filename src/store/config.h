@@ -14,3 +14,8 @@ QString BackupFolder();
 // integer reads as on.
 bool ReadBackupSwitch();
 void WriteBackupSwitch(bool on);
+
+// The folder the file dialogs last opened or saved in (section FILEDIALOG, key FOLDER);
+// empty when none was kept.
+QString ReadLastFolder();
+void WriteLastFolder(const QString& folder);

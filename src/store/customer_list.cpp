@@ -36,8 +36,8 @@ void CustomerRecord::Read(FieldIn& in) {
   tel = in.Text();
   fax = in.Text();
   collectPlace = in.Text();
-  openTime = in.Real();
-  closeTime = in.Real();
+  openTime = in.Date();
+  closeTime = in.Date();
   priceRate = in.Amount();
   openingBalance = in.Amount();
   openingReceipts = in.Amount();

@@ -135,8 +135,11 @@ void SaveDocument(const Document& doc, const QString& path) {
 }
 
 OpenResult OpenDocument(Document& doc, const QString& path, const OpenPrompts& prompts) {
-  const std::string bytes = ReadWholeFile(path);
-  const QString name = QFileInfo(path).fileName();
+  return OpenDocumentBytes(doc, ReadWholeFile(path), QFileInfo(path).fileName(), prompts);
+}
+
+OpenResult OpenDocumentBytes(Document& doc, std::string_view bytes, const QString& name,
+                             const OpenPrompts& prompts) {
   ByteReader reader(bytes);
   try {
     if (ReadField(reader, FieldKey()) != kFileIdentifier) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "document.h"
 
@@ -25,6 +26,9 @@ struct OpenPrompts {
 // `doc` as it was: a damaged file is refused whole rather than half loaded. Throws
 // FileError when the file cannot be read at all. The caller stores the path.
 OpenResult OpenDocument(Document& doc, const QString& path, const OpenPrompts& prompts);
+// The same on bytes already read; `name` is the file name the messages show.
+OpenResult OpenDocumentBytes(Document& doc, std::string_view bytes, const QString& name,
+                             const OpenPrompts& prompts);
 
 // Writes the document to `path`, replacing the file in one step; throws FileError and
 // leaves the old file untouched on any failure.

@@ -47,6 +47,12 @@ bool IsValidYmd(int year, int month, int day) {
          day <= DaysInMonth(year, month);
 }
 
+bool IsDateInRange(double date) {
+  static const double first = EncodeDate(1, 1, 1);
+  static const double end = EncodeDate(10000, 1, 1);
+  return date >= first && date < end;
+}
+
 double EncodeDate(int year, int month, int day) {
   return static_cast<double>(DaysFromCivil(year, month, day) - kEpoch);
 }

@@ -13,6 +13,8 @@ struct Ymd {
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
 bool IsValidYmd(int year, int month, int day);
+// Whether the day count falls within the years 1 to 9999, the only days a date may name.
+bool IsDateInRange(double date);
 
 double EncodeDate(int year, int month, int day);
 double EncodeDate(const Ymd& ymd);

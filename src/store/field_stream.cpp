@@ -1,5 +1,6 @@
 #include "field_stream.h"
 
+#include "dates.h"
 #include "number_text.h"
 
 void FieldOut::Int(int64_t v) {
@@ -23,6 +24,13 @@ Money FieldIn::Amount() {
 }
 double FieldIn::Real() {
   return TextToReal(Text());
+}
+double FieldIn::Date() {
+  const double v = Real();
+  // Saving writes 15 digits: a day that would round out of range there is refused here.
+  if (!IsDateInRange(v) || !IsDateInRange(TextToReal(RealToText(v))))
+    throw ConvertError("date out of range: " + RealToText(v));
+  return v;
 }
 bool FieldIn::Bool() {
   return TextToBool(Text());

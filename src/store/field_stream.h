@@ -37,6 +37,8 @@ class FieldIn {
   int32_t Int();
   Money Amount();
   double Real();
+  // A date or time of day; a count outside the years 1 to 9999 is damage.
+  double Date();
   bool Bool();
   // A record count. A count that the remaining bytes cannot hold (each record takes at
   // least `fieldsPerRecord` fields) is damage, refused before anything is allocated.

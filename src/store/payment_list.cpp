@@ -13,7 +13,7 @@ void Payment::Write(FieldOut& out) const {
 void Payment::Read(FieldIn& in) {
   id = in.Int();
   partner = in.Int();
-  date = in.Real();
+  date = in.Date();
   amount = in.Amount();
   note = in.Text();
 }

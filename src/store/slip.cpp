@@ -70,7 +70,7 @@ void Slip::Read(FieldIn& in) {
   ClearLines();
   id = in.Int();
   kind = in.Int();
-  date = in.Real();
+  date = in.Date();
   number = in.Text();
   partner = in.Int();
   note = in.Text();

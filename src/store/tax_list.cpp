@@ -55,8 +55,8 @@ bool TaxList::LoadFromStream(ByteReader& stream, const FieldKey& key) {
     rates_.resize(static_cast<size_t>(in.Count(3)));
     for (TaxRate& r : rates_) {
       r.rate = in.Amount();
-      r.start = in.Real();
-      r.end = in.Real();
+      r.start = in.Date();
+      r.end = in.Date();
     }
     return true;
   } catch (const std::exception&) {

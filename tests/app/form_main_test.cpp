@@ -8,10 +8,15 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTimer>
+#include <functional>
+#include <memory>
 
 #include "atomic_file.h"
 #include "backup_copy.h"
@@ -123,9 +128,9 @@ TEST_F(FormMainTest, NewTakesTheSettingsPasswordAndBackupSwitch) {
   EXPECT_FALSE(ReadBackupSwitch());  // written to the configuration as well
 }
 
-TEST_F(FormMainTest, SaveWithoutPathIsSaveAsAndAddsTheExtension) {
+TEST_F(FormMainTest, SaveWithoutPathIsSaveAs) {
   MakeNewDocument();
-  script_->ChooseSaveFile(Path("shop"));
+  script_->ChooseSaveFile(Path("shop.TLG"));
   main_->Save1Click();
   EXPECT_EQ(main_->Doc().filePath, Path("shop.TLG"));
   EXPECT_TRUE(QFileInfo::exists(Path("shop.TLG")));
@@ -136,6 +141,84 @@ TEST_F(FormMainTest, SaveWithoutPathIsSaveAsAndAddsTheExtension) {
   EXPECT_EQ(main_->Doc().filePath, Path("shop.TLG"));
   ASSERT_EQ(script_->FileRequests().size(), 2u);
   EXPECT_EQ(script_->FileRequests()[1].dir, Path("shop.TLG"));  // preset with the path
+}
+
+// Acts on whatever modal window the real dialogs show next, one step per call, until the
+// steps run out; a window left over is rejected so that the test never hangs.
+std::unique_ptr<QTimer> DriveModals(std::vector<std::function<void(QWidget&)>> steps) {
+  auto timer = std::make_unique<QTimer>();
+  QObject::connect(timer.get(), &QTimer::timeout, [steps = std::move(steps)]() mutable {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    if (steps.empty()) {
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+      return;
+    }
+    const auto step = steps.front();
+    steps.erase(steps.begin());
+    step(*modal);
+  });
+  timer->start(20);
+  return timer;
+}
+
+// Typing "shop" where shop.TLG exists must bring the question before it is replaced: the
+// extension is added inside the real save dialog, not after it closed.
+TEST_F(FormMainTest, SaveAsAsksBeforeReplacingTheFileNamedWithoutItsExtension) {
+  WriteDataFile(QStringLiteral("shop.TLG"), Protected("keep"));
+  const std::string before = ReadWholeFile(Path("shop.TLG"));
+  WriteLastFolder(QFileInfo(Path("shop.TLG")).absolutePath());
+  MakeNewDocument();
+  QString question;
+  const auto driver =
+      DriveModals({[](QWidget& w) {
+                     auto& dialog = dynamic_cast<QFileDialog&>(w);
+                     dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                         ->setText(QStringLiteral("shop"));
+                     // As the Save button does; queued, since the question it brings runs its
+                     // own event loop and the timer must be free to answer it.
+                     QMetaObject::invokeMethod(&dialog, "accept", Qt::QueuedConnection);
+                   },
+                   [&question](QWidget& w) {
+                     auto& box = dynamic_cast<QMessageBox&>(w);
+                     question = box.text();
+                     box.reject();  // No: not replaced, the save dialog stays open
+                   }});
+  DialogHandler* script = SetDialogHandler(nullptr);
+  main_->S1Click();
+  SetDialogHandler(script);
+  EXPECT_TRUE(question.contains(QStringLiteral("shop.TLG"))) << question.toStdString();
+  EXPECT_EQ(ReadWholeFile(Path("shop.TLG")), before);
+  EXPECT_TRUE(main_->Doc().filePath.isEmpty());
+  EXPECT_EQ(QDir(QFileInfo(Path("shop.TLG")).absolutePath()).entryList(QDir::Files),
+            QStringList{QStringLiteral("shop.TLG")});
+}
+
+TEST_F(FormMainTest, FileDialogsStartInTheFilesFolderElseTheLastUsedElseHome) {
+  const QString home = QDir::home().filePath(QStringLiteral("*.TLG"));
+  ASSERT_TRUE(QDir().mkpath(Path("sub")));
+  MakeNewDocument();
+  script_->ChooseSaveFile(QString());
+  main_->S1Click();  // nothing used yet: home, twice
+  script_->ChooseSaveFile(Path("sub/shop.TLG"));
+  main_->S1Click();
+  script_->ChooseSaveFile(QString());
+  main_->S1Click();  // the open file
+  script_->AnswerYes();
+  script_->ChooseOpenFile(QString());
+  main_->O1Click();  // the open file's folder
+  script_->AnswerYes();
+  MakeNewDocument();
+  script_->ChooseSaveFile(QString());
+  main_->S1Click();  // no file: the folder last used
+  ASSERT_TRUE(QDir(Path("sub")).removeRecursively());
+  script_->ChooseSaveFile(QString());
+  main_->S1Click();  // that folder is gone: home
+  QStringList dirs;
+  for (const auto& request : script_->FileRequests()) dirs.append(request.dir);
+  EXPECT_EQ(dirs, (QStringList{home, home, Path("sub/shop.TLG"), Path("sub/*.TLG"),
+                               Path("sub/*.TLG"), home}));
+  EXPECT_EQ(ReadLastFolder(), Path("sub"));
 }
 
 TEST_F(FormMainTest, EverySaveLeavesAReadOnlyBackupCopy) {

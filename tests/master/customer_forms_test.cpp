@@ -238,6 +238,8 @@ TEST_F(CustomerFormsTest, EditShowsAmountsPlainAndKeepsIdAndPlace) {
   r.name = Sjis(QStringLiteral("二番"));
   r.openingBalance = Money::FromRaw(12345000);
   r.openTime = 9.5 / 24;
+  r.decimals = 1;
+  r.rounding = 2;
   doc_.suppliers.Add(r);
   TFormCustomerList& list = List(kSupplierKind);
   list.show();
@@ -246,6 +248,8 @@ TEST_F(CustomerFormsTest, EditShowsAmountsPlainAndKeepsIdAndPlace) {
     EXPECT_EQ(entry.windowTitle(), QStringLiteral("仕入先の変更"));
     EXPECT_EQ(entry.SsEditKurikoshi->Text(), QStringLiteral("1234.5"));
     EXPECT_EQ(entry.DateTimePickerOpen->time(), QTime(9, 30));
+    EXPECT_EQ(entry.RadioGroupUnderOne->ItemIndex(), 1);  // decimals
+    EXPECT_EQ(entry.RadioGroupRound->ItemIndex(), 2);     // rounding
     entry.EditTel->setText(QStringLiteral("03-1234-5678"));
     entry.ButtonOk->click();
   });
@@ -255,6 +259,8 @@ TEST_F(CustomerFormsTest, EditShowsAmountsPlainAndKeepsIdAndPlace) {
   EXPECT_EQ(stored.tel, "03-1234-5678");
   EXPECT_EQ(stored.openingBalance, Money::FromRaw(12345000));
   EXPECT_EQ(stored.openTime, 9.5 / 24);
+  EXPECT_EQ(stored.decimals, 1);
+  EXPECT_EQ(stored.rounding, 2);
 }
 
 TEST_F(CustomerFormsTest, CustomerWithShipmentSlipsIsRefusedAfterTheQuestion) {

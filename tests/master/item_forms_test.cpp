@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -120,6 +121,27 @@ TEST_F(ItemFormsTest, AddStoresTheEnteredValuesAndSelectsTheNewLastRow) {
   EXPECT_EQ(Cell(view, 1, 9), QStringLiteral("国産"));
 }
 
+// Completion offers the units of the list; it never changes what was typed.
+TEST_F(ItemFormsTest, UnitIsStoredAsTypedWhateverTheUnitListHolds) {
+  doc_.units.Add("kg");
+  doc_.units.Add("Kgs");
+  for (const QString& typed : {QStringLiteral("KG"), QStringLiteral("K"), QStringLiteral("kg")}) {
+    SCOPED_TRACE(typed.toStdString());
+    List().show();
+    script_.ExpectModal<TFormItemAdd>([typed](TFormItemAdd& entry) {
+      Fill(entry, QString(), QStringLiteral("塩"));
+      ShowActive(&entry);
+      FocusOn(entry.ComboBoxTanni);
+      TypeText(entry.ComboBoxTanni->lineEdit(), typed);
+      PressKey(entry.ComboBoxTanni->lineEdit(), Qt::Key_Return);
+      FocusOn(entry.ButtonOk);
+      entry.ButtonOk->click();
+    });
+    List().ButtonAddItemClick();
+    EXPECT_EQ(Text(doc_.items.Records().back().unit), typed);
+  }
+}
+
 TEST_F(ItemFormsTest, ContinuousModeKeepsEveryAddedProductAndDiscardsTheHalfTypedOne) {
   AddProduct("既存");
   List().show();
@@ -221,8 +243,8 @@ TEST_F(ItemFormsTest, EditShowsTheProductAndKeepsItsIdAndPlace) {
   AddProduct("塩", "98.5");
   AddProduct("砂糖");
   doc_.groups[2].Add(Sjis(QStringLiteral("常温")));
-  doc_.items.Update(1, "S", Sjis(QStringLiteral("砂糖")), "", "", "1234.5", "0", "", "", 2, 0, 0,
-                    1);
+  doc_.items.Update(1, "S", Sjis(QStringLiteral("砂糖")), "kana", "", "1234.5", "0", "", "remark",
+                    2, 0, 0, 1);
   List().show();
   SelectViewRow(List().ListViewItemList, 1);
   script_.ExpectModal<TFormItemAdd>([](TFormItemAdd& entry) {
@@ -232,6 +254,9 @@ TEST_F(ItemFormsTest, EditShowsTheProductAndKeepsItsIdAndPlace) {
     EXPECT_EQ(entry.SsEditPrice->Text(), QStringLiteral("1,234.5"));
     EXPECT_EQ(entry.RadioGroupTax->ItemIndex(), 2);
     EXPECT_EQ(entry.ComboBoxGroup3->currentText(), QStringLiteral("常温"));
+    EXPECT_EQ(entry.EditNameKana->text(), QStringLiteral("kana"));
+    EXPECT_EQ(entry.EditNote->text(), QStringLiteral("remark"));
+    entry.EditNameKana->setText(QStringLiteral("kana2"));
     entry.EditName->setText(QStringLiteral("上白糖"));
     entry.ButtonOk->click();
   });
@@ -240,6 +265,8 @@ TEST_F(ItemFormsTest, EditShowsTheProductAndKeepsItsIdAndPlace) {
   EXPECT_EQ(doc_.items.Get(1).id, 1);
   EXPECT_EQ(Text(doc_.items.Get(1).name), QStringLiteral("上白糖"));
   EXPECT_EQ(doc_.items.Get(1).group3, 1);
+  EXPECT_EQ(doc_.items.Get(1).nameKana, "kana2");
+  EXPECT_EQ(doc_.items.Get(1).note, "remark");
   EXPECT_EQ(List().ListViewItemList->currentRow(), 1);
 
   // An edit in between clears the continuous tick.

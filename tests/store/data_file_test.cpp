@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <deque>
 #include <random>
 
@@ -254,6 +256,25 @@ TEST_F(DataFileTest, UnparsableFieldsAndPartialBlocksAreDamage) {
   WriteBytes(Path("d.tlg"), PlainFields(fields));
   EXPECT_EQ(OpenDocument(doc, Path("d.tlg"), prompter.Prompts()), OpenResult::NotOpened);
 
+  // A date is a number, but only one within the years 1 to 9999 is a day.
+  const std::vector<std::string> good = FieldsOf(SerializeDocument(doc));
+  ASSERT_EQ(good[33], "32599");  // the first tax rate's start
+  for (const auto& [date, opens] :
+       std::vector<std::pair<std::string, bool>>{{"1E300", false},
+                                                 {"-1E300", false},
+                                                 {"2958466", false},
+                                                 {"-693594", false},
+                                                 {"2958465.999999999", false},
+                                                 {"2958465.99", true},
+                                                 {"-693593", true}}) {
+    SCOPED_TRACE(date);
+    fields = good;
+    fields[33] = date;
+    WriteBytes(Path("d.tlg"), PlainFields(fields));
+    Document back;
+    EXPECT_EQ(OpenDocument(back, Path("d.tlg"), prompter.Prompts()) == OpenResult::Opened, opens);
+  }
+
   doc.usePassword = true;
   doc.password = "pw";
   std::string bytes = SerializeDocument(doc);
@@ -261,31 +282,87 @@ TEST_F(DataFileTest, UnparsableFieldsAndPartialBlocksAreDamage) {
   WriteBytes(Path("d.tlg"), bytes);
   prompter.answers = {"pw"};
   EXPECT_EQ(OpenDocument(doc, Path("d.tlg"), prompter.Prompts()), OpenResult::NotOpened);
-  EXPECT_EQ(prompter.messages.size(), 2u);
+  EXPECT_EQ(prompter.messages.size(), 7u);
 }
 
-TEST_F(DataFileTest, FailedSaveLeavesTheOldFileIntact) {
+TEST_F(DataFileTest, FailedSaveLeavesTheOldFileIntactAndSaysWhy) {
   SaveDocument(doc, Path("s.tlg"));
   const std::string before = ReadBytes(Path("s.tlg"));
   Fill(doc);
-  // A device that takes half of what it is given, as a full disk may.
-  const ChunkWriter halfWrites = [](QFile& f, const char* data, qint64 size) {
-    return f.write(data, size / 2);
+  const std::string bytes = SerializeDocument(doc);
+  const auto failingWith = [](int error) -> ChunkWriter {
+    return [error](int, const char*, size_t) -> ssize_t {
+      errno = error;
+      return -1;
+    };
   };
-  EXPECT_THROW(WriteFileAtomically(Path("s.tlg"), SerializeDocument(doc), halfWrites), FileError);
-  EXPECT_EQ(ReadBytes(Path("s.tlg")), before);
-  const ChunkWriter failing = [](QFile&, const char*, qint64) -> qint64 { return -1; };
-  EXPECT_THROW(WriteFileAtomically(Path("s.tlg"), SerializeDocument(doc), failing), FileError);
-  EXPECT_EQ(ReadBytes(Path("s.tlg")), before);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no leftovers
+  const auto message = [](const QString& path, const char* cause) {
+    return QStringLiteral("ファイル \"%1\" を書き込めません。\n").arg(path) +
+           QString::fromUtf8(cause);
+  };
+  const char* full = "ディスクの空き容量が足りません。";
+  // A device that takes half of what it is given, as a full disk may, says nothing else.
+  const ChunkWriter halfWrites = [](int fd, const char* data, size_t size) {
+    return write(fd, data, size / 2);
+  };
+  const std::vector<std::pair<ChunkWriter, const char*>> cases = {
+      {halfWrites, full},
+      {failingWith(ENOSPC), full},
+      {failingWith(EACCES), "保存先に書き込む権限がありません。"},
+      {failingWith(EROFS), "保存先のディスクは読み取り専用です。"},
+      {failingWith(EIO), "ディスクの読み書きに失敗しました。"},
+  };
+  for (const auto& [writer, cause] : cases) {
+    SCOPED_TRACE(cause);
+    try {
+      WriteFileAtomically(Path("s.tlg"), bytes, writer);
+      ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+      EXPECT_EQ(e.Message(), message(Path("s.tlg"), cause));  // the user's file, not the temporary
+    }
+    EXPECT_EQ(ReadBytes(Path("s.tlg")), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no leftovers
+  }
 
   QFile::setPermissions(Path("s.tlg"), QFileDevice::ReadOwner);  // a read-only copy
-  EXPECT_THROW(SaveDocument(doc, Path("s.tlg")), FileError);
+  try {
+    SaveDocument(doc, Path("s.tlg"));
+    ADD_FAILURE() << "read-only file replaced";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.Message(), message(Path("s.tlg"), "読み取り専用のファイルです。"));
+  }
   EXPECT_EQ(ReadBytes(Path("s.tlg")), before);
-  EXPECT_THROW(SaveDocument(doc, Path("no/such/folder/s.tlg")), FileError);
+  try {
+    SaveDocument(doc, Path("no/such/folder/s.tlg"));
+    ADD_FAILURE() << "saved into a missing folder";
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.Message(), message(Path("no/such/folder/s.tlg"), "保存先のフォルダがありません。"));
+  }
 
   SaveDocument(doc, Path("t.tlg"));
   EXPECT_EQ(ReadBytes(Path("t.tlg")), SerializeDocument(doc));
+}
+
+// Saving through a link replaces the file the link points at, relative links and chains
+// of links included, and the link stays a link.
+TEST_F(DataFileTest, SavingThroughALinkReplacesTheFileItPointsAt) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("real")));
+  SaveDocument(doc, Path("real/shop.TLG"));
+  ASSERT_TRUE(QFile::link(QStringLiteral("real/shop.TLG"), Path("near.TLG")));  // relative
+  ASSERT_TRUE(QFile::link(Path("near.TLG"), Path("far.TLG")));                  // a chain
+  ASSERT_TRUE(QFile::link(QStringLiteral("real/new.TLG"), Path("dangling.TLG")));
+  Fill(doc);
+  for (const char* link : {"near.TLG", "far.TLG"}) {
+    doc.company.tel = link;
+    SaveDocument(doc, Path(link));
+    EXPECT_TRUE(QFileInfo(Path(link)).isSymLink());
+    EXPECT_EQ(ReadBytes(Path("real/shop.TLG")), SerializeDocument(doc));
+  }
+  SaveDocument(doc, Path("dangling.TLG"));
+  EXPECT_TRUE(QFileInfo(Path("dangling.TLG")).isSymLink());
+  EXPECT_EQ(ReadBytes(Path("real/new.TLG")), SerializeDocument(doc));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
+  EXPECT_EQ(QDir(Path("real")).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 TEST_F(DataFileTest, ResetEmptiesEverythingAndReadsTheBackupSwitch) {

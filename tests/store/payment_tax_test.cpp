@@ -42,6 +42,16 @@ TEST(TaxList, AddEndsThePreviousRateAndRemoveLastReopensIt) {
   EXPECT_EQ(taxes.RateAt(D(2020, 1, 1)), Money{});
 }
 
+// A rate that ended before the date does not apply, even when no later rate has begun.
+TEST(TaxList, RateAtHonoursTheEndOfEachRate) {
+  TaxList taxes;
+  taxes.Assign({{Money::FromInt(3), D(2000, 1, 1), D(2000, 12, 31)},
+                {Money::FromInt(8), D(2002, 1, 1), -1}});
+  EXPECT_EQ(taxes.RateAt(D(2000, 12, 31)), Money::FromInt(3));
+  EXPECT_EQ(taxes.RateAt(D(2001, 6, 1)), Money{});
+  EXPECT_EQ(taxes.RateAt(D(2002, 1, 1)), Money::FromInt(8));
+}
+
 TEST(TaxList, StoredSingleEntryReplacesTheDefaults) {
   TaxList one;
   one.RemoveLast();
@@ -97,6 +107,11 @@ TEST(DateSaleList, OneEntryPerDayOfThePeriod) {
   EXPECT_EQ(days.Get(0).sales, Money{});
   days.Prepare(D(2026, 3, 1), D(2026, 3, 1));
   EXPECT_EQ(days.Count(), 1);
+  // A from-date with a time of day still starts the list at midnight of that day.
+  days.Prepare(D(2026, 3, 1) + 0.75, D(2026, 3, 3) + 0.75);
+  ASSERT_EQ(days.Count(), 3);
+  EXPECT_EQ(days.Get(0).date, D(2026, 3, 1));
+  EXPECT_EQ(days.IndexOfDate(D(2026, 3, 3)), 2);
 }
 
 }  // namespace

@@ -60,6 +60,8 @@ TEST(Slip, LineNotesStayAsTypedOnAddAndUpdate) {
   ASSERT_TRUE(s.UpdateLine(0, 7, "1,000円引(特価)", "3", "98"));
   EXPECT_EQ(s.GetLine(0).note, "1,000円引(特価)");
   EXPECT_EQ(s.GetLine(0).product, 7);
+  EXPECT_EQ(s.GetLine(0).quantity, Money::FromInt(3));  // quantity before unit price
+  EXPECT_EQ(s.GetLine(0).price, Money::FromInt(98));
   EXPECT_EQ(s.LineAmount(0), Money::FromInt(294));
   EXPECT_FALSE(s.AddLine("x", "1", "1", ""));
   EXPECT_FALSE(s.UpdateLine(0, 7, "", "three", "98"));

@@ -1,0 +1,79 @@
+#include "atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <chrono>
+
+namespace {
+
+// Starts saving `bytes` to `path` in a child process and kills it `delay` after the save
+// began.
+void KilledSave(const QString& path, const std::string& bytes, std::chrono::microseconds delay) {
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(ready[0]);
+    const char go = 1;
+    if (write(ready[1], &go, 1) != 1) _exit(2);
+    try {
+      WriteFileAtomically(path, bytes);
+    } catch (...) {
+      _exit(1);
+    }
+    _exit(0);
+  }
+  close(ready[1]);
+  char go = 0;
+  ASSERT_EQ(read(ready[0], &go, 1), 1);
+  close(ready[0]);
+  usleep(static_cast<useconds_t>(delay.count()));
+  kill(child, SIGKILL);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+}
+
+// A save killed at any moment leaves the old or the new file whole, and at most the one
+// temporary of a save killed just before its rename, which the next save clears.
+TEST(AtomicFile, SaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("shop.TLG"));
+  const std::string versions[2] = {std::string(3 << 20, 'a'), std::string(2 << 20, 'b')};
+  const auto started = std::chrono::steady_clock::now();
+  WriteFileAtomically(path, versions[0]);
+  const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
+      std::chrono::steady_clock::now() - started);
+
+  constexpr int kMoments = 40;
+  int replaced = 0;
+  int kept = 0;
+  for (int k = 0; k < kMoments; ++k) {
+    SCOPED_TRACE(k);
+    const std::string before = ReadWholeFile(path);
+    const std::string& other = before == versions[0] ? versions[1] : versions[0];
+    // From the first instant to well past the time a whole save takes.
+    KilledSave(path, other, (took * 3 + std::chrono::milliseconds(20)) * k / (kMoments - 1));
+    const std::string after = ReadWholeFile(path);
+    ASSERT_TRUE(after == before || after == other) << after.size();
+    (after == before ? kept : replaced) += 1;
+    const QStringList left =
+        QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    ASSERT_TRUE(left == QStringList{QStringLiteral("shop.TLG")} ||
+                left ==
+                    (QStringList{QStringLiteral(".shop.TLG.saving"), QStringLiteral("shop.TLG")}))
+        << left.join(QLatin1Char(' ')).toStdString();
+  }
+  EXPECT_GT(kept, 0);
+  EXPECT_GT(replaced, 0);
+  WriteFileAtomically(path, versions[0]);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+            QStringList{QStringLiteral("shop.TLG")});
+}
+
+}  // namespace
