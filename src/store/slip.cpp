@@ -39,7 +39,7 @@ bool Slip::DeleteLine(int index) {
 }
 
 Money Slip::LineAmount(int index) const {
-  const SlipLine& line = lines_[static_cast<size_t>(index)];
+  const SlipLine line = GetLine(index);
   return line.price * line.quantity;
 }
 

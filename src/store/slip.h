@@ -45,10 +45,13 @@ class Slip {
   bool UpdateLine(int index, int32_t productId, std::string_view note,
                   std::string_view quantityText, std::string_view priceText);
   bool DeleteLine(int index);
-  SlipLine GetLine(int index) const { return lines_[static_cast<size_t>(index)]; }
+  // A blank line for an index outside the slip.
+  SlipLine GetLine(int index) const {
+    return index >= 0 && index < LineCount() ? lines_[static_cast<size_t>(index)] : SlipLine{};
+  }
   int LineCount() const { return static_cast<int>(lines_.size()); }
   const std::vector<SlipLine>& Lines() const { return lines_; }
-  // Unit price x quantity, exact to 1/10000.
+  // Unit price x quantity, exact to 1/10000; 0 for an index outside the slip.
   Money LineAmount(int index) const;
   bool UsesProduct(int32_t productId) const;
 

@@ -66,6 +66,8 @@ TEST(Slip, LineNotesStayAsTypedOnAddAndUpdate) {
   EXPECT_FALSE(s.AddLine("x", "1", "1", ""));
   EXPECT_FALSE(s.UpdateLine(0, 7, "", "three", "98"));
   EXPECT_EQ(s.LineCount(), 1);
+  EXPECT_EQ(s.GetLine(1), SlipLine{});  // outside the slip: blank, not foreign memory
+  EXPECT_EQ(s.LineAmount(-1), Money{});
   EXPECT_TRUE(s.UsesProduct(7));
   EXPECT_FALSE(s.UsesProduct(1));
 }
