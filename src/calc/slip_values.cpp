@@ -27,27 +27,6 @@ bool BelongsToList(const Slip& slip, int mode, int32_t partnerId,
 
 }  // namespace
 
-ItemIndex::ItemIndex(const ItemList& items) {
-  byId_.reserve(items.Records().size());
-  // The first record wins when a damaged file repeats an id, as IndexOf would find it.
-  for (const ItemRecord& item : items.Records()) byId_.emplace(item.id, &item);
-}
-
-const ItemRecord* ItemIndex::Find(int32_t id) const {
-  const auto it = byId_.find(id);
-  return it == byId_.end() ? nullptr : it->second;
-}
-
-PartnerIndex::PartnerIndex(const CustomerList& partners) {
-  byId_.reserve(partners.Records().size());
-  for (const CustomerRecord& partner : partners.Records()) byId_.emplace(partner.id, &partner);
-}
-
-const CustomerRecord* PartnerIndex::Find(int32_t id) const {
-  const auto it = byId_.find(id);
-  return it == byId_.end() ? nullptr : it->second;
-}
-
 PartnerTerms TermsOf(const Document& doc, int partnerKind, int32_t partnerId) {
   const CustomerList& partners = doc.Partners(partnerKind);
   const int index = partners.IndexOf(partnerId);

@@ -25,7 +25,7 @@ bool AllDigits(const std::string& s) {
 }
 
 Month ParseMonth(const CliOptions& options) {
-  const std::string& text = RequiredOption(options, "month");
+  const std::string& text = RequiredOption(options, "--month");
   const bool shaped = text.size() == 7 && text[4] == '-' && AllDigits(text.substr(0, 4)) &&
                       AllDigits(text.substr(5, 2));
   const int year = shaped ? std::stoi(text.substr(0, 4)) : 0;
@@ -37,7 +37,7 @@ Month ParseMonth(const CliOptions& options) {
 }
 
 int ParseKind(const CliOptions& options) {
-  const std::string& kind = RequiredOption(options, "kind");
+  const std::string& kind = RequiredOption(options, "--kind");
   if (kind == "customers") return kCustomerKind;
   if (kind == "suppliers") return 0;
   throw std::invalid_argument("--kind must be customers or suppliers");
@@ -162,22 +162,22 @@ std::string Computed(const std::string& file, F compute) {
 void ClaimsCommand(const std::vector<std::string>& files, const CliOptions& options,
                    bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("claims takes one FILE");
-  OnlyOptions(options, {"kind", "month", "format"});
+  OnlyOptions(options, {"--kind", "--month", "--format"});
   const int kind = ParseKind(options);
   const Month month = ParseMonth(options);
   const bool csv = WantsCsv(options);
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   out << Computed(files[0], [&] {
     const std::vector<ClaimListRow> rows = ComputeClaimList(doc, kind, month.date);
-    return csv ? ClaimsCsv(rows) : ClaimsJson(rows, options.at("kind"), month);
+    return csv ? ClaimsCsv(rows) : ClaimsJson(rows, options.at("--kind"), month);
   });
 }
 
 void ClaimDetailCommand(const std::vector<std::string>& files, const CliOptions& options,
                         bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("claim-detail takes one FILE");
-  OnlyOptions(options, {"customer", "month", "format"});
-  const int32_t id = ParseId(RequiredOption(options, "customer"));
+  OnlyOptions(options, {"--customer", "--month", "--format"});
+  const int32_t id = ParseId(RequiredOption(options, "--customer"));
   const Month month = ParseMonth(options);
   const bool csv = WantsCsv(options);
   const Document doc = OpenForExport(files[0], passwordStdin, in);

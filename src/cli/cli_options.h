@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-// Named options of a command ("--kind" -> "customers"), without the leading dashes.
+// --name value options of a command ("--kind" -> "customers").
 using CliOptions = std::map<std::string, std::string>;
 
 // The value of a required option; a missing one is a usage error.
