@@ -1,6 +1,5 @@
 #include "cli.h"
 
-#include <QFileInfo>
 #include <QString>
 #include <cctype>
 #include <climits>
@@ -10,12 +9,13 @@
 #include <map>
 #include <sstream>
 
+#include "claims_command.h"
+#include "cli_open.h"
 #include "data_file.h"
 #include "dates.h"
 #include "file_error.h"
 #include "json_export.h"
 #include "json_import.h"
-#include "sjis_codec.h"
 #include "slip_list_output.h"
 
 namespace {
@@ -34,56 +34,17 @@ const char kUsage[] =
     "      each slip's total with tax (negative for returns). With both dates only the\n"
     "      slips of that period, both days included. JSON (the default) also gives each\n"
     "      slip's lines; CSV has a header row and one row per slip: id,date,number,kind,total.\n"
+    "  tenpo-cli claims FILE --kind customers|suppliers --month YYYY-MM [--format json|csv]\n"
+    "      The claim list of the month (請求書作成 / 取引先別支払一覧) as the window fills it.\n"
+    "  tenpo-cli claim-detail FILE --customer ID --month YYYY-MM [--format json|csv]\n"
+    "      The invoice figures and rows of one customer for the month.\n"
     "\n"
     "  --password-stdin  read the password as one line of standard input (one try)\n"
+    "  --month           the month billed, as YYYY-MM\n"
+    "  --customer        the customer's id\n"
     "  --help            show this text\n"
     "\n"
     "Exit status: 0 success, 1 refused (the reason on standard error), 2 bad usage.\n";
-
-class Refusal : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Messages of the program may span lines; the tool says everything on one.
-std::string OneLine(const QString& message) {
-  QString s = message;
-  s.replace(QStringLiteral("\r\n"), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
-  return s.toStdString();
-}
-
-std::string ReadPassword(std::istream& in) {
-  std::string line;
-  if (!std::getline(in, line)) throw Refusal("no password on standard input");
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (line.empty()) throw Refusal("the password is empty");
-  const std::optional<std::string> sjis =
-      ToSjis(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-  if (!sjis) throw Refusal("the password holds characters that CP932 cannot hold");
-  return *sjis;
-}
-
-Document OpenForExport(const std::string& file, bool passwordStdin, std::istream& in) {
-  const QString path = QString::fromLocal8Bit(file.c_str());
-  Document doc;
-  int asked = 0;
-  std::vector<QString> messages;
-  const OpenPrompts prompts{[&]() -> std::optional<std::string> {
-                              if (!passwordStdin || asked++ > 0) return std::nullopt;
-                              return ReadPassword(in);
-                            },
-                            [&](const QString& m) { messages.push_back(m); }};
-  try {
-    if (OpenDocument(doc, path, prompts) == OpenResult::Opened) return doc;
-  } catch (const FileError& e) {
-    throw Refusal(OneLine(e.Message()));
-  }
-  if (!messages.empty()) throw Refusal(OneLine(messages.front()));
-  throw Refusal(OneLine(
-      QStringLiteral(
-          "【%1】はパスワードで保護されています。--password-stdin でパスワードを渡してください。")
-          .arg(QFileInfo(path).fileName())));
-}
 
 void Export(const std::vector<std::string>& files, bool passwordStdin, std::istream& in,
             std::ostream& out) {
@@ -127,11 +88,11 @@ void Import(const std::vector<std::string>& files, bool passwordStdin, std::istr
 }
 
 // --name value options of the commands that take them.
-using Options = std::map<std::string, std::string>;
+using Options = CliOptions;
 
 bool TakesValue(const std::string& arg) {
   return arg == "--kind" || arg == "--partner" || arg == "--from" || arg == "--to" ||
-         arg == "--format";
+         arg == "--format" || arg == "--month" || arg == "--customer";
 }
 
 std::optional<std::string> Option(const Options& options, const char* name) {
@@ -240,6 +201,14 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     files.erase(files.begin());
     if (command == "slips") {
       Slips(files, options, passwordStdin, in, out);
+      return 0;
+    }
+    if (command == "claims") {
+      ClaimsCommand(files, options, passwordStdin, in, out);
+      return 0;
+    }
+    if (command == "claim-detail") {
+      ClaimDetailCommand(files, options, passwordStdin, in, out);
       return 0;
     }
     if (!options.empty())
