@@ -17,13 +17,12 @@
 #include "billing_period.h"
 #include "date_convert.h"
 #include "date_picker.h"
-#include "dialogs.h"
 #include "document.h"
 #include "form_controls.h"
-#include "form_registry.h"
 #include "input_method.h"
 #include "list_view.h"
 #include "overflow_guard.h"
+#include "print_hand_off.h"
 #include "sjis_codec.h"
 #include "sjis_guard.h"
 #include "slip_values.h"
@@ -209,13 +208,5 @@ void TFormClaimDetail::ShowFigures() {
 }
 
 void TFormClaimDetail::ButtonPrintClick() {
-  if (ListViewClaimDetail->rowCount() == 0) {
-    ShowMessage(QStringLiteral("印刷対象がありません。"));
-    return;
-  }
-  // The printer-choice window is part of the build once printing is.
-  if (TForm* printer = Forms().Get(FormId::SetPrinter)) {
-    printer->Tag = kInvoiceReport;
-    ShowModal(printer);
-  }
+  PrintShownRows(ListViewClaimDetail, kInvoiceReport);
 }

@@ -20,6 +20,7 @@
 #include "list_view.h"
 #include "list_window_pattern.h"
 #include "overflow_guard.h"
+#include "print_hand_off.h"
 #include "sjis_codec.h"
 #include "window_style.h"
 
@@ -157,13 +158,5 @@ void TFormClaimList::ListViewClaimListDblClick() {
 }
 
 void TFormClaimList::ButtonPrintListClick() {
-  if (ListViewClaimList->rowCount() == 0) {
-    ShowMessage(QStringLiteral("印刷対象がありません。"));
-    return;
-  }
-  // The printer-choice window is part of the build once printing is.
-  if (TForm* printer = Forms().Get(FormId::SetPrinter)) {
-    printer->Tag = kConfirmationListReport;
-    ShowModal(printer);
-  }
+  PrintShownRows(ListViewClaimList, kConfirmationListReport);
 }

@@ -9,10 +9,10 @@
 #include "date_convert.h"
 #include "form_claim_detail.h"
 #include "form_claim_list.h"
-#include "form_main.h"
 #include "list_window_pattern.h"
 #include "ss_edit.h"
 #include "trade_fixture.h"
+#include "window_helpers.h"
 
 namespace {
 
@@ -89,12 +89,9 @@ class ClaimFormsTest : public TradeFormsTest {
   }
 
   TFormClaimList& List(int mode, const QDate& month) {
-    auto* list = Forms().As<TFormClaimList>(FormId::ClaimList);
-    list->Tag = mode;
-    list->hide();  // shown afresh, as each opening from the main window does
-    list->show();
-    list->DateTimePickerMonth->setDate(month);
-    return *list;
+    auto& list = ShowAfresh<TFormClaimList>(FormId::ClaimList, mode);
+    list.DateTimePickerMonth->setDate(month);
+    return list;
   }
 
   // Opens the invoice of the list's row and hands the window to `check`.
@@ -234,11 +231,8 @@ TEST_F(ClaimFormsTest, AmountsOutOfRangeShowAMessageAndAnEmptyList) {
 
 // 請求書作成 and 取引先別支払一覧 open the one claim list in their mode.
 TEST(ClaimListFromMainWindow, InvoicesAndPaymentsDueOpenTheListInTheirMode) {
-  TFormMain main;
-  FormFactories factories;
-  AddMasterForms(factories);
-  AddTradeForms(factories);
-  Forms().Create(factories, main.Doc());
+  MainWindowWithForms shell;
+  TFormMain& main = shell.main;
   DialogScript script;
   for (const auto& [click, tag, caption] :
        {std::tuple{&TFormMain::ButtonClaimListClick, kCustomerKind, "請求書作成"},
@@ -252,7 +246,6 @@ TEST(ClaimListFromMainWindow, InvoicesAndPaymentsDueOpenTheListInTheirMode) {
     (main.*click)();
   }
   EXPECT_TRUE(script.Messages().isEmpty());
-  Forms().Destroy();
 }
 
 }  // namespace

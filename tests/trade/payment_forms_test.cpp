@@ -7,13 +7,13 @@
 #include <QTableWidget>
 
 #include "date_convert.h"
-#include "form_main.h"
 #include "form_payment_add.h"
 #include "form_payment_list.h"
 #include "list_window_pattern.h"
 #include "ss_edit.h"
 #include "trade_fixture.h"
 #include "ui_test_helpers.h"
+#include "window_helpers.h"
 
 namespace {
 
@@ -39,12 +39,9 @@ class PaymentFormsTest : public TradeFormsTest {
   }
 
   TFormPaymentList& List(int mode, int tab = 0) {
-    auto* list = Forms().As<TFormPaymentList>(FormId::PaymentList);
-    list->Tag = mode;
-    list->hide();  // shown afresh, as each opening from the main window does
-    list->show();
-    list->TabControlCustomerList->setCurrentIndex(tab);
-    return *list;
+    auto& list = ShowAfresh<TFormPaymentList>(FormId::PaymentList, mode);
+    list.TabControlCustomerList->setCurrentIndex(tab);
+    return list;
   }
 
   // Enters the amount field, types the text over it and leaves it for the remark.
@@ -202,11 +199,8 @@ TEST_F(PaymentFormsTest, AnAmountOfZeroYenInAnyFormKeepsTheEntryOpen) {
 
 // 支払記録 and 入金記録 open the one payment list in their mode and with their caption.
 TEST(PaymentListFromMainWindow, PaymentsAndReceiptsOpenTheListInTheirMode) {
-  TFormMain main;
-  FormFactories factories;
-  AddMasterForms(factories);
-  AddTradeForms(factories);
-  Forms().Create(factories, main.Doc());
+  MainWindowWithForms shell;
+  TFormMain& main = shell.main;
   DialogScript script;
   main.Doc().suppliers.Add(CustomerRecord{});
   main.Doc().customers.Add(CustomerRecord{});
@@ -228,7 +222,6 @@ TEST(PaymentListFromMainWindow, PaymentsAndReceiptsOpenTheListInTheirMode) {
     (main.*c.click)();
   }
   EXPECT_TRUE(script.Messages().isEmpty());
-  Forms().Destroy();
 }
 
 }  // namespace
