@@ -28,6 +28,14 @@ void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns) {
   view->setWordWrap(false);
 }
 
+QTableWidget* NewListView(QWidget* parent, const QString& name,
+                          const std::vector<ListColumn>& columns) {
+  auto* view = new QTableWidget(parent);
+  view->setObjectName(name);
+  SetUpListView(view, columns);
+  return view;
+}
+
 void FillListView(QTableWidget* view, const std::vector<QStringList>& rows) {
   const QList<QVariant> right = view->property("rightAligned").toList();
   view->clearContents();

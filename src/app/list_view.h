@@ -5,6 +5,7 @@
 #include <vector>
 
 class QTableWidget;
+class QWidget;
 
 struct ListColumn {
   QString caption;
@@ -15,5 +16,8 @@ struct ListColumn {
 // The report-style tables of the windows: grid shown, whole-row single selection,
 // read-only, no row numbers, the selection kept visible when the focus leaves.
 void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns);
+// A new table so set up, named as its member.
+QTableWidget* NewListView(QWidget* parent, const QString& name,
+                          const std::vector<ListColumn>& columns);
 // Replaces the rows; each row gives the texts of its columns in order.
 void FillListView(QTableWidget* view, const std::vector<QStringList>& rows);

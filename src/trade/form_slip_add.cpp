@@ -120,14 +120,13 @@ void TFormSlipAdd::BuildLineEntry() {
   ButtonLineAdd = FormButton(this, QStringLiteral("入力"), QStringLiteral("ButtonLineAdd"));
   ButtonLineDelete =
       SideButton(this, QStringLiteral("選択行を削除"), QStringLiteral("ButtonLineDelete"));
-  ListViewSlipLines = new QTableWidget(this);
-  ListViewSlipLines->setObjectName(QStringLiteral("ListViewSlipLines"));
-  SetUpListView(ListViewSlipLines, {{QStringLiteral("商品コード"), 120},
-                                    {QStringLiteral("商品名"), 160},
-                                    {QStringLiteral("単価"), 80, true},
-                                    {QStringLiteral("数量"), 80, true},
-                                    {QStringLiteral("金額"), 100, true},
-                                    {QStringLiteral("備考"), 280}});
+  ListViewSlipLines = NewListView(this, QStringLiteral("ListViewSlipLines"),
+                                  {{QStringLiteral("商品コード"), 120},
+                                   {QStringLiteral("商品名"), 160},
+                                   {QStringLiteral("単価"), 80, true},
+                                   {QStringLiteral("数量"), 80, true},
+                                   {QStringLiteral("金額"), 100, true},
+                                   {QStringLiteral("備考"), 280}});
   EditSlipNote = TextField(this, QStringLiteral("EditSlipNote"), Ime::On);
   ButtonOk = FormButton(this, QStringLiteral("OK"), QStringLiteral("ButtonOk"));
   ButtonCancel = FormButton(this, QStringLiteral("キャンセル"), QStringLiteral("ButtonCancel"));

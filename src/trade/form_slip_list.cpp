@@ -49,14 +49,6 @@ QLabel* BoldLabel(QWidget* parent, const QString& text) {
   return label;
 }
 
-QTableWidget* ListView(QWidget* parent, const QString& name,
-                       const std::vector<ListColumn>& columns) {
-  auto* view = new QTableWidget(parent);
-  view->setObjectName(name);
-  SetUpListView(view, columns);
-  return view;
-}
-
 }  // namespace
 
 TFormSlipList::TFormSlipList(Document& doc) : TForm(doc) {
@@ -95,16 +87,17 @@ void TFormSlipList::BuildSlipPanel() {
   CheckBoxFocus->setObjectName(QStringLiteral("CheckBoxFocus"));
   DateTimePickerFrom = DatePicker(PanelSlipList, QStringLiteral("DateTimePickerFrom"));
   DateTimePickerTo = DatePicker(PanelSlipList, QStringLiteral("DateTimePickerTo"));
-  ListViewSlipList = ListView(PanelSlipList, QStringLiteral("ListViewSlipList"),
-                              {{QStringLiteral("日付"), 120},
-                               {QStringLiteral("伝票No"), 120},
-                               {QStringLiteral("金額"), 150, true},
-                               {QStringLiteral("id"), 0}});
+  ListViewSlipList = NewListView(PanelSlipList, QStringLiteral("ListViewSlipList"),
+                                 {{QStringLiteral("日付"), 120},
+                                  {QStringLiteral("伝票No"), 120},
+                                  {QStringLiteral("金額"), 150, true},
+                                  {QStringLiteral("id"), 0}});
   ListViewSlipList->setColumnHidden(kIdColumn, true);
   SsEditTotal = TSsEdit::Plain(PanelSlipList);
   SsEditTotal->setObjectName(QStringLiteral("SsEditTotal"));
   SsEditTotal->setReadOnly(true);
   SsEditTotal->setEnabled(false);
+  SsEditTotal->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   auto* filter = ControlRow(
       {CheckBoxFocus, DateTimePickerFrom, new QLabel(QStringLiteral("～"), PanelSlipList),
        DateTimePickerTo, new QLabel(QStringLiteral("の伝票のみ表示"), PanelSlipList)},
@@ -120,14 +113,14 @@ void TFormSlipList::BuildSlipPanel() {
 void TFormSlipList::BuildDetailPanel() {
   PanelSlipDetail = new QWidget(Splitter1);
   PanelSlipDetail->setObjectName(QStringLiteral("PanelSlipDetail"));
-  ListViewSlipDetail = ListView(PanelSlipDetail, QStringLiteral("ListViewSlipDetail"),
-                                {{QStringLiteral("商品コード"), 120},
-                                 {QStringLiteral("商品名"), 150},
-                                 {QStringLiteral("数量"), 100, true},
-                                 {QStringLiteral("単位"), 60},
-                                 {QStringLiteral("単価"), 100, true},
-                                 {QStringLiteral("金額"), 130, true},
-                                 {QStringLiteral("備考"), 230}});
+  ListViewSlipDetail = NewListView(PanelSlipDetail, QStringLiteral("ListViewSlipDetail"),
+                                   {{QStringLiteral("商品コード"), 120},
+                                    {QStringLiteral("商品名"), 150},
+                                    {QStringLiteral("数量"), 100, true},
+                                    {QStringLiteral("単位"), 60},
+                                    {QStringLiteral("単価"), 100, true},
+                                    {QStringLiteral("金額"), 130, true},
+                                    {QStringLiteral("備考"), 230}});
   ButtonDelSlip =
       FormButton(PanelSlipDetail, QStringLiteral("削除"), QStringLiteral("ButtonDelSlip"));
   ButtonEditSlip =
