@@ -1,16 +1,16 @@
 #include "cli.h"
 
-#include <QFileInfo>
 #include <QString>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
+#include "claims_command.h"
+#include "cli_open.h"
 #include "data_file.h"
 #include "file_error.h"
 #include "json_export.h"
 #include "json_import.h"
-#include "sjis_codec.h"
 
 namespace {
 
@@ -22,55 +22,24 @@ const char kUsage[] =
     "      Writes the data file OUT from the JSON file JSON. OUT is replaced only when\n"
     "      everything succeeded. When the JSON says \"password\": true, the file is\n"
     "      protected with the password read from standard input.\n"
+    "  tenpo-cli claims FILE --kind customers|suppliers --month YYYY-MM [--format json|csv]\n"
+    "      The claim list of the month (請求書作成 / 取引先別支払一覧) as the window fills it.\n"
+    "  tenpo-cli claim-detail FILE --customer ID --month YYYY-MM [--format json|csv]\n"
+    "      The invoice figures and rows of one customer for the month.\n"
     "\n"
     "  --password-stdin  read the password as one line of standard input (one try)\n"
+    "  --kind            customers (請求書作成) or suppliers (取引先別支払一覧)\n"
+    "  --month           the month billed, as YYYY-MM\n"
+    "  --customer        the customer's id\n"
+    "  --format          json (the default) or csv (UTF-8 with a header row)\n"
     "  --help            show this text\n"
     "\n"
+    "Amounts are plain numbers (\"-1234.5\"), dates YYYY-MM-DD.\n"
     "Exit status: 0 success, 1 refused (the reason on standard error), 2 bad usage.\n";
 
-class Refusal : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Messages of the program may span lines; the tool says everything on one.
-std::string OneLine(const QString& message) {
-  QString s = message;
-  s.replace(QStringLiteral("\r\n"), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
-  return s.toStdString();
-}
-
-std::string ReadPassword(std::istream& in) {
-  std::string line;
-  if (!std::getline(in, line)) throw Refusal("no password on standard input");
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (line.empty()) throw Refusal("the password is empty");
-  const std::optional<std::string> sjis =
-      ToSjis(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-  if (!sjis) throw Refusal("the password holds characters that CP932 cannot hold");
-  return *sjis;
-}
-
-Document OpenForExport(const std::string& file, bool passwordStdin, std::istream& in) {
-  const QString path = QString::fromLocal8Bit(file.c_str());
-  Document doc;
-  int asked = 0;
-  std::vector<QString> messages;
-  const OpenPrompts prompts{[&]() -> std::optional<std::string> {
-                              if (!passwordStdin || asked++ > 0) return std::nullopt;
-                              return ReadPassword(in);
-                            },
-                            [&](const QString& m) { messages.push_back(m); }};
-  try {
-    if (OpenDocument(doc, path, prompts) == OpenResult::Opened) return doc;
-  } catch (const FileError& e) {
-    throw Refusal(OneLine(e.Message()));
-  }
-  if (!messages.empty()) throw Refusal(OneLine(messages.front()));
-  throw Refusal(OneLine(
-      QStringLiteral(
-          "【%1】はパスワードで保護されています。--password-stdin でパスワードを渡してください。")
-          .arg(QFileInfo(path).fileName())));
+// Options that take the next argument as their value.
+bool IsValueOption(const std::string& arg) {
+  return arg == "--kind" || arg == "--month" || arg == "--format" || arg == "--customer";
 }
 
 void Export(const std::vector<std::string>& files, bool passwordStdin, std::istream& in,
@@ -120,6 +89,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
            std::ostream& err) {
   std::vector<std::string> files;
   bool passwordStdin = false;
+  CliOptions options;
   for (size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--help" || args[i] == "-h") {
       out << kUsage;
@@ -127,6 +97,13 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (args[i] == "--password-stdin") {
       passwordStdin = true;
+    } else if (IsValueOption(args[i])) {
+      if (i + 1 >= args.size()) {
+        err << "tenpo-cli: " << args[i] << " needs a value\n" << kUsage;
+        return 2;
+      }
+      options[args[i].substr(2)] = args[i + 1];
+      ++i;
     } else {
       files.push_back(args[i]);
     }
@@ -136,9 +113,15 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     const std::string command = files.front();
     files.erase(files.begin());
     if (command == "export") {
+      OnlyOptions(options, {});
       Export(files, passwordStdin, in, out);
     } else if (command == "import") {
+      OnlyOptions(options, {});
       Import(files, passwordStdin, in);
+    } else if (command == "claims") {
+      ClaimsCommand(files, options, passwordStdin, in, out);
+    } else if (command == "claim-detail") {
+      ClaimDetailCommand(files, options, passwordStdin, in, out);
     } else {
       throw std::invalid_argument("unknown command " + command);
     }

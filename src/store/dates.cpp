@@ -6,7 +6,7 @@
 namespace {
 
 // Days from 0001-01-01 (proleptic Gregorian) to the given day, 0-based.
-long long DaysFromCivil(int y, int m, int d) {
+constexpr long long DaysFromCivil(int y, int m, int d) {
   // Howard Hinnant's algorithm, shifted to a March-based year.
   y -= m <= 2;
   const long long era = (y >= 0 ? y : y - 399) / 400;
@@ -28,7 +28,8 @@ Ymd CivilFromDays(long long z) {
   return {y, m, d};
 }
 
-const long long kEpoch = DaysFromCivil(1899, 12, 30);
+// Constant, so dates encoded during static initialisation elsewhere are right too.
+constexpr long long kEpoch = DaysFromCivil(1899, 12, 30);
 
 }  // namespace
 

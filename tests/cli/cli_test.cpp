@@ -264,4 +264,128 @@ TEST_F(CliTest, TheProgramWritesJsonToStandardOutput) {
   EXPECT_EQ(j["company"]["name"], "株式会社てんぽ");
 }
 
+// One customer billed on the 20th, paid the month after at its end; a tax change, a
+// return and receipts on both sides of the period.
+Document BillingSample() {
+  Document d;
+  d.useBackup = false;
+  d.taxes.Add(EncodeDate(2019, 10, 1), Money::FromInt(10));
+  d.items.Add("A", "\x83\x8A\x83\x93\x83\x53", "", "\x8C\xC2", "100", "0", "", "", 0, 0, 0, 0);
+  d.items.Add("B", "gift, boxed", "", "box", "100", "0", "", "", 1, 0, 0, 0);
+  CustomerRecord c;
+  c.name = "\x8A\x94\x8E\xAE\x89\xEF\x8E\xD0\x82\xC4\x82\xF1\x82\xDB";  // 株式会社てんぽ
+  c.closingDay = 20;
+  c.payMonth = 1;
+  c.openingBalance = Money::FromInt(500);
+  d.customers.Add(c);
+  c.name = "idle";
+  c.openingBalance = Money{};
+  d.customers.Add(c);
+  Slip s;
+  s.kind = kShipmentSlip;
+  s.partner = 0;
+  s.date = EncodeDate(2024, 3, 20);  // March's period
+  s.number = "S1";
+  s.AddLine("0", "1000", "1", "");
+  d.slips.Add(s);
+  s.ClearLines();
+  s.date = EncodeDate(2024, 4, 20);  // April's, on the closing date
+  s.number = "S2";
+  s.AddLine("0", "98", "3", "first");
+  s.AddLine("1", "1100", "1", "");
+  d.slips.Add(s);
+  s.ClearLines();
+  s.kind = kShipmentReturnSlip;
+  s.date = EncodeDate(2024, 4, 1);
+  s.number = "R1";
+  s.AddLine("0", "100", "2", "");
+  d.slips.Add(s);
+  d.receipts.Add(0, EncodeDate(2024, 3, 25), Money::FromInt(1000), "bank");
+  d.receipts.Add(0, EncodeDate(2024, 3, 10), Money::FromInt(600), "");
+  return d;
+}
+
+TEST_F(CliTest, ClaimsShowsTheClaimListOfTheMonth) {
+  Save(BillingSample(), "b.tlg");
+  const CliRun json = Cli({"claims", Path("b.tlg"), "--kind", "customers", "--month", "2024-04"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  // Sp = 500 + 1100, Sc = Sp + 323 + 1100 - 220; Pp = 600, Pc = 1600.
+  const Json want = Json::parse(R"({"kind": "customers", "month": "2024-04", "rows": [
+      {"id": 0, "name": "株式会社てんぽ", "amount": "1203", "closingDay": "20日",
+       "due": "05月31日", "closingDate": "2024-04-20", "previousClosingDate": "2024-03-20",
+       "sales": {"previous": "1600", "current": "2803"},
+       "payments": {"previous": "600", "current": "1600"}}]})");
+  EXPECT_EQ(Json::parse(json.out), want);
+  const CliRun csv = Cli(
+      {"claims", Path("b.tlg"), "--kind", "customers", "--month", "2024-04", "--format", "csv"});
+  EXPECT_EQ(csv.out, "id,name,amount,closingDay,due\n0,株式会社てんぽ,1203,20日,05月31日\n");
+  const CliRun suppliers =
+      Cli({"claims", Path("b.tlg"), "--kind", "suppliers", "--month", "2024-04"});
+  EXPECT_EQ(Json::parse(suppliers.out)["rows"], Json::array());
+}
+
+TEST_F(CliTest, ClaimDetailShowsTheInvoiceFiguresAndRows) {
+  Save(BillingSample(), "b.tlg");
+  const CliRun json = Cli({"claim-detail", Path("b.tlg"), "--customer", "0", "--month", "2024-04"});
+  ASSERT_EQ(json.status, 0) << json.err;
+  const Json want = Json::parse(R"({"customer": {"id": 0, "name": "株式会社てんぽ"},
+      "month": "2024-04", "closingDate": "2024-04-20", "previousClosingDate": "2024-03-20",
+      "previousBalance": "1000", "received": "1000", "carriedOver": "0", "sales": "1194",
+      "tax": "109", "salesWithTax": "1203", "claimed": "1203", "rows": [
+      {"date": "2024-04-01", "number": "R1", "name": "リンゴ", "quantity": "-2", "unit": "個",
+       "price": "100", "amount": "-200", "note": ""},
+      {"date": "2024-04-20", "number": "S2", "name": "リンゴ", "quantity": "3", "unit": "個",
+       "price": "98", "amount": "294", "note": "first"},
+      {"date": "", "number": "", "name": "gift, boxed", "quantity": "1", "unit": "box",
+       "price": "1100", "amount": "1100", "note": ""},
+      {"date": "2024-03-25", "number": "", "name": "ご入金", "quantity": "", "unit": "",
+       "price": "", "amount": "1000", "note": "bank"}]})");
+  EXPECT_EQ(Json::parse(json.out), want);
+  const CliRun csv = Cli(
+      {"claim-detail", Path("b.tlg"), "--customer", "0", "--month", "2024-04", "--format", "csv"});
+  EXPECT_EQ(csv.out,
+            "date,number,name,quantity,unit,price,amount,note\n"
+            "2024-04-01,R1,リンゴ,-2,個,100,-200,\n"
+            "2024-04-20,S2,リンゴ,3,個,98,294,first\n"
+            ",,\"gift, boxed\",1,box,1100,1100,\n"
+            "2024-03-25,,ご入金,,,,1000,bank\n");
+}
+
+TEST_F(CliTest, ClaimCommandsRefuseBadArgumentsAndWriteNothing) {
+  Save(BillingSample(), "b.tlg");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  const std::string file = Path("b.tlg");
+  const Case cases[] = {
+      {{"claims", file, "--kind", "partners", "--month", "2024-04"}, 2},
+      {{"claims", file, "--kind", "customers"}, 2},
+      {{"claims", file, "--kind", "customers", "--month", "2024-13"}, 2},
+      {{"claims", file, "--kind", "customers", "--month", "2024-4"}, 2},
+      {{"claims", file, "--kind", "customers", "--month", "2024-04", "--format", "xml"}, 2},
+      {{"claims", file, "--kind", "customers", "--month"}, 2},
+      {{"claims", file, "--customer", "0", "--kind", "customers", "--month", "2024-04"}, 2},
+      {{"claim-detail", file, "--customer", "x", "--month", "2024-04"}, 2},
+      {{"export", file, "--month", "2024-04"}, 2},
+      {{"claim-detail", file, "--customer", "7", "--month", "2024-04"}, 1},
+      {{"claims", Path("missing.tlg"), "--kind", "customers", "--month", "2024-04"}, 1},
+  };
+  for (const Case& c : cases) {
+    const CliRun r = Cli(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args[2] << " " << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  Document huge = BillingSample();
+  CustomerRecord c = huge.customers.Get(0);
+  c.openingBalance = Money::FromRaw(INT64_MAX);
+  huge.customers.AssignRecords({c});
+  Save(huge, "huge.tlg");
+  const CliRun overflow =
+      Cli({"claims", Path("huge.tlg"), "--kind", "customers", "--month", "2024-04"});
+  EXPECT_EQ(overflow.status, 1);
+  EXPECT_EQ(overflow.out, "");
+  EXPECT_EQ(Lines(overflow.err), 1);
+}
+
 }  // namespace

@@ -1,0 +1,189 @@
+#include "claims_command.h"
+
+#include <nlohmann/json.hpp>
+#include <ostream>
+#include <sstream>
+#include <stdexcept>
+
+#include "billing.h"
+#include "cli_open.h"
+#include "csv_text.h"
+#include "dates.h"
+#include "sjis_codec.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct Month {
+  std::string text;  // as given, "2024-04"
+  double date = 0;   // its first day
+};
+
+bool AllDigits(const std::string& s) {
+  return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
+}
+
+Month ParseMonth(const CliOptions& options) {
+  const std::string& text = RequiredOption(options, "month");
+  const bool shaped = text.size() == 7 && text[4] == '-' && AllDigits(text.substr(0, 4)) &&
+                      AllDigits(text.substr(5, 2));
+  const int year = shaped ? std::stoi(text.substr(0, 4)) : 0;
+  const int month = shaped ? std::stoi(text.substr(5, 2)) : 0;
+  if (!shaped || !IsValidYmd(year, month, 1)) {
+    throw std::invalid_argument("--month must be YYYY-MM");
+  }
+  return {text, EncodeDate(year, month, 1)};
+}
+
+int ParseKind(const CliOptions& options) {
+  const std::string& kind = RequiredOption(options, "kind");
+  if (kind == "customers") return kCustomerKind;
+  if (kind == "suppliers") return 0;
+  throw std::invalid_argument("--kind must be customers or suppliers");
+}
+
+int32_t ParseId(const std::string& text) {
+  const bool negative = !text.empty() && text[0] == '-';
+  const std::string digits = negative ? text.substr(1) : text;
+  if (!AllDigits(digits) || digits.size() > 10) {
+    throw std::invalid_argument("--customer must be a partner id");
+  }
+  const long long id = std::stoll(text);
+  if (id < INT32_MIN || id > INT32_MAX)
+    throw std::invalid_argument("--customer must be a partner id");
+  return static_cast<int32_t>(id);
+}
+
+std::string Utf8(const std::string& sjis) {
+  return FromSjis(sjis).toStdString();
+}
+
+std::string Text(Money v) {
+  return MoneyToText(v);
+}
+
+std::string DateText(double date) {
+  const Ymd d = DecodeDate(date);
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+  return buf;
+}
+
+Json Sums(const CumulativeSums& sums) {
+  return {{"previous", Text(sums.previous)}, {"current", Text(sums.current)}};
+}
+
+std::string ClaimsJson(const std::vector<ClaimListRow>& rows, const std::string& kind,
+                       const Month& month) {
+  Json list = Json::array();
+  for (const ClaimListRow& r : rows) {
+    list.push_back({{"id", r.id},
+                    {"name", Utf8(r.name)},
+                    {"amount", Text(r.amount)},
+                    {"closingDay", r.closingDayText.toStdString()},
+                    {"due", r.dueText.toStdString()},
+                    {"closingDate", DateText(r.closingDate)},
+                    {"previousClosingDate", DateText(r.previousClosingDate)},
+                    {"sales", Sums(r.sales)},
+                    {"payments", Sums(r.payments)}});
+  }
+  const Json j = {{"kind", kind}, {"month", month.text}, {"rows", list}};
+  return j.dump(2) + "\n";
+}
+
+std::string ClaimsCsv(const std::vector<ClaimListRow>& rows) {
+  std::string out = CsvLine({"id", "name", "amount", "closingDay", "due"});
+  for (const ClaimListRow& r : rows) {
+    out += CsvLine({std::to_string(r.id), Utf8(r.name), Text(r.amount),
+                    r.closingDayText.toStdString(), r.dueText.toStdString()});
+  }
+  return out;
+}
+
+// A row's cells as the detail window shows them: date and number on a slip's first line,
+// no quantity, unit or price on a receipt.
+std::vector<std::string> DetailCells(const ClaimDetailRow& r) {
+  const bool head = r.firstOfSlip;
+  return {head ? DateText(r.date) : "",
+          head ? Utf8(r.number) : "",
+          Utf8(r.name),
+          r.receipt ? "" : Text(r.quantity),
+          r.receipt ? "" : Utf8(r.unit),
+          r.receipt ? "" : Text(r.price),
+          Text(r.amount),
+          Utf8(r.note)};
+}
+
+const std::vector<std::string> kDetailColumns = {"date", "number", "name",   "quantity",
+                                                 "unit", "price",  "amount", "note"};
+
+std::string DetailJson(const ClaimDetail& d, const Month& month) {
+  Json rows = Json::array();
+  for (const ClaimDetailRow& r : d.rows) {
+    const std::vector<std::string> cells = DetailCells(r);
+    Json row = Json::object();
+    for (size_t i = 0; i < cells.size(); ++i) row[kDetailColumns[i]] = cells[i];
+    rows.push_back(row);
+  }
+  const Json j = {{"customer", {{"id", d.partnerId}, {"name", Utf8(d.partner.name)}}},
+                  {"month", month.text},
+                  {"closingDate", DateText(d.closingDate)},
+                  {"previousClosingDate", DateText(d.previousClosingDate)},
+                  {"previousBalance", Text(d.previousBalance)},
+                  {"received", Text(d.received)},
+                  {"carriedOver", Text(d.carriedOver)},
+                  {"sales", Text(d.sales)},
+                  {"tax", Text(d.tax)},
+                  {"salesWithTax", Text(d.salesWithTax)},
+                  {"claimed", Text(d.claimed)},
+                  {"rows", rows}};
+  return j.dump(2) + "\n";
+}
+
+std::string DetailCsv(const ClaimDetail& d) {
+  std::string out = CsvLine(kDetailColumns);
+  for (const ClaimDetailRow& r : d.rows) out += CsvLine(DetailCells(r));
+  return out;
+}
+
+// Runs a computation, turning an overflow into a refusal before anything is written.
+template <typename F>
+std::string Computed(const std::string& file, F compute) {
+  try {
+    return compute();
+  } catch (const MoneyOverflow&) {
+    throw Refusal(file + ": an amount is out of range");
+  }
+}
+
+}  // namespace
+
+void ClaimsCommand(const std::vector<std::string>& files, const CliOptions& options,
+                   bool passwordStdin, std::istream& in, std::ostream& out) {
+  if (files.size() != 1) throw std::invalid_argument("claims takes one FILE");
+  OnlyOptions(options, {"kind", "month", "format"});
+  const int kind = ParseKind(options);
+  const Month month = ParseMonth(options);
+  const bool csv = WantsCsv(options);
+  const Document doc = OpenForExport(files[0], passwordStdin, in);
+  out << Computed(files[0], [&] {
+    const std::vector<ClaimListRow> rows = ComputeClaimList(doc, kind, month.date);
+    return csv ? ClaimsCsv(rows) : ClaimsJson(rows, options.at("kind"), month);
+  });
+}
+
+void ClaimDetailCommand(const std::vector<std::string>& files, const CliOptions& options,
+                        bool passwordStdin, std::istream& in, std::ostream& out) {
+  if (files.size() != 1) throw std::invalid_argument("claim-detail takes one FILE");
+  OnlyOptions(options, {"customer", "month", "format"});
+  const int32_t id = ParseId(RequiredOption(options, "customer"));
+  const Month month = ParseMonth(options);
+  const bool csv = WantsCsv(options);
+  const Document doc = OpenForExport(files[0], passwordStdin, in);
+  if (!doc.customers.Exists(id)) throw Refusal("no customer has the id " + std::to_string(id));
+  out << Computed(files[0], [&] {
+    const ClaimDetail detail = ComputeClaimDetail(doc, kCustomerKind, id, month.date);
+    return csv ? DetailCsv(detail) : DetailJson(detail, month);
+  });
+}

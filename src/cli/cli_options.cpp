@@ -1,0 +1,25 @@
+#include "cli_options.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+const std::string& RequiredOption(const CliOptions& options, const std::string& name) {
+  const auto it = options.find(name);
+  if (it == options.end()) throw std::invalid_argument("--" + name + " is required");
+  return it->second;
+}
+
+bool WantsCsv(const CliOptions& options) {
+  const auto it = options.find("format");
+  if (it == options.end() || it->second == "json") return false;
+  if (it->second == "csv") return true;
+  throw std::invalid_argument("--format must be json or csv");
+}
+
+void OnlyOptions(const CliOptions& options, std::initializer_list<const char*> allowed) {
+  for (const auto& [name, value] : options) {
+    if (std::none_of(allowed.begin(), allowed.end(), [&](const char* a) { return name == a; })) {
+      throw std::invalid_argument("unknown option --" + name);
+    }
+  }
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+// Named options of a command ("--kind" -> "customers"), without the leading dashes.
+using CliOptions = std::map<std::string, std::string>;
+
+// The value of a required option; a missing one is a usage error.
+const std::string& RequiredOption(const CliOptions& options, const std::string& name);
+// "json" (the default) or "csv"; anything else is a usage error.
+bool WantsCsv(const CliOptions& options);
+// Usage error unless every option given is one of `allowed`.
+void OnlyOptions(const CliOptions& options, std::initializer_list<const char*> allowed);
