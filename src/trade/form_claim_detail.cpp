@@ -106,16 +106,15 @@ void TFormClaimDetail::BuildOptions() {
       Option(this, QStringLiteral("担当印欄を印刷する"), QStringLiteral("CheckBoxTantou"));
   CheckBoxKakunin =
       Option(this, QStringLiteral("確認印欄を印刷する"), QStringLiteral("CheckBoxKakunin"));
-  ListViewClaimDetail = new QTableWidget(this);
-  ListViewClaimDetail->setObjectName(QStringLiteral("ListViewClaimDetail"));
-  SetUpListView(ListViewClaimDetail, {{QStringLiteral("日付"), 60},
-                                      {QStringLiteral("伝票No."), 100},
-                                      {QStringLiteral("商品名"), 150},
-                                      {QStringLiteral("数量"), 100, true},
-                                      {QStringLiteral("単位"), 70},
-                                      {QStringLiteral("単価"), 100, true},
-                                      {QStringLiteral("金額"), 150, true},
-                                      {QStringLiteral("備考"), 180}});
+  ListViewClaimDetail = NewListView(this, QStringLiteral("ListViewClaimDetail"),
+                                    {{QStringLiteral("日付"), 60},
+                                     {QStringLiteral("伝票No."), 100},
+                                     {QStringLiteral("商品名"), 150},
+                                     {QStringLiteral("数量"), 100, true},
+                                     {QStringLiteral("単位"), 70},
+                                     {QStringLiteral("単価"), 100, true},
+                                     {QStringLiteral("金額"), 150, true},
+                                     {QStringLiteral("備考"), 180}});
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
 }

@@ -52,13 +52,12 @@ void TFormClaimList::BuildControls() {
   DateTimePickerMonth = DatePicker(PanelTop, QStringLiteral("DateTimePickerMonth"));
   DateTimePickerMonth->setDisplayFormat(QStringLiteral("yyyy年MM月"));
   ButtonPrintList = FormButton(PanelTop, QString(), QStringLiteral("ButtonPrintList"));
-  ListViewClaimList = new QTableWidget(this);
-  ListViewClaimList->setObjectName(QStringLiteral("ListViewClaimList"));
-  SetUpListView(ListViewClaimList, {{QStringLiteral("得意先名"), 200},
-                                    {QString(), 200, true},
-                                    {QStringLiteral("締日"), 120},
-                                    {QStringLiteral("支払予定"), 120},
-                                    {QStringLiteral("id"), 0}});
+  ListViewClaimList = NewListView(this, QStringLiteral("ListViewClaimList"),
+                                  {{QStringLiteral("得意先名"), 200},
+                                   {QString(), 200, true},
+                                   {QStringLiteral("締日"), 120},
+                                   {QStringLiteral("支払予定"), 120},
+                                   {QStringLiteral("id"), 0}});
   ListViewClaimList->setColumnHidden(kIdColumn, true);
   ButtonPrint =
       FormButton(this, QStringLiteral("請求書表示（印刷）"), QStringLiteral("ButtonPrint"));

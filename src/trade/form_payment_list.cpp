@@ -67,12 +67,11 @@ void TFormPaymentList::BuildControls() {
   bold.setBold(true);
   bold.setPixelSize(kLabelPixelSize);
   LabelPeriod->setFont(bold);
-  ListViewPaymentList = new QTableWidget(this);
-  ListViewPaymentList->setObjectName(QStringLiteral("ListViewPaymentList"));
-  SetUpListView(ListViewPaymentList, {{QString(), 100},
-                                      {QString(), 130, true},
-                                      {QStringLiteral("備考"), 250},
-                                      {QStringLiteral("id"), 0}});
+  ListViewPaymentList = NewListView(this, QStringLiteral("ListViewPaymentList"),
+                                    {{QString(), 100},
+                                     {QString(), 130, true},
+                                     {QStringLiteral("備考"), 250},
+                                     {QStringLiteral("id"), 0}});
   ListViewPaymentList->setColumnHidden(kIdColumn, true);
 }
 
