@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 
@@ -113,6 +114,12 @@ class Billing : public testing::Test {
     doc.customers.Add(Partner("customer", 20, 0));
     doc.suppliers.Add(Partner("supplier", 0, 0));
   }
+  // Changes the first customer.
+  void EditCustomer0(const std::function<void(CustomerRecord&)>& change) {
+    CustomerRecord c = doc.customers.Get(0);
+    change(c);
+    doc.customers.Update(0, c);
+  }
   static CustomerRecord Partner(const char* name, int closingDay, int rounding) {
     CustomerRecord r;
     r.name = name;
@@ -142,9 +149,7 @@ class Billing : public testing::Test {
 };
 
 TEST_F(Billing, CumulativeSalesCountOpeningBalanceReturnsRatesAndTheClosingDay) {
-  CustomerRecord c = doc.customers.Get(0);
-  c.openingBalance = M("10000");
-  doc.customers.AssignRecords({c});
+  EditCustomer0([](CustomerRecord& c) { c.openingBalance = M("10000"); });
   doc.taxes.Add(D(2024, 3, 1), M("10"));  // 5 % until 29 February, 10 % from 1 March
   // Closing day 20, month March: previous closing 20 Feb, closing 20 Mar.
   AddSlip(1, D(2024, 2, 20), {L(0, "1000", "1")});  // 1050, on the previous closing date
@@ -162,9 +167,7 @@ TEST_F(Billing, CumulativeSalesCountOpeningBalanceReturnsRatesAndTheClosingDay) 
 }
 
 TEST_F(Billing, CumulativePaymentsCountOpeningReceiptsUpToEachClosingDate) {
-  CustomerRecord c = doc.customers.Get(0);
-  c.openingReceipts = M("500");
-  doc.customers.AssignRecords({c});
+  EditCustomer0([](CustomerRecord& c) { c.openingReceipts = M("500"); });
   doc.receipts.Add(0, D(2024, 2, 20), M("1000"), "");
   doc.receipts.Add(0, D(2024, 3, 20), M("2000"), "");
   doc.receipts.Add(0, D(2024, 3, 21), M("4000"), "");
@@ -177,9 +180,7 @@ TEST_F(Billing, CumulativePaymentsCountOpeningReceiptsUpToEachClosingDate) {
 }
 
 TEST_F(Billing, CompanyBasedPartnersAreBilledWithTheCompanysTerms) {
-  CustomerRecord c = doc.customers.Get(0);
-  c.basis = kBasisCompany;
-  doc.customers.AssignRecords({c});
+  EditCustomer0([](CustomerRecord& c) { c.basis = kBasisCompany; });
   doc.company.closingDay = 0;
   doc.company.payMonth = 2;
   doc.company.payDay = 10;
@@ -325,17 +326,13 @@ TEST_F(Billing, MissingRecordsAndOverflow) {
   EXPECT_FALSE(ComputeClaimDetail(doc, kCustomers, 7, D(2024, 3, 1)).partnerFound);
   EXPECT_EQ(ComputeClaimList(doc, kCustomers, D(2024, 3, 1)).size(), 1u);
 
-  CustomerRecord c = doc.customers.Get(0);
-  c.openingBalance = Money::FromRaw(INT64_MAX);
-  doc.customers.AssignRecords({c});
+  EditCustomer0([](CustomerRecord& c) { c.openingBalance = Money::FromRaw(INT64_MAX); });
   EXPECT_THROW(ComputeClaimList(doc, kCustomers, D(2024, 3, 1)), MoneyOverflow);
   EXPECT_THROW(ComputeClaimDetail(doc, kCustomers, 0, D(2024, 3, 1)), MoneyOverflow);
 }
 
 TEST_F(Billing, PaymentRowsShowTheOpeningBalanceAndRecordsOldestFirst) {
-  CustomerRecord c = doc.customers.Get(0);
-  c.openingReceipts = M("1234");
-  doc.customers.AssignRecords({c});
+  EditCustomer0([](CustomerRecord& c) { c.openingReceipts = M("1234"); });
   doc.receipts.Add(0, D(2024, 3, 5), M("1"), "");
   doc.receipts.Add(1, D(2024, 3, 1), M("2"), "");
   doc.receipts.Add(0, D(2024, 1, 5), M("3"), "");
