@@ -101,11 +101,7 @@ ListActions TFormCustomerList::Actions() {
   a.refill = [this] { Fill(); };
   a.add = [this] { return AddPartner(); };
   a.change = [this](int row) { return ChangePartner(row); };
-  a.refuseDeleteAfterAsking = [this](int row) {
-    return PartnerHasSlips(Doc().slips, Tag, Partners().Get(row).id)
-               ? QStringLiteral("この取引先は既に伝票が入力されているため、削除できません。")
-               : QString();
-  };
+  a.refuseDeleteAfterAsking = [this](int row) { return WhyNotDeletable(row); };
   a.remove = [this](int row) { Partners().Delete(row); };
   a.moveUp = [this](int row) { Partners().MoveUp(row); };
   a.moveDown = [this](int row) { Partners().MoveDown(row); };
@@ -171,6 +167,17 @@ bool TFormCustomerList::ChangePartner(int row) {
   if (ShowModal(entry) != QDialog::Accepted) return false;
   Partners().Update(row, entry->Entered());
   return true;
+}
+
+QString TFormCustomerList::WhyNotDeletable(int row) const {
+  const int32_t id = Doc().Partners(Tag).Get(row).id;
+  if (PartnerHasSlips(Doc().slips, Tag, id)) {
+    return QStringLiteral("この取引先は既に伝票が入力されているため、削除できません。");
+  }
+  if (!PartnerHasPayments(Doc().PaymentsOf(Tag), id)) return QString();
+  return Tag == kCustomerKind
+             ? QStringLiteral("この取引先は既に入金データが入力されているため、削除できません。")
+             : QStringLiteral("この取引先は既に支払データが入力されているため、削除できません。");
 }
 
 CustomerList& TFormCustomerList::Partners() {

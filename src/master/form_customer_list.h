@@ -49,6 +49,8 @@ class TFormCustomerList : public TForm {
   bool AddPartner();
   bool ChangePartner(int row);
   CustomerList& Partners();
+  // Why the partner of the row may not be deleted, or an empty text.
+  QString WhyNotDeletable(int row) const;
   TFormCustomerAdd* Entry() const;
 
   std::unique_ptr<ListWindowPattern> pattern_;

@@ -137,8 +137,11 @@ std::optional<Money> TFormTaxList::RateOf(TSsEdit* field) {
   std::optional<Money> rate;
   if (text.isEmpty()) {
     ShowMessage(QStringLiteral("税率を入力してください。"));
-  } else if (!(rate = AmountOf(text))) {
+  } else if (!(rate = AmountOf(text)) || *rate < Money{}) {
+    // A negative rate has no meaning, and at -100 the tax contained in an amount would
+    // divide by zero.
     ShowMessage(QStringLiteral("税率の入力が正しくありません。"));
+    rate.reset();
   }
   if (!rate) field->setFocus();
   return rate;

@@ -1,5 +1,6 @@
 #include "partner_rules.h"
 
+#include "payment_list.h"
 #include "slip.h"
 
 bool BreaksSameMonthRule(int closingDay, int payMonth, int payDay) {
@@ -10,6 +11,13 @@ bool PartnerHasSlips(const SlipList& slips, int partnerKind, int32_t partnerId) 
   for (const Slip& slip : slips.Slips()) {
     const bool ofKind = slip.kind == partnerKind || slip.kind == partnerKind + 2;
     if (ofKind && slip.partner == partnerId) return true;
+  }
+  return false;
+}
+
+bool PartnerHasPayments(const PaymentList& payments, int32_t partnerId) {
+  for (const Payment& payment : payments.Records()) {
+    if (payment.partner == partnerId) return true;
   }
   return false;
 }

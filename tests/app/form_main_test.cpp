@@ -435,10 +435,16 @@ TEST_F(FormMainNavigationTest, ShipmentAndReceiptsNeedCustomers) {
     EXPECT_EQ(script_->Messages().last(),
               QStringLiteral("出荷先が登録されていません。\r\n出荷先を先に登録してください。"));
   }
-  // Payments need only suppliers, which exist: no message. The payment screens come later.
+  // Payments need only suppliers, which exist: no message, the payment list opens.
   const int before = static_cast<int>(script_->Messages().size());
+  script_->ExpectModal([](QDialog& list) {
+    EXPECT_EQ(list.windowTitle(), QStringLiteral("支払リスト"));
+    EXPECT_EQ(static_cast<TForm&>(list).Tag, kSupplierKind);
+    list.reject();
+  });
   main_->ButtonShiharaiClick();
   EXPECT_EQ(script_->Messages().size(), before);
+  EXPECT_EQ(script_->ModalWindows().last(), QStringLiteral("TFormPaymentList"));
 }
 
 TEST_F(FormMainNavigationTest, MasterButtonsOpenTheirLists) {

@@ -263,43 +263,56 @@ TEST_F(CustomerFormsTest, EditShowsAmountsPlainAndKeepsIdAndPlace) {
   EXPECT_EQ(stored.rounding, 2);
 }
 
-TEST_F(CustomerFormsTest, CustomerWithShipmentSlipsIsRefusedAfterTheQuestion) {
+// A partner that slips or payments refer to stays: its id would come back for the next new
+// partner, who would take over its records.
+TEST_F(CustomerFormsTest, PartnerWithSlipsOrPaymentsIsRefusedAfterTheQuestion) {
   AddPartner(kCustomerKind, "出荷あり");
   AddPartner(kCustomerKind, "入金のみ");
-  AddPartner(kSupplierKind, "仕入先");  // id 0 in its own list
+  AddPartner(kCustomerKind, "取引なし");
+  AddPartner(kSupplierKind, "支払のみ");  // id 0 in its own list
+  AddPartner(kSupplierKind, "仕入先");
   Slip slip;
   slip.kind = kShipmentSlip;
   slip.partner = 0;
   doc_.slips.Add(slip);
   doc_.receipts.Add(1, 45000, Money::FromInt(500), "");
+  doc_.payments.Add(0, 45000, Money::FromInt(700), "");
 
   TFormCustomerList& list = List(kCustomerKind);
   list.show();
-  SelectViewRow(list.ListViewCustomerList, 0);
-  script_.AnswerYes();
-  list.ButtonDeleteCustomerClick();
-  EXPECT_EQ(script_.Questions(), QStringList{"削除します。よろしいですか？"});
+  for (int row : {0, 1}) {
+    SelectViewRow(list.ListViewCustomerList, row);
+    script_.AnswerYes();
+    list.ButtonDeleteCustomerClick();
+  }
+  EXPECT_EQ(script_.Questions(), QStringList(2, QStringLiteral("削除します。よろしいですか？")));
   EXPECT_EQ(script_.Messages(),
-            QStringList{"この取引先は既に伝票が入力されているため、削除できません。"});
-  EXPECT_EQ(doc_.customers.Count(), 2);
+            (QStringList{"この取引先は既に伝票が入力されているため、削除できません。",
+                         "この取引先は既に入金データが入力されているため、削除できません。"}));
+  EXPECT_EQ(doc_.customers.Count(), 3);
 
-  SelectViewRow(list.ListViewCustomerList, 1);
+  SelectViewRow(list.ListViewCustomerList, 2);
   script_.AnswerYes();
   list.ButtonDeleteCustomerClick();
-  ASSERT_EQ(doc_.customers.Count(), 1);
-  EXPECT_EQ(Text(doc_.customers.Get(0).name), QStringLiteral("出荷あり"));
-  EXPECT_EQ(list.ListViewCustomerList->currentRow(), 0);
+  ASSERT_EQ(doc_.customers.Count(), 2);
+  EXPECT_EQ(Text(doc_.customers.Get(1).name), QStringLiteral("入金のみ"));
+  EXPECT_EQ(list.ListViewCustomerList->currentRow(), 1);
 
-  // A shipment to customer 0 does not hold supplier 0.
+  // Supplier 0 has a payment; the shipment to customer 0 and the receipt of customer 1 do
+  // not hold supplier 1 (or 0).
   list.hide();
   TFormCustomerList& suppliers = List(kSupplierKind);
   suppliers.show();
-  SelectViewRow(suppliers.ListViewCustomerList, 0);
-  script_.AnswerYes();
-  suppliers.ButtonDeleteCustomerClick();
-  EXPECT_EQ(doc_.suppliers.Count(), 0);
-  EXPECT_EQ(suppliers.ListViewCustomerList->rowCount(), 0);
-  EXPECT_EQ(SelectedViewRow(suppliers.ListViewCustomerList), -1);
+  for (int row : {0, 1}) {
+    SelectViewRow(suppliers.ListViewCustomerList, row);
+    script_.AnswerYes();
+    suppliers.ButtonDeleteCustomerClick();
+  }
+  EXPECT_EQ(script_.Messages().last(),
+            QStringLiteral("この取引先は既に支払データが入力されているため、削除できません。"));
+  ASSERT_EQ(doc_.suppliers.Count(), 1);
+  EXPECT_EQ(Text(doc_.suppliers.Get(0).name), QStringLiteral("支払のみ"));
+  EXPECT_EQ(SelectedViewRow(suppliers.ListViewCustomerList), 0);
 }
 
 TEST_F(CustomerFormsTest, MovesUseThePartnerListsWording) {

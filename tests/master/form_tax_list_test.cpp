@@ -117,8 +117,12 @@ TEST_F(TaxListTest, NoStrayFirstColumnAndTheLastColumnFillsTheWidth) {
 TEST_F(TaxListTest, BadRatesAreRefusedAndChangeNothing) {
   AddRate(QDate(2030, 1, 1), QStringLiteral("  "));
   AddRate(QDate(2030, 1, 1), QStringLiteral("abc"));
+  // A rate below 0 would make the tax contained in an amount divide by zero at -100.
+  AddRate(QDate(2030, 1, 1), QStringLiteral("-0.01"));
+  AddRate(QDate(2030, 1, 1), QStringLiteral("-100"));
   EXPECT_EQ(script.Messages(),
-            (QStringList{"税率を入力してください。", "税率の入力が正しくありません。"}));
+            (QStringList{"税率を入力してください。", "税率の入力が正しくありません。",
+                         "税率の入力が正しくありません。", "税率の入力が正しくありません。"}));
   EXPECT_EQ(doc.taxes.Count(), 2);
 }
 
@@ -128,6 +132,10 @@ TEST_F(TaxListTest, ChangingARateAsksFirst) {
   SelectViewRow(form.ListViewTaxList, 0);
   EXPECT_EQ(form.SsEditRateEdit->Text(), QStringLiteral("3"));
   EXPECT_EQ(form.EditStartDayEdit->text(), QStringLiteral("1989/04/01"));
+  form.SsEditRateEdit->SetText(QStringLiteral("-5"));
+  form.ButtonTaxEditClick();  // refused before the question
+  EXPECT_EQ(script.Messages().last(), QStringLiteral("税率の入力が正しくありません。"));
+  EXPECT_TRUE(script.Questions().isEmpty());
   form.SsEditRateEdit->SetText(QStringLiteral("4"));
   script.AnswerNo();
   form.ButtonTaxEditClick();

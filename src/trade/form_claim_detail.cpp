@@ -1,0 +1,211 @@
+#include "form_claim_detail.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <utility>
+
+#include "amount_text.h"
+#include "billing_period.h"
+#include "date_convert.h"
+#include "date_picker.h"
+#include "document.h"
+#include "form_controls.h"
+#include "input_method.h"
+#include "list_view.h"
+#include "overflow_guard.h"
+#include "print_hand_off.h"
+#include "sjis_codec.h"
+#include "sjis_guard.h"
+#include "slip_values.h"
+#include "ss_edit.h"
+#include "window_style.h"
+
+namespace {
+
+// The printer-choice window's report kind for the invoice.
+constexpr int kInvoiceReport = 6;
+
+TSsEdit* FigureField(QWidget* parent, const QString& name) {
+  TSsEdit* edit = TSsEdit::Plain(parent);
+  edit->setObjectName(name);
+  edit->setReadOnly(true);
+  edit->setFocusPolicy(Qt::NoFocus);
+  SetImeOff(edit);
+  return edit;
+}
+
+// An editable choice of wordings; what is typed must fit the printed CP932 text.
+QComboBox* WordingChoice(QWidget* parent, const QString& name, const QStringList& items) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(name);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  combo->addItems(items);
+  combo->setCurrentIndex(0);
+  GuardSjis(combo);
+  SetImeOn(combo);
+  return combo;
+}
+
+QCheckBox* Option(QWidget* parent, const QString& caption, const QString& name) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  return box;
+}
+
+QString MonthDayText(double date) {
+  return ToQDate(date).toString(QStringLiteral("MM/dd"));
+}
+
+}  // namespace
+
+TFormClaimDetail::TFormClaimDetail(Document& doc) : TForm(doc) {
+  setWindowTitle(QStringLiteral("請求書印刷"));
+  // Left with "戻る" (or the close box) only.
+  SetEscCancels(false);
+  BuildFigures();
+  BuildOptions();
+  BuildLayout();
+  connect(ButtonPrint, &QPushButton::clicked, this, &TFormClaimDetail::ButtonPrintClick);
+  connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFormClaimDetail::BuildFigures() {
+  SsEditZengetsu = FigureField(this, QStringLiteral("SsEditZengetsu"));
+  SsEditNyukin = FigureField(this, QStringLiteral("SsEditNyukin"));
+  SsEditKurikoshi = FigureField(this, QStringLiteral("SsEditKurikoshi"));
+  SsEditUriage = FigureField(this, QStringLiteral("SsEditUriage"));
+  SsEditTax = FigureField(this, QStringLiteral("SsEditTax"));
+  SsEditKongetsu = FigureField(this, QStringLiteral("SsEditKongetsu"));
+  SsEditSeikyu = FigureField(this, QStringLiteral("SsEditSeikyu"));
+}
+
+// The options keep what the user chose from one invoice to the next.
+void TFormClaimDetail::BuildOptions() {
+  DateTimePickerClaimDate = DatePicker(this, QStringLiteral("DateTimePickerClaimDate"));
+  ComboBoxTitle = WordingChoice(this, QStringLiteral("ComboBoxTitle"),
+                                {QStringLiteral("請求書"), QStringLiteral("ご請求書"),
+                                 QStringLiteral("御請求書"), QStringLiteral("合計請求書")});
+  EditNo = TextField(this, QStringLiteral("EditNo"), Ime::Off);
+  ComboBoxNameTitle = WordingChoice(
+      this, QStringLiteral("ComboBoxNameTitle"),
+      {QStringLiteral("御中"), QStringLiteral("様"), QStringLiteral("殿"), QStringLiteral("行")});
+  CheckBoxBank = Option(this, QStringLiteral("振込口座を印刷する"), QStringLiteral("CheckBoxBank"));
+  EditBank = TextField(this, QStringLiteral("EditBank"), Ime::On);
+  EditBank->setText(QStringLiteral("※お支払は下記口座へお願い致します"));
+  CheckBoxTantou =
+      Option(this, QStringLiteral("担当印欄を印刷する"), QStringLiteral("CheckBoxTantou"));
+  CheckBoxKakunin =
+      Option(this, QStringLiteral("確認印欄を印刷する"), QStringLiteral("CheckBoxKakunin"));
+  ListViewClaimDetail = NewListView(this, QStringLiteral("ListViewClaimDetail"),
+                                    {{QStringLiteral("日付"), 60},
+                                     {QStringLiteral("伝票No."), 100},
+                                     {QStringLiteral("商品名"), 150},
+                                     {QStringLiteral("数量"), 100, true},
+                                     {QStringLiteral("単位"), 70},
+                                     {QStringLiteral("単価"), 100, true},
+                                     {QStringLiteral("金額"), 150, true},
+                                     {QStringLiteral("備考"), 180}});
+  ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
+  ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+}
+
+void TFormClaimDetail::BuildLayout() {
+  // The figures in the order of the printed box, each under its caption.
+  auto* figures = new QGridLayout;
+  const std::pair<const char*, TSsEdit*> boxes[] = {
+      {"前月累計", SsEditZengetsu}, {"今月入金", SsEditNyukin}, {"繰越額", SsEditKurikoshi},
+      {"今月売上", SsEditUriage},   {"消費税", SsEditTax},      {"今月請求額", SsEditKongetsu},
+      {"請求額", SsEditSeikyu}};
+  int column = 0;
+  for (const auto& [caption, field] : boxes) {
+    figures->addWidget(new QLabel(QString::fromUtf8(caption), this), 0, column);
+    figures->addWidget(field, 1, column++);
+  }
+  auto* options = new QGridLayout;
+  const std::pair<const char*, QWidget*> fields[] = {{"伝票日付", DateTimePickerClaimDate},
+                                                     {"伝票タイトル", ComboBoxTitle},
+                                                     {"伝票NO.", EditNo},
+                                                     {"敬称", ComboBoxNameTitle}};
+  int row = 0;
+  for (const auto& [caption, field] : fields) {
+    options->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
+    options->addWidget(field, row++, 1);
+  }
+  options->addWidget(CheckBoxBank, 0, 2, 1, 2);
+  options->addWidget(new QLabel(QStringLiteral("振込コメント"), this), 1, 2);
+  options->addWidget(EditBank, 1, 3);
+  options->addWidget(CheckBoxTantou, 2, 2, 1, 2);
+  options->addWidget(CheckBoxKakunin, 3, 2, 1, 2);
+  options->setColumnStretch(3, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(figures);
+  layout->addLayout(options);
+  layout->addWidget(ListViewClaimDetail, 1);
+  layout->addLayout(ControlRow({}, {ButtonPrint, ButtonOk}));
+  SetResizableWindowStyle(this, {947, 567});
+}
+
+void TFormClaimDetail::SetClaim(int32_t partnerId, double month) {
+  partnerId_ = partnerId;
+  month_ = month;
+}
+
+void TFormClaimDetail::FormShow() {
+  EditNo->clear();
+  if (!ComputedWithinRange([&] { detail_ = ComputeClaimDetail(Doc(), Tag, partnerId_, month_); })) {
+    // Nothing to invoice; the date still follows the partner's closing day.
+    detail_ = ClaimDetail{};
+    detail_.closingDate = ClosingDate(TermsOf(Doc(), Tag, partnerId_).closingDay, month_);
+  }
+  DateTimePickerClaimDate->setDate(ToQDate(detail_.closingDate));
+  ShowRows();
+  ShowFigures();
+}
+
+void TFormClaimDetail::showEvent(QShowEvent* event) {
+  TForm::showEvent(event);
+  FormShow();
+}
+
+void TFormClaimDetail::ShowRows() {
+  std::vector<QStringList> rows;
+  rows.reserve(detail_.rows.size());
+  for (const ClaimDetailRow& r : detail_.rows) {
+    if (r.receipt) {
+      rows.push_back({MonthDayText(r.date), QString(), FromSjis(r.name), QString(), QString(),
+                      QString(), FormattedAmount(r.amount), FromSjis(r.note)});
+      continue;
+    }
+    // Date and number head a slip's first line only.
+    rows.push_back({r.firstOfSlip ? MonthDayText(r.date) : QString(),
+                    r.firstOfSlip ? FromSjis(r.number) : QString(), FromSjis(r.name),
+                    FormattedAmount(r.quantity), FromSjis(r.unit), FormattedAmount(r.price),
+                    FormattedAmount(r.amount), FromSjis(r.note)});
+  }
+  FillListView(ListViewClaimDetail, rows);
+}
+
+void TFormClaimDetail::ShowFigures() {
+  const std::pair<TSsEdit*, Money> figures[] = {{SsEditZengetsu, detail_.previousBalance},
+                                                {SsEditNyukin, detail_.received},
+                                                {SsEditKurikoshi, detail_.carriedOver},
+                                                {SsEditUriage, detail_.sales},
+                                                {SsEditTax, detail_.tax},
+                                                {SsEditKongetsu, detail_.salesWithTax},
+                                                {SsEditSeikyu, detail_.claimed}};
+  for (const auto& [field, value] : figures) field->SetText(FormattedAmount(value));
+}
+
+void TFormClaimDetail::ButtonPrintClick() {
+  PrintShownRows(ListViewClaimDetail, kInvoiceReport);
+}
