@@ -1,5 +1,7 @@
 #include "amount_text.h"
 
+#include <QStringList>
+
 #include "sjis_codec.h"
 
 std::optional<Money> AmountOf(const QString& text) {
@@ -23,8 +25,15 @@ QString CleanedAmountText(const QString& text) {
 }
 
 QString ReformattedAmountText(const QString& text, int decimals) {
-  if (!IsAmountText(text)) return text;
+  if (!IsAmountText(text)) return QStringLiteral("0");
   return QString::fromLatin1(ReformatAmount(*ToSjis(text), decimals));
+}
+
+QString AmountWhileTyping(const QString& text) {
+  static const QStringList started = {QStringLiteral("-"), QStringLiteral("+"), QStringLiteral("."),
+                                      QStringLiteral("-."), QStringLiteral("+.")};
+  if (IsAmountText(text) || started.contains(text)) return text;
+  return QStringLiteral("0");
 }
 
 QString FormattedAmount(Money v) {

@@ -6,6 +6,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include "tab_order.h"
+
 namespace {
 
 // QWidget::focusNextPrevChild is protected; a derived class may name it for us.
@@ -37,6 +39,11 @@ class EnterNavigation : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    // At every showing, so that a window laid out after the install is walked right too.
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+      SetTabOrderFromLayout(static_cast<QWidget*>(watched));
+      return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (!IsEnter(key)) return false;

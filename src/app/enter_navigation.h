@@ -7,6 +7,8 @@ class QWidget;
 // control leaves alone, so multi-line edits keep their new lines and open pop-ups (combo
 // lists, calendars) keep Enter for picking. A focused push button is pressed, as a click
 // would. One-line entry windows, where Enter presses OK, do not install it.
+// Enter and Tab walk the controls in reading order, taken from the window's layout at
+// every showing (tab_order.h).
 // Safe to call more than once; the filter lives as long as the window.
 void InstallEnterNavigation(QWidget* window);
 

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,19 @@
 
 #include "input_method.h"
 #include "sjis_guard.h"
+#include "tab_order.h"
+
+namespace {
+
+void SetIme(QWidget* widget, Ime ime) {
+  if (ime == Ime::On) {
+    SetImeOn(widget);
+  } else {
+    SetImeOff(widget);
+  }
+}
+
+}  // namespace
 
 QPushButton* FormButton(QWidget* parent, const QString& caption, const QString& name) {
   auto* button = new QPushButton(caption, parent);
@@ -27,11 +41,7 @@ QLineEdit* TextField(QWidget* parent, const QString& name, Ime ime) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
   GuardSjis(edit);
-  if (ime == Ime::On) {
-    SetImeOn(edit);
-  } else {
-    SetImeOff(edit);
-  }
+  SetIme(edit, ime);
   return edit;
 }
 
@@ -40,6 +50,20 @@ QComboBox* PickList(QWidget* parent, const QString& name, const QStringList& ite
   combo->setObjectName(name);
   combo->addItems(items);
   return combo;
+}
+
+QComboBox* EditableList(QWidget* parent, const QString& name, Ime ime) {
+  QComboBox* combo = PickList(parent, name);
+  combo->setEditable(true);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  GuardSjis(combo);
+  SetIme(combo, ime);
+  return combo;
+}
+
+void SetEditableText(QComboBox* combo, const QString& text) {
+  combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+  combo->setEditText(text);
 }
 
 QHBoxLayout* ControlRow(std::initializer_list<QWidget*> left,
@@ -53,14 +77,18 @@ QHBoxLayout* ControlRow(std::initializer_list<QWidget*> left,
 
 void LayOutEntryWindow(QWidget* window, QLayout* left, QLayout* right, QLineEdit* note,
                        QLayout* bottom) {
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(left, 1);
-  columns->addLayout(right);
+  // The remark stands below the left column and is walked right after it, before the
+  // right column.
+  auto* columns = new QGridLayout;
+  MarkColumns(columns);
+  columns->addLayout(left, 0, 0);
+  columns->addLayout(right, 0, 1, Qt::AlignTop);
+  columns->setColumnStretch(0, 1);
   auto* noteRow = new QFormLayout;
   noteRow->addRow(QStringLiteral("備考"), note);
+  columns->addLayout(noteRow, 1, 0, 1, 2);
   auto* layout = new QVBoxLayout(window);
   layout->addLayout(columns);
-  layout->addLayout(noteRow);
   layout->addStretch();
   layout->addLayout(bottom);
 }

@@ -26,6 +26,11 @@ enum class Ime { On, Off };
 QLineEdit* TextField(QWidget* parent, const QString& name, Ime ime);
 // A drop-down list without typing.
 QComboBox* PickList(QWidget* parent, const QString& name, const QStringList& items = {});
+// A drop-down list that also takes typed text, refusing what CP932 cannot hold.
+QComboBox* EditableList(QWidget* parent, const QString& name, Ime ime);
+// Shows the text in an editable list; the item of that text becomes the current one, or
+// none, so that the first ↓ in an empty field picks the first item.
+void SetEditableText(QComboBox* combo, const QString& text);
 
 // A row of controls: some at the left edge, some at the right, space between.
 QHBoxLayout* ControlRow(std::initializer_list<QWidget*> left,

@@ -117,6 +117,8 @@ QWidget* TFormSetting::BuildCompanyPage() {
       new RadioGroup(QStringLiteral("数量・単価の小数点以下の処理"), DecimalsChoices(), 1, page);
   RadioGroupRound =
       new RadioGroup(QStringLiteral("金額の端数処理方法"), RoundingChoices(), 1, page);
+  RadioGroupUnderOne->setObjectName(QStringLiteral("RadioGroupUnderOne"));
+  RadioGroupRound->setObjectName(QStringLiteral("RadioGroupRound"));
   auto* payLine = new QHBoxLayout;
   payLine->addWidget(ComboBoxPayMonth);
   payLine->addWidget(ComboBoxPayDay);
@@ -256,7 +258,13 @@ void TFormSetting::ButtonTaxClick() {
 void TFormSetting::ButtonBackUpClick() {
   const QString folder = BackupFolder();
   QDir().mkpath(folder);
-  OpenInShell(QUrl::fromLocalFile(folder));
+  // Without a file browser the user still learns where the copies are.
+  if (!OpenInShell(QUrl::fromLocalFile(folder))) {
+    ShowMessage(
+        QStringLiteral(
+            "フォルダを開けませんでした。バックアップファイルは次のフォルダにあります。\n%1")
+            .arg(QDir::toNativeSeparators(folder)));
+  }
 }
 
 CompanySettings TFormSetting::Company() const {

@@ -1,7 +1,37 @@
 #include "list_view.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QTableWidget>
+
+namespace {
+
+// Text height plus a small margin: about 20 pixels at the windows' 15-pixel font.
+constexpr int kRowMargin = 4;
+
+void FitRowHeight(QTableWidget* view) {
+  QHeaderView* rows = view->verticalHeader();
+  rows->setMinimumSectionSize(1);
+  rows->setDefaultSectionSize(ListRowHeight(view));
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+// The window's font may be set after the view is set up.
+class RowHeightKeeper : public QObject {
+ public:
+  explicit RowHeightKeeper(QTableWidget* view) : QObject(view), view_(view) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::FontChange) FitRowHeight(view_);
+    return false;
+  }
+
+ private:
+  QTableWidget* view_;
+};
+
+}  // namespace
 
 void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns) {
   view->setColumnCount(static_cast<int>(columns.size()));
@@ -25,7 +55,16 @@ void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns) {
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->verticalHeader()->hide();
   view->horizontalHeader()->setHighlightSections(false);
+  // The last column takes the width left over, so long names and addresses are not cut
+  // while space stays empty on the right.
+  view->horizontalHeader()->setStretchLastSection(true);
   view->setWordWrap(false);
+  FitRowHeight(view);
+  view->installEventFilter(new RowHeightKeeper(view));
+}
+
+int ListRowHeight(const QTableWidget* view) {
+  return view->fontMetrics().height() + kRowMargin;
 }
 
 QTableWidget* NewListView(QWidget* parent, const QString& name,

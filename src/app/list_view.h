@@ -14,10 +14,13 @@ struct ListColumn {
 };
 
 // The report-style tables of the windows: grid shown, whole-row single selection,
-// read-only, no row numbers, the selection kept visible when the focus leaves.
+// read-only, no row numbers, the selection kept visible when the focus leaves, rows as
+// high as the text with a small margin, the last visible column stretched to the width.
 void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns);
 // A new table so set up, named as its member.
 QTableWidget* NewListView(QWidget* parent, const QString& name,
                           const std::vector<ListColumn>& columns);
+// The height of every row of a view set up here.
+int ListRowHeight(const QTableWidget* view);
 // Replaces the rows; each row gives the texts of its columns in order.
 void FillListView(QTableWidget* view, const std::vector<QStringList>& rows);

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTranslator>
 
 #include "app_title.h"
 #include "dialogs.h"
+#include "focus_mark.h"
 #include "fonts.h"
 #include "form_main.h"
 #include "single_instance.h"
@@ -14,6 +16,10 @@
 int RunProgram(int argc, char** argv, const FormFactories& factories) {
   QApplication app(argc, argv);
   RegisterFontSubstitutions();
+  InstallFocusMark();
+  // Enter and Tab reach pick lists, radio buttons and buttons too, whatever the desktop
+  // prefers.
+  QGuiApplication::styleHints()->setTabFocusBehavior(Qt::TabFocusAllControls);
   // The program speaks Japanese, the file dialogs and standard buttons included.
   QTranslator qtJapanese;
   if (qtJapanese.load(QStringLiteral("qtbase_ja"),

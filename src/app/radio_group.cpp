@@ -15,8 +15,20 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, int colum
     layout->addWidget(button, i % perColumn, i / perColumn);
   }
   connect(buttons_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    UpdateTabStop();
     if (checked) emit ItemIndexChanged(id);
   });
+  UpdateTabStop();
+}
+
+// One stop for Tab and Enter, as on Windows: the checked item, or the first while none is;
+// the arrow keys move between the items.
+void RadioGroup::UpdateTabStop() {
+  QAbstractButton* stop = buttons_->checkedButton();
+  if (stop == nullptr) stop = buttons_->button(0);
+  for (QAbstractButton* button : buttons_->buttons()) {
+    button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+  }
 }
 
 int RadioGroup::ItemIndex() const {

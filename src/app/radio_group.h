@@ -7,7 +7,8 @@ class QButtonGroup;
 class QRadioButton;
 
 // A titled group of radio buttons chosen by position, one of them checked at a time.
-// The items fill the columns top to bottom, then left to right.
+// The items fill the columns top to bottom, then left to right. Tab and Enter stop once in
+// the group, on the checked item; the arrow keys move between the items.
 class RadioGroup : public QGroupBox {
   Q_OBJECT
 
@@ -27,5 +28,7 @@ class RadioGroup : public QGroupBox {
   void ItemIndexChanged(int index);
 
  private:
+  void UpdateTabStop();
+
   QButtonGroup* buttons_;
 };

@@ -4,22 +4,18 @@
 
 namespace {
 
-std::function<void(const QUrl&)>& Handler() {
-  static std::function<void(const QUrl&)> handler;
+ShellHandler& Handler() {
+  static ShellHandler handler;
   return handler;
 }
 
 }  // namespace
 
-void OpenInShell(const QUrl& url) {
-  if (Handler()) {
-    Handler()(url);
-  } else {
-    QDesktopServices::openUrl(url);
-  }
+bool OpenInShell(const QUrl& url) {
+  return Handler() ? Handler()(url) : QDesktopServices::openUrl(url);
 }
 
-std::function<void(const QUrl&)> SetShellHandler(std::function<void(const QUrl&)> handler) {
+ShellHandler SetShellHandler(ShellHandler handler) {
   std::swap(Handler(), handler);
   return handler;
 }

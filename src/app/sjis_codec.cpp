@@ -42,6 +42,12 @@ char16_t MapForSjis(char16_t c) {
       return u'\uFFE1';
     case u'\u00AC':
       return u'\uFFE2';
+    // The half-width yen sign and overline are what the Japanese faces draw for 0x5C and
+    // 0x7E, so CP932 text on Windows holds them as those bytes.
+    case u'\u00A5':
+      return u'\u005C';
+    case u'\u203E':
+      return u'\u007E';
     default:
       return c;
   }

@@ -18,8 +18,9 @@
 QString FromSjis(std::string_view bytes);
 
 // Maps the JIS forms that Linux input methods produce to the forms CP932 holds
-// (〜 to ～, − to －, ‖ to ∥, — to ―, ¢ to ￠, £ to ￡, ¬ to ￢). One character in, one
-// out, so cursor positions stay valid.
+// (〜 to ～, − to －, ‖ to ∥, — to ―, ¢ to ￠, £ to ￡, ¬ to ￢), and the half-width yen
+// sign ¥ and overline ‾ to the bytes 0x5C and 0x7E that stand for them. One character in,
+// one out, so cursor positions stay valid.
 QString NormalizeForSjis(const QString& text);
 
 // The text after NormalizeForSjis as CP932 bytes, or std::nullopt if CP932 cannot hold it.

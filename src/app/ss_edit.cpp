@@ -6,6 +6,8 @@
 #include <QKeySequence>
 
 #include "input_method.h"
+#include "input_refusal.h"
+#include "sjis_guard.h"
 #include "ss_edit_format.h"
 
 namespace {
@@ -45,6 +47,7 @@ Qt::Alignment ToQt(TSsAlignment alignment) {
 TSsEdit::TSsEdit(QWidget* parent) : QLineEdit(parent) {
   resize(kDefaultWidth, kDefaultHeight);
   SetAlignment(TSsAlignment::Left);
+  GuardSjis(this, SjisField::Number);
 }
 
 TSsEdit* TSsEdit::Plain(QWidget* parent) {
@@ -131,7 +134,12 @@ void TSsEdit::Refuse(const QString& message) {
 }
 
 void TSsEdit::keyPressEvent(QKeyEvent* event) {
-  if ((OnKeyPress && OnKeyPress(event)) || DiscardsForLength(*event)) {
+  if (OnKeyPress && OnKeyPress(event)) {
+    event->accept();
+    return;
+  }
+  if (DiscardsForLength(*event)) {
+    RefuseInput(this);
     event->accept();
     return;
   }

@@ -16,6 +16,9 @@
 //
 // Use Text() and SetText() rather than text() and setText(): the first SetText() formats
 // the initial value by the style.
+//
+// What CP932 cannot hold, and a number too long for an amount, is refused as it is typed
+// (sjis_guard.h), visibly.
 class TSsEdit : public QLineEdit {
   Q_OBJECT
 

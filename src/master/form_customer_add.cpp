@@ -14,6 +14,7 @@
 #include "enter_navigation.h"
 #include "form_controls.h"
 #include "partner_rules.h"
+#include "pickers.h"
 #include "radio_group.h"
 #include "sjis_codec.h"
 #include "sjis_guard.h"
@@ -29,13 +30,6 @@ namespace {
 constexpr int kAmountDecimals = 2;
 constexpr int kBalanceDecimals = 0;
 constexpr int kNamePixelSize = 19;
-
-QTimeEdit* TimePicker(QWidget* parent, const QString& name) {
-  auto* picker = new QTimeEdit(parent);
-  picker->setObjectName(name);
-  picker->setDisplayFormat(QStringLiteral("HH:mm"));
-  return picker;
-}
 
 QString AmountText(Money value) {
   return QString::fromLatin1(MoneyToText(value));
@@ -108,7 +102,6 @@ void TFormCustomerAdd::BuildTerms() {
 TSsEdit* TFormCustomerAdd::AmountEdit(const QString& name) {
   TSsEdit* edit = TSsEdit::Plain(this);
   edit->setObjectName(name);
-  GuardSjis(edit);
   edit->OnEnter = [this, edit] { SsEditRateEnter(edit); };
   connect(edit, &QLineEdit::textChanged, this, [this, edit] { SsEditRateChange(edit); });
   return edit;
@@ -226,7 +219,8 @@ void TFormCustomerAdd::SsEditKurikoshiExit() {
 }
 
 void TFormCustomerAdd::SsEditRateChange(TSsEdit* sender) {
-  if (!IsAmountText(sender->text())) sender->setText(QStringLiteral("0"));
+  const QString kept = AmountWhileTyping(sender->text());
+  if (kept != sender->text()) sender->setText(kept);
 }
 
 void TFormCustomerAdd::ComboBoxPayDayChange() {

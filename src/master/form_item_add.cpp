@@ -13,11 +13,9 @@
 #include "document.h"
 #include "enter_navigation.h"
 #include "form_controls.h"
-#include "input_method.h"
 #include "item_row.h"
 #include "radio_group.h"
 #include "sjis_codec.h"
-#include "sjis_guard.h"
 #include "ss_edit.h"
 #include "text_bytes.h"
 #include "window_style.h"
@@ -39,11 +37,7 @@ void TFormItemAdd::BuildControls() {
   EditItemCode = TextField(this, QStringLiteral("EditItemCode"), Ime::Off);
   EditName = TextField(this, QStringLiteral("EditName"), Ime::On);
   EditNameKana = TextField(this, QStringLiteral("EditNameKana"), Ime::On);
-  ComboBoxTanni = PickList(this, QStringLiteral("ComboBoxTanni"));
-  ComboBoxTanni->setEditable(true);
-  ComboBoxTanni->setInsertPolicy(QComboBox::NoInsert);
-  GuardSjis(ComboBoxTanni);
-  SetImeOn(ComboBoxTanni);
+  ComboBoxTanni = EditableList(this, QStringLiteral("ComboBoxTanni"), Ime::On);
   SsEditPrice = AmountEdit();
   SsEditPrice->setObjectName(QStringLiteral("SsEditPrice"));
   SsEditCost = AmountEdit();
@@ -66,7 +60,6 @@ void TFormItemAdd::BuildControls() {
 
 TSsEdit* TFormItemAdd::AmountEdit() {
   TSsEdit* edit = TSsEdit::Plain(this);
-  GuardSjis(edit);
   edit->OnEnter = [this, edit] { SsEditPriceEnter(edit); };
   edit->OnExit = [this, edit] { SsEditPriceExit(edit); };
   connect(edit, &QLineEdit::textChanged, this, [this, edit] { SsEditPriceChange(edit); });
@@ -101,7 +94,7 @@ void TFormItemAdd::PrepareAdd() {
   for (QLineEdit* edit : {EditItemCode, EditName, EditNameKana, EditSpeedCode, EditNote}) {
     edit->clear();
   }
-  ComboBoxTanni->setEditText(QString());
+  SetEditableText(ComboBoxTanni, QString());
   SsEditPrice->SetText(QStringLiteral("0"));
   SsEditCost->SetText(QStringLiteral("0"));
   RadioGroupTax->SetItemIndex(0);
@@ -118,7 +111,7 @@ void TFormItemAdd::PrepareEdit(const ItemRecord& item) {
   EditItemCode->setText(FromSjis(item.code));
   EditName->setText(FromSjis(item.name));
   EditNameKana->setText(FromSjis(item.nameKana));
-  ComboBoxTanni->setEditText(FromSjis(item.unit));
+  SetEditableText(ComboBoxTanni, FromSjis(item.unit));
   SsEditPrice->SetText(FormattedAmount(item.price));
   SsEditCost->SetText(FormattedAmount(item.cost));
   EditSpeedCode->setText(FromSjis(item.speedCode));
@@ -160,7 +153,8 @@ void TFormItemAdd::SsEditPriceExit(TSsEdit* sender) {
 }
 
 void TFormItemAdd::SsEditPriceChange(TSsEdit* sender) {
-  if (!IsAmountText(sender->text())) sender->setText(QStringLiteral("0"));
+  const QString kept = AmountWhileTyping(sender->text());
+  if (kept != sender->text()) sender->setText(kept);
 }
 
 bool TFormItemAdd::FormCloseQuery() {

@@ -19,6 +19,7 @@
 #include "form_controls.h"
 #include "list_view.h"
 #include "list_window_pattern.h"
+#include "pickers.h"
 #include "sjis_codec.h"
 #include "ss_edit.h"
 #include "tax_table.h"
@@ -34,13 +35,12 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
                                   {QStringLiteral("税率"), 60, true},
                                   {QStringLiteral("適用開始日"), 130},
                                   {QStringLiteral("適用終了日"), 130}});
-  ListViewTaxList->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+  // The one-pixel first column only ever showed the current cell's focus box.
+  ListViewTaxList->setColumnHidden(0, true);
   ListViewTaxList->setFixedHeight(105 + 40);
 
   GroupBoxAdd = new QGroupBox(QStringLiteral("新税率の追加"), this);
-  DateTimePickerStartDay = new QDateEdit(GroupBoxAdd);
-  DateTimePickerStartDay->setCalendarPopup(true);
-  DateTimePickerStartDay->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+  DateTimePickerStartDay = DatePicker(GroupBoxAdd, QStringLiteral("DateTimePickerStartDay"));
   SsEditRateAdd = TSsEdit::Plain(GroupBoxAdd);
   ButtonTaxAdd = FormButton(GroupBoxAdd, QStringLiteral("登録"), QStringLiteral("ButtonTaxAdd"));
   auto* addLayout = new QVBoxLayout(GroupBoxAdd);

@@ -18,7 +18,18 @@ TEST(AmountText, CleanedOnEntryReformattedOnExit) {
   EXPECT_EQ(ReformattedAmountText(QStringLiteral("1234.567"), 2), QStringLiteral("1,234.56"));
   EXPECT_EQ(ReformattedAmountText(QStringLiteral("1234.56"), 0), QStringLiteral("1,234"));
   EXPECT_EQ(ReformattedAmountText(QStringLiteral("-0.999"), 0), QStringLiteral("0"));
-  EXPECT_EQ(ReformattedAmountText(QStringLiteral("abc"), 2), QStringLiteral("abc"));
+  for (const char* unreadable : {"abc", "-", "-.", ""}) {
+    EXPECT_EQ(ReformattedAmountText(QString::fromLatin1(unreadable), 2), QStringLiteral("0"));
+  }
+}
+
+TEST(AmountText, SignOrPointOnItsWayStaysWhileTyping) {
+  for (const char* kept : {"-", "+", ".", "-.", "+.", "-5", "-5000", "1,234", "12."}) {
+    EXPECT_EQ(AmountWhileTyping(QString::fromLatin1(kept)), QString::fromLatin1(kept));
+  }
+  for (const char* dropped : {"", "--", "-a", "abc", "5-", ". "}) {
+    EXPECT_EQ(AmountWhileTyping(QString::fromLatin1(dropped)), QStringLiteral("0")) << dropped;
+  }
 }
 
 }  // namespace

@@ -7,10 +7,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "dates.h"
+#include "focus_mark.h"
 #include "form_log_in.h"
 #include "form_tax_list.h"
 #include "radio_group.h"
@@ -130,12 +132,32 @@ TEST_F(FormSettingTest, CancelKeepsTaxChangesAndDropsTheRest) {
   EXPECT_EQ(doc.taxes.RateAt(EncodeDate(2030, 1, 1)), Money::FromInt(12));
 }
 
+TEST_F(FormSettingTest, EnterWalksTheCompanyPageToOkWithTheFocusShown) {
+  TFormSetting& f = Settings();
+  ShowActive(&f);
+  FocusOn(f.EditCompanyName);
+  EXPECT_EQ(WalkWithEnter(12),
+            (QStringList{"EditPostal", "EditAddress1", "EditAddress2", "EditTel", "EditFax",
+                         "EditPerson", "ComboBoxPeriod", "ComboBoxPayMonth", "ComboBoxPayDay",
+                         "RadioGroupUnderOne", "RadioGroupRound", "ButtonOk"}));
+  ASSERT_NE(FocusMarkFrame(), nullptr);
+  EXPECT_EQ(FocusMarkFrame()->geometry(), f.ButtonOk->geometry().adjusted(-2, -2, 2, 2));
+  f.reject();
+}
+
 TEST_F(FormSettingTest, BackupButtonCreatesAndOpensTheFolder) {
   Settings().ButtonBackUpClick();
   ASSERT_EQ(opened_.size(), 1u);
   EXPECT_TRUE(opened_[0].isLocalFile());
   EXPECT_TRUE(opened_[0].toLocalFile().endsWith(QStringLiteral("Tsukue/TENPOLEDGER/BackUp")));
   EXPECT_TRUE(QFileInfo(opened_[0].toLocalFile()).isDir());
+  EXPECT_TRUE(script_->Messages().isEmpty());
+
+  shellOpens_ = false;
+  Settings().ButtonBackUpClick();
+  ASSERT_EQ(script_->Messages().size(), 1);
+  EXPECT_TRUE(script_->Messages()[0].endsWith(QDir::toNativeSeparators(opened_[0].toLocalFile())))
+      << script_->Messages()[0].toStdString();
 }
 
 TEST_F(FormSettingTest, LogInRefusesAnEmptyPasswordAndTakesEnterAndEsc) {

@@ -14,7 +14,10 @@ void ShellTest::SetUp() {
   main_->OnTerminate = [this] { ++terminated_; };
   Forms().Create(ProgramForms(), main_->Doc());
   script_ = std::make_unique<DialogScript>();
-  SetShellHandler([this](const QUrl& url) { opened_.push_back(url); });
+  SetShellHandler([this](const QUrl& url) {
+    opened_.push_back(url);
+    return shellOpens_;
+  });
 }
 
 void ShellTest::TearDown() {

@@ -29,6 +29,8 @@ class ShellTest : public testing::Test {
   std::unique_ptr<DialogScript> script_;
   int terminated_ = 0;
   std::vector<QUrl> opened_;
+  // What the recorded shell answers: whether a program opened the request.
+  bool shellOpens_ = true;
 
  private:
   QTemporaryDir dir_;

@@ -62,6 +62,8 @@ TEST(SjisCodec, JisFormsMapToTheirCp932Counterparts) {
       {u'\u00A2', u'\uFFE0', Bytes({0x81, 0x91})},  // cent
       {u'\u00A3', u'\uFFE1', Bytes({0x81, 0x92})},  // pound
       {u'\u00AC', u'\uFFE2', Bytes({0x81, 0xCA})},  // not
+      {u'\u00A5', u'\u005C', "\\"},                 // half-width yen sign
+      {u'\u203E', u'\u007E', "~"},                  // overline
   };
   for (const Case& c : cases) {
     const QString typed = QStringLiteral("1") + QChar(c.typed) + QStringLiteral("2");
@@ -73,7 +75,7 @@ TEST(SjisCodec, JisFormsMapToTheirCp932Counterparts) {
 }
 
 TEST(SjisCodec, UnencodableTextIsRefusedNeverQuestionMarks) {
-  const char16_t* refused[] = {u"€", u"\u00A5", u"é", u"ゔ", u"😀", u"価格: 100€", u"\u00A6"};
+  const char16_t* refused[] = {u"€", u"é", u"ゔ", u"😀", u"価格: 100€", u"\u00A6"};
   for (const char16_t* text : refused) {
     const QString value = QString::fromUtf16(text);
     EXPECT_EQ(ToSjis(value), std::nullopt) << value.toStdString();

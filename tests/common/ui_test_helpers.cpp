@@ -24,8 +24,33 @@ void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers, const Q
 }
 
 void TypeText(QWidget* widget, const QString& text) {
-  for (QChar c : text) {
-    const int key = c.isLetter() && c.unicode() < 0x80 ? c.toUpper().unicode() : c.unicode();
-    PressKey(widget, key, Qt::NoModifier, QString(c));
+  // One key per character; a character beyond 16 bits (an emoji) comes as one key too.
+  for (const char32_t c : text.toUcs4()) {
+    const int key =
+        c < 0x80 && QChar(c).isLetter() ? QChar(c).toUpper().unicode() : static_cast<int>(c);
+    PressKey(widget, key, Qt::NoModifier, QString::fromUcs4(&c, 1));
   }
+}
+
+namespace {
+
+QString ControlName(QWidget* widget) {
+  for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (!w->objectName().isEmpty() && !w->objectName().startsWith(QStringLiteral("qt_"))) {
+      return w->objectName();
+    }
+  }
+  return QStringLiteral("(unnamed)");
+}
+
+}  // namespace
+
+QStringList WalkWithEnter(int steps) {
+  QStringList names;
+  for (int i = 0; i < steps; ++i) {
+    PressKey(QApplication::focusWidget(), Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::processEvents();
+    names << ControlName(QApplication::focusWidget());
+  }
+  return names;
 }

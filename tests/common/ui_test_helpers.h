@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <Qt>
 
 class QWidget;
@@ -20,3 +21,8 @@ void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::No
 
 // Types the characters one key at a time.
 void TypeText(QWidget* widget, const QString& text);
+
+// Presses Enter in the focused control the given number of times and names each control
+// the focus lands on: the nearest named widget, so a radio button answers with its group
+// and the inner edit of a picker with the picker.
+QStringList WalkWithEnter(int steps);

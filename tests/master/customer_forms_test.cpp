@@ -131,6 +131,45 @@ TEST_F(CustomerFormsTest, BalancesLeaveWholeOrWithTwoDecimals) {
   EXPECT_EQ(r.priceRate, Money::FromRaw(855500));
 }
 
+TEST_F(CustomerFormsTest, KeyboardAloneFillsAPartnerWithANegativeBalance) {
+  List(kSupplierKind).show();
+  script_.ExpectModal<TFormCustomerAdd>([](TFormCustomerAdd& entry) {
+    ShowActive(&entry);
+    FocusOn(entry.EditName);
+    EXPECT_EQ(WalkWithEnter(21), (QStringList{"EditPostal",
+                                              "EditAddress1",
+                                              "EditAddress2",
+                                              "EditSection",
+                                              "EditPerson",
+                                              "EditTel",
+                                              "EditFax",
+                                              "EditCollectPlace",
+                                              "DateTimePickerOpen",
+                                              "DateTimePickerClose",
+                                              "SsEditRate",
+                                              "SsEditKurikoshi",
+                                              "SsEditNyukin",
+                                              "EditNote",
+                                              "RadioGroupInitiative",
+                                              "ComboBoxPeriod",
+                                              "ComboBoxPayMonth",
+                                              "ComboBoxPayDay",
+                                              "RadioGroupUnderOne",
+                                              "RadioGroupRound",
+                                              "ButtonOk"}));
+    TypeAmount(entry, entry.SsEditKurikoshi, QStringLiteral("-5000"));
+    EXPECT_EQ(entry.SsEditKurikoshi->Text(), QStringLiteral("-5,000"));
+    TypeAmount(entry, entry.SsEditNyukin, QStringLiteral("-"));  // left unfinished
+    EXPECT_EQ(entry.SsEditNyukin->Text(), QStringLiteral("0"));
+    entry.EditName->setText(QStringLiteral("田中物産"));
+    entry.ButtonOk->click();
+  });
+  List(kSupplierKind).ButtonAddCustomerClick();
+  ASSERT_EQ(doc_.suppliers.Count(), 1);
+  EXPECT_EQ(doc_.suppliers.Get(0).openingBalance, Money::FromInt(-5000));
+  EXPECT_EQ(doc_.suppliers.Get(0).openingReceipts, Money::FromInt(0));
+}
+
 TEST_F(CustomerFormsTest, PaymentDayBeforeClosingDayInTheSameMonthIsCorrected) {
   List(kCustomerKind).show();
   script_.ExpectModal<TFormCustomerAdd>([this](TFormCustomerAdd& entry) {

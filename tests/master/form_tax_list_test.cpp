@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -14,8 +17,19 @@
 #include "list_window_pattern.h"
 #include "ss_edit.h"
 #include "tax_table.h"
+#include "ui_test_helpers.h"
 
 namespace {
+
+void Click(QWidget* widget, QPoint at) {
+  const QPointF global = widget->mapToGlobal(QPointF(at));
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, QPointF(at), global, Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+  }
+  QApplication::processEvents();
+}
 
 QStringList Row(const QTableWidget* view, int row) {
   QStringList texts;
@@ -70,6 +84,34 @@ TEST_F(TaxListTest, AddingEndsThePreviousRateAndMovesTheEarliestStart) {
   form.DateTimePickerStartDay->setDate(QDate(2014, 4, 1));
   EXPECT_EQ(form.DateTimePickerStartDay->date(), QDate(2014, 4, 2));
   EXPECT_TRUE(form.SsEditRateAdd->Text().isEmpty());
+}
+
+TEST_F(TaxListTest, DateTypedAfterOneClickOnTheYearIsTheStartRegistered) {
+  ShowActive(&form);
+  QDateEdit* picker = form.DateTimePickerStartDay;
+  auto* edit = picker->findChild<QLineEdit*>();
+  ASSERT_NE(edit, nullptr);
+  edit->setCursorPosition(2);  // between "20" and the rest of the year
+  const QPoint onYear = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+  edit->setCursorPosition(0);
+  FocusOn(picker, Qt::MouseFocusReason);  // what the press gives on a screen
+  Click(edit, onYear);
+  TypeText(QApplication::focusWidget(), QStringLiteral("2031"));
+  EXPECT_EQ(picker->date().year(), 2031);
+  form.SsEditRateAdd->SetText(QStringLiteral("10"));
+  form.ButtonTaxAdd->click();
+  const int last = form.ListViewTaxList->rowCount() - 1;
+  EXPECT_EQ(Row(form.ListViewTaxList, last)[1], QStringLiteral("10%"));
+  EXPECT_TRUE(Row(form.ListViewTaxList, last)[2].startsWith(QStringLiteral("2031/")));
+}
+
+TEST_F(TaxListTest, NoStrayFirstColumnAndTheLastColumnFillsTheWidth) {
+  QTableWidget* view = form.ListViewTaxList;
+  EXPECT_TRUE(view->isColumnHidden(0));
+  QApplication::processEvents();
+  QHeaderView* header = view->horizontalHeader();
+  EXPECT_EQ(header->sectionViewportPosition(3) + header->sectionSize(3), view->viewport()->width());
+  EXPECT_EQ(view->rowHeight(0), ListRowHeight(view));
 }
 
 TEST_F(TaxListTest, BadRatesAreRefusedAndChangeNothing) {

@@ -184,6 +184,39 @@ TEST_F(ItemFormsTest, AmountFieldsShowZeroAtOnceAndLeaveWithTwoDecimals) {
   EXPECT_EQ(doc_.items.Get(0).price, Money::FromRaw(12345600));
 }
 
+TEST_F(ItemFormsTest, KeyboardAloneWalksEveryFieldAndTypesANegativeCost) {
+  doc_.units.Add(Sjis(QStringLiteral("個")));
+  doc_.units.Add(Sjis(QStringLiteral("箱")));
+  List().show();
+  script_.ExpectModal<TFormItemAdd>([](TFormItemAdd& entry) {
+    ShowActive(&entry);
+    FocusOn(entry.EditItemCode);
+    EXPECT_EQ(WalkWithEnter(12),
+              (QStringList{"EditName", "EditNameKana", "ComboBoxTanni", "SsEditPrice", "SsEditCost",
+                           "EditSpeedCode", "EditNote", "ComboBoxGroup1", "ComboBoxGroup2",
+                           "ComboBoxGroup3", "RadioGroupTax", "ButtonOk"}));
+
+    FocusOn(entry.ComboBoxTanni);
+    PressKey(entry.ComboBoxTanni, Qt::Key_Down);
+    EXPECT_EQ(entry.ComboBoxTanni->currentText(), QStringLiteral("個"));
+
+    FocusOn(entry.SsEditCost);
+    TypeText(entry.SsEditCost, QStringLiteral("-5000"));
+    FocusOn(entry.SsEditPrice);
+    EXPECT_EQ(entry.SsEditCost->Text(), QStringLiteral("-5,000"));
+    // A key past what an amount holds is refused; the digits before it stay.
+    TypeText(entry.SsEditPrice, QString(20, QLatin1Char('9')));
+    FocusOn(entry.SsEditCost);
+    EXPECT_EQ(entry.SsEditPrice->Text(), QStringLiteral("99,999,999,999,999"));
+    entry.EditName->setText(QStringLiteral("砂糖"));
+    entry.ButtonOk->click();
+  });
+  List().ButtonAddItemClick();
+  ASSERT_EQ(doc_.items.Count(), 1);
+  EXPECT_EQ(doc_.items.Get(0).cost, Money::FromInt(-5000));
+  EXPECT_EQ(doc_.items.Get(0).unit, Sjis(QStringLiteral("個")));
+}
+
 TEST_F(ItemFormsTest, EditShowsTheProductAndKeepsItsIdAndPlace) {
   AddProduct("塩", "98.5");
   AddProduct("砂糖");
