@@ -2,14 +2,18 @@
 
 #include <QFileInfo>
 #include <QString>
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iostream>
+#include <map>
 #include <sstream>
 
 #include "data_file.h"
 #include "file_error.h"
 #include "json_export.h"
 #include "json_import.h"
+#include "list_output.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -22,7 +26,17 @@ const char kUsage[] =
     "      Writes the data file OUT from the JSON file JSON. OUT is replaced only when\n"
     "      everything succeeded. When the JSON says \"password\": true, the file is\n"
     "      protected with the password read from standard input.\n"
+    "  tenpo-cli sales FILE --by item|customer|date --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                  [--hide-zero] [--format json|csv] [--password-stdin]\n"
+    "      Prints the sales by product, customer or day of the period (both days\n"
+    "      included), rows and totals as the window shows them after 更新. --hide-zero\n"
+    "      leaves out rows whose sales are 0.\n"
+    "  tenpo-cli returns FILE --kind purchase|shipment --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                  [--subtotals] [--format json|csv] [--password-stdin]\n"
+    "      Prints the return lines of the period per partner; --subtotals adds a\n"
+    "      subtotal row after each partner's lines.\n"
     "\n"
+    "  --format          json (the default) or csv (a header row, then the rows)\n"
     "  --password-stdin  read the password as one line of standard input (one try)\n"
     "  --help            show this text\n"
     "\n"
@@ -114,31 +128,147 @@ void Import(const std::vector<std::string>& files, bool passwordStdin, std::istr
   }
 }
 
+struct Options {
+  std::vector<std::string> files;
+  std::map<std::string, std::string> values;  // --by, --from, --to, --kind, --format
+  bool passwordStdin = false;
+  bool hideZero = false;
+  bool subtotals = false;
+};
+
+const std::string& Value(const Options& o, const char* name) {
+  const auto it = o.values.find(name);
+  if (it == o.values.end()) throw std::invalid_argument(std::string("missing --") + name);
+  return it->second;
+}
+
+SlipPeriod PeriodOf(const Options& o) {
+  const std::optional<double> from = DateFromIso(Value(o, "from"));
+  const std::optional<double> to = DateFromIso(Value(o, "to"));
+  if (!from) throw std::invalid_argument("--from is not a day YYYY-MM-DD");
+  if (!to) throw std::invalid_argument("--to is not a day YYYY-MM-DD");
+  return {*from, *to};
+}
+
+bool CsvWanted(const Options& o) {
+  const auto it = o.values.find("format");
+  if (it == o.values.end() || it->second == "json") return false;
+  if (it->second == "csv") return true;
+  throw std::invalid_argument("--format is json or csv");
+}
+
+// Refuses the options a command has no use for.
+void OnlyOptions(const Options& o, std::initializer_list<const char*> names, bool hideZero,
+                 bool subtotals) {
+  for (const auto& [name, value] : o.values) {
+    if (std::find_if(names.begin(), names.end(), [&](const char* n) { return name == n; }) ==
+        names.end()) {
+      throw std::invalid_argument("--" + name + " does not apply here");
+    }
+  }
+  if (o.hideZero && !hideZero) throw std::invalid_argument("--hide-zero does not apply here");
+  if (o.subtotals && !subtotals) throw std::invalid_argument("--subtotals does not apply here");
+}
+
+void PrintList(const Json& list, bool csv, std::ostream& out) {
+  if (csv) {
+    out << RowsCsv(list);
+  } else {
+    out << list.dump(2) << '\n';
+  }
+}
+
+Json Computed(const std::function<Json()>& compute) {
+  try {
+    return compute();
+  } catch (const MoneyOverflow&) {
+    throw Refusal("the sums leave the range of amounts");
+  }
+}
+
+void Sales(const Options& o, std::istream& in, std::ostream& out) {
+  if (o.files.size() != 1) throw std::invalid_argument("sales takes one FILE");
+  OnlyOptions(o, {"by", "from", "to", "format"}, true, false);
+  const std::string& byText = Value(o, "by");
+  SalesBy by = SalesBy::Item;
+  if (byText == "customer") {
+    by = SalesBy::Customer;
+  } else if (byText == "date") {
+    by = SalesBy::Date;
+  } else if (byText != "item") {
+    throw std::invalid_argument("--by is item, customer or date");
+  }
+  const SlipPeriod period = PeriodOf(o);
+  const bool csv = CsvWanted(o);
+  const Document doc = OpenForExport(o.files[0], o.passwordStdin, in);
+  PrintList(Computed([&] { return SalesJson(doc, by, period, o.hideZero); }), csv, out);
+}
+
+void Returns(const Options& o, std::istream& in, std::ostream& out) {
+  if (o.files.size() != 1) throw std::invalid_argument("returns takes one FILE");
+  OnlyOptions(o, {"kind", "from", "to", "format"}, false, true);
+  const std::string& kindText = Value(o, "kind");
+  if (kindText != "purchase" && kindText != "shipment") {
+    throw std::invalid_argument("--kind is purchase or shipment");
+  }
+  const int kind = kindText == "shipment" ? kCustomerKind : kSupplierKind;
+  const SlipPeriod period = PeriodOf(o);
+  const bool csv = CsvWanted(o);
+  const Document doc = OpenForExport(o.files[0], o.passwordStdin, in);
+  PrintList(Computed([&] { return ReturnsJson(doc, kind, period, o.subtotals); }), csv, out);
+}
+
+// Options with a value take the next argument; anything else not starting with "--" is a
+// command or file.
+Options ParseOptions(const std::vector<std::string>& args) {
+  static const char* const kValued[] = {"--by", "--from", "--to", "--kind", "--format"};
+  Options o;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--password-stdin") {
+      o.passwordStdin = true;
+    } else if (a == "--hide-zero") {
+      o.hideZero = true;
+    } else if (a == "--subtotals") {
+      o.subtotals = true;
+    } else if (std::find(std::begin(kValued), std::end(kValued), a) != std::end(kValued)) {
+      if (i + 1 >= args.size()) throw std::invalid_argument(a + " needs a value");
+      o.values[a.substr(2)] = args[++i];
+    } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+      throw std::invalid_argument("unknown option " + a);
+    } else {
+      o.files.push_back(a);
+    }
+  }
+  return o;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
-  std::vector<std::string> files;
-  bool passwordStdin = false;
   for (size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--help" || args[i] == "-h") {
       out << kUsage;
       return 0;
     }
-    if (args[i] == "--password-stdin") {
-      passwordStdin = true;
-    } else {
-      files.push_back(args[i]);
-    }
   }
   try {
-    if (files.empty()) throw std::invalid_argument("no command");
-    const std::string command = files.front();
-    files.erase(files.begin());
-    if (command == "export") {
-      Export(files, passwordStdin, in, out);
-    } else if (command == "import") {
-      Import(files, passwordStdin, in);
+    Options o = ParseOptions(args);
+    if (o.files.empty()) throw std::invalid_argument("no command");
+    const std::string command = o.files.front();
+    o.files.erase(o.files.begin());
+    if (command == "export" || command == "import") {
+      OnlyOptions(o, {}, false, false);
+      if (command == "export") {
+        Export(o.files, o.passwordStdin, in, out);
+      } else {
+        Import(o.files, o.passwordStdin, in);
+      }
+    } else if (command == "sales") {
+      Sales(o, in, out);
+    } else if (command == "returns") {
+      Returns(o, in, out);
     } else {
       throw std::invalid_argument("unknown command " + command);
     }
