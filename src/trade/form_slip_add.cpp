@@ -17,7 +17,6 @@
 
 #include "amount_text.h"
 #include "date_convert.h"
-#include "date_picker.h"
 #include "dates.h"
 #include "dialogs.h"
 #include "document.h"
@@ -28,6 +27,7 @@
 #include "list_view.h"
 #include "list_window_pattern.h"
 #include "overflow_guard.h"
+#include "pickers.h"
 #include "sjis_codec.h"
 #include "sjis_guard.h"
 #include "slip_values.h"

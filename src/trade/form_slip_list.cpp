@@ -13,7 +13,6 @@
 
 #include "amount_text.h"
 #include "date_convert.h"
-#include "date_picker.h"
 #include "dates.h"
 #include "dialogs.h"
 #include "document.h"
@@ -22,6 +21,7 @@
 #include "form_slip_add.h"
 #include "list_view.h"
 #include "overflow_guard.h"
+#include "pickers.h"
 #include "sjis_codec.h"
 #include "ss_edit.h"
 #include "window_style.h"

@@ -1,9 +1,19 @@
 #include "trade_forms.h"
 
+#include "form_customer_sales_list.h"
+#include "form_date_sales_list.h"
+#include "form_item_sales_list.h"
+#include "form_return_list.h"
 #include "form_slip_add.h"
 #include "form_slip_list.h"
 
 void AddTradeForms(FormFactories& factories) {
   factories[FormId::SlipList] = [](Document& doc) { return new TFormSlipList(doc); };
   factories[FormId::SlipAdd] = [](Document& doc) { return new TFormSlipAdd(doc); };
+  factories[FormId::ItemSalesList] = [](Document& doc) { return new TFormItemSalesList(doc); };
+  factories[FormId::CustomerSalesList] = [](Document& doc) {
+    return new TFormCustomerSalesList(doc);
+  };
+  factories[FormId::DateSalesList] = [](Document& doc) { return new TFormDateSalesList(doc); };
+  factories[FormId::ReturnList] = [](Document& doc) { return new TFormReturnList(doc); };
 }
