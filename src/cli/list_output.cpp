@@ -20,60 +20,59 @@ Json Amount(Money v) {
   return MoneyToText(v);
 }
 
-Json ItemRows(const ItemSales& sales) {
-  Json rows = Json::array();
-  for (const ItemSalesRow& r : sales.rows) {
-    rows.push_back({{"id", r.id},
-                    {"code", Utf8(r.code)},
-                    {"name", Utf8(r.name)},
-                    {"quantity", Amount(r.quantity)},
-                    {"amount", Amount(r.amount)},
-                    {"cost", Amount(r.cost)},
-                    {"profit", Amount(r.profit)}});
-  }
-  return rows;
+Json ItemRow(const ItemSalesRow& r) {
+  return {{"id", r.id},
+          {"code", Utf8(r.code)},
+          {"name", Utf8(r.name)},
+          {"quantity", Amount(r.quantity)},
+          {"amount", Amount(r.amount)},
+          {"cost", Amount(r.cost)},
+          {"profit", Amount(r.profit)}};
 }
 
-Json SalesTotalsJson(const SalesTotals& t) {
+Json CustomerRow(const CustomerSalesRow& r) {
+  return {{"id", r.id},
+          {"name", Utf8(r.name)},
+          {"sales", Amount(r.sales)},
+          {"cost", Amount(r.cost)},
+          {"profit", Amount(r.profit)}};
+}
+
+Json DateRow(const DateSalesRow& r) {
+  return {{"date", IsoDate(r.date)},
+          {"sales", Amount(r.sales)},
+          {"cost", Amount(r.cost)},
+          {"profit", Amount(r.profit)}};
+}
+
+Json TotalsJson(const ItemSales& sales) {
+  return {{"amount", Amount(sales.amount)},
+          {"cost", Amount(sales.cost)},
+          {"profit", Amount(sales.profit)}};
+}
+
+template <class Sales>
+Json TotalsJson(const Sales& sales) {
+  const SalesTotals& t = sales.totals;
   return {{"sales", Amount(t.sales)}, {"cost", Amount(t.cost)}, {"profit", Amount(t.profit)}};
 }
 
-void FillSales(Json& list, const Document& doc, SalesBy by, SlipPeriod period, bool hideZero) {
+template <class Sales, class RowJson>
+void PutSales(Json& list, const Sales& sales, RowJson rowJson) {
   Json rows = Json::array();
+  for (const auto& r : sales.rows) rows.push_back(rowJson(r));
+  list["rows"] = std::move(rows);
+  list["totals"] = TotalsJson(sales);
+}
+
+void FillSales(Json& list, const Document& doc, SalesBy by, SlipPeriod period, bool hideZero) {
   switch (by) {
-    case SalesBy::Item: {
-      const ItemSales sales = ComputeItemSales(doc, period, hideZero);
-      list["rows"] = ItemRows(sales);
-      list["totals"] = {{"amount", Amount(sales.amount)},
-                        {"cost", Amount(sales.cost)},
-                        {"profit", Amount(sales.profit)}};
-      return;
-    }
-    case SalesBy::Customer: {
-      const CustomerSales sales = ComputeCustomerSales(doc, period, hideZero);
-      for (const CustomerSalesRow& r : sales.rows) {
-        rows.push_back({{"id", r.id},
-                        {"name", Utf8(r.name)},
-                        {"sales", Amount(r.sales)},
-                        {"cost", Amount(r.cost)},
-                        {"profit", Amount(r.profit)}});
-      }
-      list["rows"] = rows;
-      list["totals"] = SalesTotalsJson(sales.totals);
-      return;
-    }
-    case SalesBy::Date: {
-      const DateSales sales = ComputeDateSales(doc, period, hideZero);
-      for (const DateSalesRow& r : sales.rows) {
-        rows.push_back({{"date", IsoDate(r.date)},
-                        {"sales", Amount(r.sales)},
-                        {"cost", Amount(r.cost)},
-                        {"profit", Amount(r.profit)}});
-      }
-      list["rows"] = rows;
-      list["totals"] = SalesTotalsJson(sales.totals);
-      return;
-    }
+    case SalesBy::Item:
+      return PutSales(list, ComputeItemSales(doc, period, hideZero), ItemRow);
+    case SalesBy::Customer:
+      return PutSales(list, ComputeCustomerSales(doc, period, hideZero), CustomerRow);
+    case SalesBy::Date:
+      return PutSales(list, ComputeDateSales(doc, period, hideZero), DateRow);
   }
 }
 
