@@ -6,7 +6,7 @@
 
 #include "dates.h"
 
-Document TenYearDocument() {
+Document TenYearDocument(int days) {
   Document doc;
   std::mt19937 rng(7);
   auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
@@ -37,7 +37,7 @@ Document TenYearDocument() {
     s.id = i;
     s.kind = pick(10) == 0 ? 3 : (i % 5 == 0 ? 0 : 1);
     s.partner = s.kind % 2 == 1 ? pick(500) : pick(100);
-    s.date = first + pick(1800);
+    s.date = first + pick(days);
     s.number = std::to_string(100000 + i);
     for (int l = 0; l < 5; ++l) {
       s.AddLine(std::to_string(pick(2000)), std::to_string(100 + pick(9000)),
@@ -48,7 +48,7 @@ Document TenYearDocument() {
   std::vector<Payment> receipts(20000);
   for (int i = 0; i < 20000; ++i) {
     receipts[static_cast<size_t>(i)] =
-        Payment{i, pick(500), first + pick(1800), Money::FromInt(1000 + pick(100000)), ""};
+        Payment{i, pick(500), first + pick(days), Money::FromInt(1000 + pick(100000)), ""};
   }
   doc.receipts.AssignRecords(std::move(receipts));
   return doc;

@@ -16,6 +16,7 @@
 #include "file_error.h"
 #include "json_export.h"
 #include "json_import.h"
+#include "sales_command.h"
 #include "slip_list_output.h"
 
 namespace {
@@ -38,6 +39,15 @@ const char kUsage[] =
     "      The claim list of the month (請求書作成 / 取引先別支払一覧) as the window fills it.\n"
     "  tenpo-cli claim-detail FILE --customer ID --month YYYY-MM [--format json|csv]\n"
     "      The invoice figures and rows of one customer for the month.\n"
+    "  tenpo-cli sales FILE --by item|customer|date --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                  [--hide-zero] [--format json|csv] [--password-stdin]\n"
+    "      Prints the sales by product, customer or day of the period (both days\n"
+    "      included), rows and totals as the window shows them after 更新. --hide-zero\n"
+    "      leaves out rows whose sales are 0.\n"
+    "  tenpo-cli returns FILE --kind purchase|shipment --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                  [--subtotals] [--format json|csv] [--password-stdin]\n"
+    "      Prints the return lines of the period per partner; --subtotals adds a\n"
+    "      subtotal row after each partner's lines.\n"
     "\n"
     "  --password-stdin  read the password as one line of standard input (one try)\n"
     "  --month           the month billed, as YYYY-MM\n"
@@ -92,7 +102,7 @@ using Options = CliOptions;
 
 bool TakesValue(const std::string& arg) {
   return arg == "--kind" || arg == "--partner" || arg == "--from" || arg == "--to" ||
-         arg == "--format" || arg == "--month" || arg == "--customer";
+         arg == "--format" || arg == "--month" || arg == "--customer" || arg == "--by";
 }
 
 std::optional<std::string> Option(const Options& options, const char* name) {
@@ -187,11 +197,15 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       }
       if (args[i] == "--password-stdin") {
         passwordStdin = true;
+      } else if (args[i] == "--hide-zero" || args[i] == "--subtotals") {
+        options.emplace(args[i], std::string());
       } else if (TakesValue(args[i])) {
         if (i + 1 == args.size()) throw std::invalid_argument(args[i] + " needs a value");
         if (!options.emplace(args[i], args[i + 1]).second)
           throw std::invalid_argument(args[i] + " given twice");
         ++i;
+      } else if (args[i].rfind("--", 0) == 0) {
+        throw std::invalid_argument("unknown option " + args[i]);
       } else {
         files.push_back(args[i]);
       }
@@ -209,6 +223,14 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (command == "claim-detail") {
       ClaimDetailCommand(files, options, passwordStdin, in, out);
+      return 0;
+    }
+    if (command == "sales") {
+      SalesCommand(files, options, passwordStdin, in, out);
+      return 0;
+    }
+    if (command == "returns") {
+      ReturnsCommand(files, options, passwordStdin, in, out);
       return 0;
     }
     if (!options.empty())

@@ -16,7 +16,7 @@
 #include "amount_text.h"
 #include "billing_period.h"
 #include "date_convert.h"
-#include "date_picker.h"
+#include "pickers.h"
 #include "document.h"
 #include "form_controls.h"
 #include "input_method.h"

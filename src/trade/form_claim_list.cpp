@@ -10,7 +10,7 @@
 
 #include "amount_text.h"
 #include "date_convert.h"
-#include "date_picker.h"
+#include "pickers.h"
 #include "dates.h"
 #include "dialogs.h"
 #include "document.h"

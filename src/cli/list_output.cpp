@@ -1,0 +1,174 @@
+#include "list_output.h"
+
+#include <QString>
+#include <cstdio>
+#include <regex>
+#include <vector>
+
+#include "dates.h"
+#include "return_list.h"
+#include "sales_analysis.h"
+#include "sjis_codec.h"
+
+namespace {
+
+std::string Utf8(const std::string& sjis) {
+  return FromSjis(sjis).toStdString();
+}
+
+Json Amount(Money v) {
+  return MoneyToText(v);
+}
+
+Json ItemRow(const ItemSalesRow& r) {
+  return {{"id", r.id},
+          {"code", Utf8(r.code)},
+          {"name", Utf8(r.name)},
+          {"quantity", Amount(r.quantity)},
+          {"amount", Amount(r.amount)},
+          {"cost", Amount(r.cost)},
+          {"profit", Amount(r.profit)}};
+}
+
+Json CustomerRow(const CustomerSalesRow& r) {
+  return {{"id", r.id},
+          {"name", Utf8(r.name)},
+          {"sales", Amount(r.sales)},
+          {"cost", Amount(r.cost)},
+          {"profit", Amount(r.profit)}};
+}
+
+Json DateRow(const DateSalesRow& r) {
+  return {{"date", IsoDate(r.date)},
+          {"sales", Amount(r.sales)},
+          {"cost", Amount(r.cost)},
+          {"profit", Amount(r.profit)}};
+}
+
+Json TotalsJson(const ItemSales& sales) {
+  return {{"amount", Amount(sales.amount)},
+          {"cost", Amount(sales.cost)},
+          {"profit", Amount(sales.profit)}};
+}
+
+template <class Sales>
+Json TotalsJson(const Sales& sales) {
+  const SalesTotals& t = sales.totals;
+  return {{"sales", Amount(t.sales)}, {"cost", Amount(t.cost)}, {"profit", Amount(t.profit)}};
+}
+
+template <class Sales, class RowJson>
+void PutSales(Json& list, const Sales& sales, RowJson rowJson) {
+  Json rows = Json::array();
+  for (const auto& r : sales.rows) rows.push_back(rowJson(r));
+  list["rows"] = std::move(rows);
+  list["totals"] = TotalsJson(sales);
+}
+
+void FillSales(Json& list, const Document& doc, SalesBy by, SlipPeriod period, bool hideZero) {
+  switch (by) {
+    case SalesBy::Item:
+      return PutSales(list, ComputeItemSales(doc, period, hideZero), ItemRow);
+    case SalesBy::Customer:
+      return PutSales(list, ComputeCustomerSales(doc, period, hideZero), CustomerRow);
+    case SalesBy::Date:
+      return PutSales(list, ComputeDateSales(doc, period, hideZero), DateRow);
+  }
+}
+
+const char* ByName(SalesBy by) {
+  switch (by) {
+    case SalesBy::Item:
+      return "item";
+    case SalesBy::Customer:
+      return "customer";
+    case SalesBy::Date:
+      return "date";
+  }
+  return "";
+}
+
+std::string CsvCell(const Json& value) {
+  if (value.is_null()) return {};
+  if (value.is_boolean()) return value.get<bool>() ? "true" : "false";
+  const std::string text = value.is_string() ? value.get<std::string>() : value.dump();
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+// The header of a list: every key its rows can have, in order.
+std::vector<std::string> CsvColumns(const Json& list) {
+  if (!list.contains("by")) {
+    return {"code", "name", "quantity", "price", "amount", "date", "partner", "subtotal"};
+  }
+  const std::string by = list.at("by").get<std::string>();
+  if (by == "item") return {"id", "code", "name", "quantity", "amount", "cost", "profit"};
+  if (by == "customer") return {"id", "name", "sales", "cost", "profit"};
+  return {"date", "sales", "cost", "profit"};
+}
+
+}  // namespace
+
+Json SalesJson(const Document& doc, SalesBy by, SlipPeriod period, bool hideZero) {
+  Json list = {{"by", ByName(by)}, {"from", IsoDate(period.from)}, {"to", IsoDate(period.to)}};
+  FillSales(list, doc, by, period, hideZero);
+  return list;
+}
+
+Json ReturnsJson(const Document& doc, int partnerKind, SlipPeriod period, bool subtotals) {
+  const ReturnList returns = ComputeReturnList(doc, partnerKind, period, subtotals);
+  Json rows = Json::array();
+  for (const ReturnRow& r : returns.rows) {
+    Json row = {{"code", Utf8(r.code)}, {"name", Utf8(r.name)}, {"quantity", Amount(r.quantity)}};
+    if (!r.subtotal) row["price"] = Amount(r.price);
+    row["amount"] = Amount(r.amount);
+    row["date"] = r.subtotal ? std::string() : IsoDate(r.date);
+    row["partner"] = Utf8(r.partner);
+    if (r.subtotal) row["subtotal"] = true;
+    rows.push_back(std::move(row));
+  }
+  return {{"kind", partnerKind == kCustomerKind ? "shipment" : "purchase"},
+          {"from", IsoDate(period.from)},
+          {"to", IsoDate(period.to)},
+          {"rows", rows},
+          {"totals", {{"quantity", Amount(returns.quantity)}, {"amount", Amount(returns.amount)}}}};
+}
+
+std::string RowsCsv(const Json& list) {
+  const std::vector<std::string> keys = CsvColumns(list);
+  std::string csv;
+  const auto line = [&csv](const std::vector<std::string>& cells) {
+    for (size_t i = 0; i < cells.size(); ++i) csv += (i > 0 ? "," : "") + cells[i];
+    csv += '\n';
+  };
+  line(keys);
+  for (const Json& row : list.at("rows")) {
+    std::vector<std::string> cells;
+    for (const std::string& key : keys) cells.push_back(row.contains(key) ? CsvCell(row[key]) : "");
+    line(cells);
+  }
+  return csv;
+}
+
+std::string IsoDate(double date) {
+  const Ymd ymd = DecodeDate(date);
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", ymd.year, ymd.month, ymd.day);
+  return text;
+}
+
+std::optional<double> DateFromIso(const std::string& text) {
+  static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}))");
+  std::smatch m;
+  if (!std::regex_match(text, m, form)) return std::nullopt;
+  const int y = std::stoi(m[1]);
+  const int mo = std::stoi(m[2]);
+  const int d = std::stoi(m[3]);
+  if (y < 1 || !IsValidYmd(y, mo, d)) return std::nullopt;
+  return EncodeDate(y, mo, d);
+}

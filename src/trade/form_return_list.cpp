@@ -1,0 +1,65 @@
+#include "form_return_list.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+#include "amount_text.h"
+#include "date_convert.h"
+#include "form_controls.h"
+#include "return_list.h"
+#include "sjis_codec.h"
+
+namespace {
+
+PeriodListDesign ReturnDesign() {
+  PeriodListDesign d;
+  d.caption = QStringLiteral("返品明細一覧");
+  d.clientSize = {892, 630};
+  d.listName = QStringLiteral("ListViewReturnList");
+  d.columns = {{QStringLiteral("商品コード"), 100}, {QStringLiteral("商品名"), 180},
+               {QStringLiteral("数量"), 80, true},  {QStringLiteral("単価"), 80, true},
+               {QStringLiteral("金額"), 120, true}, {QStringLiteral("日付"), 95},
+               {QStringLiteral("取引先名"), 150}};
+  d.totals = {{QStringLiteral("SsEditTotalNum"), QStringLiteral("数量合計")},
+              {QStringLiteral("SsEditTotalPrice"), QStringLiteral("金額合計")}};
+  d.report = 10;
+  return d;
+}
+
+QStringList RowTexts(const ReturnRow& r) {
+  if (r.subtotal) {
+    return {QString(), FromSjis(r.name),          FormattedAmount(r.quantity),
+            QString(), FormattedAmount(r.amount), QString(),
+            QString()};
+  }
+  return {FromSjis(r.code),         FromSjis(r.name),          FormattedAmount(r.quantity),
+          FormattedAmount(r.price), FormattedAmount(r.amount), ShortDateText(r.date),
+          FromSjis(r.partner)};
+}
+
+}  // namespace
+
+TFormReturnList::TFormReturnList(Document& doc) : TFormPeriodList(doc, ReturnDesign()) {
+  ComboBoxKind = PickList(this, QStringLiteral("ComboBoxKind"),
+                          {QStringLiteral("仕入"), QStringLiteral("出荷")});
+  ComboBoxKind->setCurrentIndex(0);
+  CheckBoxSubTotal = new QCheckBox(QStringLiteral("得意先毎に小計を計算する"), this);
+  CheckBoxSubTotal->setObjectName(QStringLiteral("CheckBoxSubTotal"));
+  AddFilters({new QLabel(QStringLiteral("区分"), this), ComboBoxKind, CheckBoxSubTotal});
+  connect(ComboBoxKind, &QComboBox::currentIndexChanged, this, &TFormPeriodList::FilterChange);
+  connect(CheckBoxSubTotal, &QCheckBox::toggled, this, &TFormPeriodList::FilterChange);
+  ListViewReturnList = ListView();
+  SsEditTotalNum = TotalField(0);
+  SsEditTotalPrice = TotalField(1);
+}
+
+PeriodListView TFormReturnList::Compute(SlipPeriod period) {
+  const int kind = ComboBoxKind->currentIndex() == 1 ? kCustomerKind : kSupplierKind;
+  const ReturnList list = ComputeReturnList(Doc(), kind, period, CheckBoxSubTotal->isChecked());
+  PeriodListView view;
+  view.rows.reserve(list.rows.size());
+  for (const ReturnRow& r : list.rows) view.rows.push_back(RowTexts(r));
+  view.totals = {FormattedAmount(list.quantity), FormattedAmount(list.amount)};
+  return view;
+}
