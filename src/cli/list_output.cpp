@@ -155,13 +155,6 @@ std::string RowsCsv(const Json& list) {
   return csv;
 }
 
-std::string IsoDate(double date) {
-  const Ymd ymd = DecodeDate(date);
-  char text[16];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d", ymd.year, ymd.month, ymd.day);
-  return text;
-}
-
 std::optional<double> DateFromIso(const std::string& text) {
   static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}))");
   std::smatch m;

@@ -5,6 +5,7 @@
 
 #include "document.h"
 #include "json_in.h"
+#include "slip_list_output.h"
 #include "slip_values.h"
 
 // The computed lists of tenpo-cli: the rows and totals the windows show after 更新, as
@@ -21,6 +22,5 @@ Json ReturnsJson(const Document& doc, int partnerKind, SlipPeriod period, bool s
 // per row; a key a row lacks is an empty cell.
 std::string RowsCsv(const Json& list);
 
-// YYYY-MM-DD, and back (nothing when the text is no such day).
-std::string IsoDate(double date);
+// A YYYY-MM-DD text read back (nothing when the text is no such day); IsoDate writes it.
 std::optional<double> DateFromIso(const std::string& text);
