@@ -13,6 +13,7 @@
 #include "form_setting.h"
 #include "form_version.h"
 #include "master_forms.h"
+#include "print_forms.h"
 #include "single_instance.h"
 
 FormFactories ProgramForms() {
@@ -21,6 +22,7 @@ FormFactories ProgramForms() {
   factories[FormId::LogIn] = [](Document& doc) { return new TFormLogIn(doc); };
   factories[FormId::Version] = [](Document& doc) { return new TFormVersion(doc); };
   AddMasterForms(factories);
+  AddPrintForms(factories);
   return factories;
 }
 

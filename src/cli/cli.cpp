@@ -6,10 +6,12 @@
 #include <iostream>
 #include <sstream>
 
+#include "cli_pdf.h"
 #include "data_file.h"
 #include "file_error.h"
 #include "json_export.h"
 #include "json_import.h"
+#include "pdf_output.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -22,6 +24,10 @@ const char kUsage[] =
     "      Writes the data file OUT from the JSON file JSON. OUT is replaced only when\n"
     "      everything succeeded. When the JSON says \"password\": true, the file is\n"
     "      protected with the password read from standard input.\n"
+    "  tenpo-cli pdf items|suppliers|customers FILE --out OUT.pdf [--password-stdin]\n"
+    "      Writes the product list or the supplier or customer list of FILE as an A4\n"
+    "      PDF, as the list window prints it. OUT is replaced only when it was written\n"
+    "      in full.\n"
     "\n"
     "  --password-stdin  read the password as one line of standard input (one try)\n"
     "  --help            show this text\n"
@@ -114,13 +120,40 @@ void Import(const std::vector<std::string>& files, bool passwordStdin, std::istr
   }
 }
 
+void Pdf(const std::vector<std::string>& files, const std::string& outFile, bool passwordStdin,
+         std::istream& in) {
+  if (files.size() != 2) throw std::invalid_argument("pdf takes a document and FILE");
+  if (outFile.empty()) throw std::invalid_argument("pdf needs --out OUT.pdf");
+  const Document doc = OpenForExport(files[1], passwordStdin, in);
+  const Report report = CliReport(doc, files[0]);
+  if (report.pageCount == 0) throw Refusal(OneLine(QStringLiteral("印刷対象がありません。")));
+  try {
+    WritePdf(QString::fromLocal8Bit(outFile.c_str()), report,
+             QString::fromUtf8(kAppTitle) + report.jobSuffix);
+  } catch (const FileError& e) {
+    throw Refusal(OneLine(e.Message()));
+  } catch (const PrintError& e) {
+    throw Refusal(std::string("cannot write the PDF: ") + e.what());
+  }
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
   std::vector<std::string> files;
   bool passwordStdin = false;
+  std::string outFile;
+  bool outMissing = false;
   for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--out") {
+      if (i + 1 < args.size()) {
+        outFile = args[++i];
+      } else {
+        outMissing = true;
+      }
+      continue;
+    }
     if (args[i] == "--help" || args[i] == "-h") {
       out << kUsage;
       return 0;
@@ -133,12 +166,15 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   try {
     if (files.empty()) throw std::invalid_argument("no command");
+    if (outMissing) throw std::invalid_argument("--out needs a file name");
     const std::string command = files.front();
     files.erase(files.begin());
     if (command == "export") {
       Export(files, passwordStdin, in, out);
     } else if (command == "import") {
       Import(files, passwordStdin, in);
+    } else if (command == "pdf") {
+      Pdf(files, outFile, passwordStdin, in);
     } else {
       throw std::invalid_argument("unknown command " + command);
     }

@@ -81,10 +81,14 @@ void DrawListPage(PageCanvas& c, const ListLayout& layout, const ListSnapshot& s
   for (int r = range.first; r < range.end; ++r) {
     const int i = r - range.first;
     const int top = c.Y({kTableTop, layout.rowHeight * i, 11.5, layout.textInset});
-    for (const ListCell& cell : layout.cells) {
-      const int room = c.LenX(RoomOf(cell, layout.rules));
-      c.Text(cell.face, 3.5, {cell.align, c.X(cell.at), top, room, cell.fit},
-             CellText(cell, s.rows[static_cast<size_t>(r)]));
-    }
+    DrawRowCells(c, layout.cells, layout.rules, s.rows[static_cast<size_t>(r)], top);
+  }
+}
+
+void DrawRowCells(PageCanvas& c, const std::vector<ListCell>& cells,
+                  const std::vector<double>& rules, const QStringList& row, int top) {
+  for (const ListCell& cell : cells) {
+    const int room = c.LenX(RoomOf(cell, rules));
+    c.Text(cell.face, 3.5, {cell.align, c.X(cell.at), top, room, cell.fit}, CellText(cell, row));
   }
 }

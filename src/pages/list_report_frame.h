@@ -53,6 +53,11 @@ QString JapaneseDate(const QDate& date);
 // The amount after the yen sign byte.
 QString WithYen(const QString& amount);
 
+// The texts of one row at `top` (device pixels), each fitted between the rules around it
+// (the table runs from 10 to 200 mm).
+void DrawRowCells(PageCanvas& canvas, const std::vector<ListCell>& cells,
+                  const std::vector<double>& rules, const QStringList& row, int top);
+
 // Title, print date, page number, table frame, headings and the rows of this page.
 void DrawListPage(PageCanvas& canvas, const ListLayout& layout, const ListSnapshot& snapshot,
                   int page, int pageCount);

@@ -264,4 +264,44 @@ TEST_F(CliTest, TheProgramWritesJsonToStandardOutput) {
   EXPECT_EQ(j["company"]["name"], "株式会社てんぽ");
 }
 
+TEST_F(CliTest, PdfOfAPartnerListIsRealTextWithoutADisplay) {
+  Save(Sample(), "a.tlg");
+  const QString out = dir.filePath("customers.pdf");
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("DISPLAY"));
+  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  process.setProcessEnvironment(env);
+  process.start(QStringLiteral(TENPO_CLI_PATH),
+                {"pdf", "customers", QString::fromStdString(Path("a.tlg")), "--out", out});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+  ASSERT_TRUE(text.waitForFinished(60000));
+  const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
+  EXPECT_TRUE(pdfText.contains(QStringLiteral("出荷先一覧"))) << pdfText.toStdString();
+  EXPECT_TRUE(pdfText.contains(QStringLiteral("customer"))) << pdfText.toStdString();
+}
+
+TEST_F(CliTest, PdfRefusalsWriteNothing) {
+  Document empty;
+  Save(empty, "e.tlg");
+  Save(Sample(), "a.tlg");
+  const std::string out = Path("x.pdf");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  for (const Case& k : {Case{{"pdf", "customers", Path("e.tlg"), "--out", out}, 1},
+                        Case{{"pdf", "customers", Path("missing.tlg"), "--out", out}, 1},
+                        Case{{"pdf", "customers", Path("a.tlg")}, 2},
+                        Case{{"pdf", "customers", Path("a.tlg"), "--out"}, 2},
+                        Case{{"pdf", "claims", Path("a.tlg"), "--out", out}, 2}}) {
+    const CliRun r = Cli(k.args);
+    EXPECT_EQ(r.status, k.status) << k.args[1] << " " << r.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+  }
+}
+
 }  // namespace

@@ -1,0 +1,9 @@
+#include "print_forms.h"
+
+#include "form_preview.h"
+#include "form_set_printer.h"
+
+void AddPrintForms(FormFactories& factories) {
+  factories[FormId::SetPrinter] = [](Document& doc) { return new TFormSetPrinter(doc); };
+  factories[FormId::Preview] = [](Document& doc) { return new TFormPreview(doc); };
+}
