@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 ensure_packages
 build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-exec ./build/src/app/tenpo "$@"
+exec ./build/src/main/tenpo "$@"

@@ -8,25 +8,10 @@
 #include "app_title.h"
 #include "dialogs.h"
 #include "fonts.h"
-#include "form_log_in.h"
 #include "form_main.h"
-#include "form_setting.h"
-#include "form_version.h"
-#include "master_forms.h"
-#include "print_forms.h"
 #include "single_instance.h"
 
-FormFactories ProgramForms() {
-  FormFactories factories;
-  factories[FormId::Setting] = [](Document& doc) { return new TFormSetting(doc); };
-  factories[FormId::LogIn] = [](Document& doc) { return new TFormLogIn(doc); };
-  factories[FormId::Version] = [](Document& doc) { return new TFormVersion(doc); };
-  AddMasterForms(factories);
-  AddPrintForms(factories);
-  return factories;
-}
-
-int RunProgram(int argc, char** argv) {
+int RunProgram(int argc, char** argv, const FormFactories& factories) {
   QApplication app(argc, argv);
   RegisterFontSubstitutions();
   // The program speaks Japanese, the file dialogs and standard buttons included.
@@ -44,7 +29,7 @@ int RunProgram(int argc, char** argv) {
   int status = 0;
   {
     TFormMain main;
-    Forms().Create(ProgramForms(), main.Doc());
+    Forms().Create(factories, main.Doc());
     main.SetCommandLineFile(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
     main.move(QGuiApplication::primaryScreen()->availableGeometry().center() -
               main.rect().center());

@@ -46,8 +46,10 @@ Money LineAmount(const SlipLine& line, int rounding);
 // at `rate` (percent), rounded again. A missing product (nullptr) adds no tax.
 Money LineValue(const SlipLine& line, const ItemRecord* item, Money rate, int rounding);
 // The slip's amount with tax, negative for returns (kinds 2 and 3).
-Money SlipValue(const Slip& slip, const ItemIndex& items, const TaxList& taxes,
-                int rounding);
+Money SlipValue(const Slip& slip, const ItemIndex& items, const TaxList& taxes, int rounding);
+
+// SlipValue of the stored slip with that id at the method; 0 when no slip has the id.
+Money SlipTotal(const Document& doc, int32_t slipId, int rounding);
 
 // Whole days, both ends included.
 struct SlipPeriod {
@@ -60,7 +62,8 @@ struct SlipListRow {
   double date = 0;
   std::string number;
   int32_t kind = 0;
-  Money total;  // with tax, negative for returns
+  Money total;                 // with tax, negative for returns
+  const Slip* slip = nullptr;  // the stored slip; valid until the document changes
 };
 
 struct SlipListRows {
@@ -86,5 +89,7 @@ struct SlipDetailRow {
 };
 
 // The lines of one slip as the slip list's detail shows them.
-std::vector<SlipDetailRow> ComputeSlipDetail(const Document& doc, const Slip& slip,
+std::vector<SlipDetailRow> ComputeSlipDetail(const Document& doc, const Slip& slip, int rounding);
+// The same over an index built once, for callers that list many slips.
+std::vector<SlipDetailRow> ComputeSlipDetail(const ItemIndex& items, const Slip& slip,
                                              int rounding);

@@ -2,17 +2,23 @@
 
 #include <QFileInfo>
 #include <QString>
+#include <cctype>
+#include <climits>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 
 #include "cli_pdf.h"
 #include "data_file.h"
+#include "dates.h"
 #include "file_error.h"
 #include "json_export.h"
 #include "json_import.h"
 #include "pdf_output.h"
 #include "sjis_codec.h"
+#include "slip_list_output.h"
 
 namespace {
 
@@ -24,10 +30,17 @@ const char kUsage[] =
     "      Writes the data file OUT from the JSON file JSON. OUT is replaced only when\n"
     "      everything succeeded. When the JSON says \"password\": true, the file is\n"
     "      protected with the password read from standard input.\n"
+    "  tenpo-cli slips FILE --kind purchase|shipment --partner ID\n"
+    "                [--from YYYY-MM-DD --to YYYY-MM-DD] [--format json|csv] [--password-stdin]\n"
+    "      Prints one partner's slip list as the slip list window shows it: oldest first,\n"
+    "      each slip's total with tax (negative for returns). With both dates only the\n"
+    "      slips of that period, both days included. JSON (the default) also gives each\n"
+    "      slip's lines; CSV has a header row and one row per slip: id,date,number,kind,total.\n"
     "  tenpo-cli pdf items|suppliers|customers FILE --out OUT.pdf [--password-stdin]\n"
-    "      Writes the product list or the supplier or customer list of FILE as an A4\n"
-    "      PDF, as the list window prints it. OUT is replaced only when it was written\n"
-    "      in full.\n"
+    "  tenpo-cli pdf delivery-note FILE --slip ID --out OUT.pdf [--password-stdin]\n"
+    "      Writes the product list, the supplier or customer list, or the delivery note\n"
+    "      of one slip as an A4 PDF, as its window prints it with the options it starts\n"
+    "      with. OUT is replaced only when it was written in full.\n"
     "\n"
     "  --password-stdin  read the password as one line of standard input (one try)\n"
     "  --help            show this text\n"
@@ -120,12 +133,106 @@ void Import(const std::vector<std::string>& files, bool passwordStdin, std::istr
   }
 }
 
-void Pdf(const std::vector<std::string>& files, const std::string& outFile, bool passwordStdin,
+// --name value options of the commands that take them.
+using Options = std::map<std::string, std::string>;
+
+bool TakesValue(const std::string& arg) {
+  return arg == "--kind" || arg == "--partner" || arg == "--from" || arg == "--to" ||
+         arg == "--format" || arg == "--out" || arg == "--slip";
+}
+
+std::optional<std::string> Option(const Options& options, const char* name) {
+  const auto it = options.find(name);
+  if (it == options.end()) return std::nullopt;
+  return it->second;
+}
+
+double ParseIsoDate(const std::string& text, const char* name) {
+  int y = 0;
+  int m = 0;
+  int d = 0;
+  char tail = 0;
+  bool shaped = text.size() == 10;
+  for (size_t i = 0; shaped && i < text.size(); ++i) {
+    shaped =
+        (i == 4 || i == 7) ? text[i] == '-' : std::isdigit(static_cast<unsigned char>(text[i]));
+  }
+  if (!shaped || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3 ||
+      !IsValidYmd(y, m, d)) {
+    throw std::invalid_argument(std::string(name) + " expects a date YYYY-MM-DD, not " + text);
+  }
+  return EncodeDate(y, m, d);
+}
+
+int32_t ParseId(const std::string& text, const std::string& name) {
+  size_t used = 0;
+  long long id = 0;
+  try {
+    id = std::stoll(text, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used != text.size() || text.empty() || !std::isdigit(static_cast<unsigned char>(text[0])) ||
+      id > INT32_MAX) {
+    throw std::invalid_argument(name + " expects an id, not " + text);
+  }
+  return static_cast<int32_t>(id);
+}
+
+SlipListQuery ReadQuery(const Options& options) {
+  SlipListQuery query;
+  const std::optional<std::string> kind = Option(options, "--kind");
+  if (kind == "purchase") {
+    query.mode = kSupplierKind;
+  } else if (kind == "shipment") {
+    query.mode = kCustomerKind;
+  } else {
+    throw std::invalid_argument("slips needs --kind purchase or --kind shipment");
+  }
+  const std::optional<std::string> partner = Option(options, "--partner");
+  if (!partner) throw std::invalid_argument("slips needs --partner ID");
+  query.partner = ParseId(*partner, "--partner");
+  const std::optional<std::string> from = Option(options, "--from");
+  const std::optional<std::string> to = Option(options, "--to");
+  if (from.has_value() != to.has_value())
+    throw std::invalid_argument("--from and --to go together");
+  if (from) query.period = SlipPeriod{ParseIsoDate(*from, "--from"), ParseIsoDate(*to, "--to")};
+  return query;
+}
+
+void Slips(const std::vector<std::string>& files, const Options& options, bool passwordStdin,
+           std::istream& in, std::ostream& out) {
+  if (files.size() != 1) throw std::invalid_argument("slips takes one FILE");
+  const SlipListQuery query = ReadQuery(options);
+  const std::string format = Option(options, "--format").value_or("json");
+  if (format != "json" && format != "csv")
+    throw std::invalid_argument("--format is json or csv, not " + format);
+  const Document doc = OpenForExport(files[0], passwordStdin, in);
+  // Built whole before anything is written, so a refusal prints nothing.
+  std::string text;
+  try {
+    text = format == "csv" ? SlipListCsv(doc, query) : SlipListJson(doc, query).dump(2) + '\n';
+  } catch (const SlipListError& e) {
+    throw Refusal(files[0] + ": " + e.what());
+  }
+  out << text;
+}
+
+void Pdf(const std::vector<std::string>& files, const Options& options, bool passwordStdin,
          std::istream& in) {
   if (files.size() != 2) throw std::invalid_argument("pdf takes a document and FILE");
+  const std::string outFile = Option(options, "--out").value_or("");
   if (outFile.empty()) throw std::invalid_argument("pdf needs --out OUT.pdf");
   const Document doc = OpenForExport(files[1], passwordStdin, in);
-  const Report report = CliReport(doc, files[0]);
+  std::optional<int32_t> slip;
+  if (const std::optional<std::string> id = Option(options, "--slip"))
+    slip = ParseId(*id, "--slip");
+  Report report;
+  try {
+    report = CliReport(doc, files[0], slip);
+  } catch (const CliReportError& e) {
+    throw Refusal(files[1] + ": " + e.what());
+  }
   if (report.pageCount == 0) throw Refusal(OneLine(QStringLiteral("印刷対象がありません。")));
   try {
     WritePdf(QString::fromLocal8Bit(outFile.c_str()), report,
@@ -142,39 +249,42 @@ void Pdf(const std::vector<std::string>& files, const std::string& outFile, bool
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
   std::vector<std::string> files;
+  Options options;
   bool passwordStdin = false;
-  std::string outFile;
-  bool outMissing = false;
-  for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--out") {
-      if (i + 1 < args.size()) {
-        outFile = args[++i];
-      } else {
-        outMissing = true;
-      }
-      continue;
-    }
-    if (args[i] == "--help" || args[i] == "-h") {
-      out << kUsage;
-      return 0;
-    }
-    if (args[i] == "--password-stdin") {
-      passwordStdin = true;
-    } else {
-      files.push_back(args[i]);
-    }
-  }
   try {
+    for (size_t i = 1; i < args.size(); ++i) {
+      if (args[i] == "--help" || args[i] == "-h") {
+        out << kUsage;
+        return 0;
+      }
+      if (args[i] == "--password-stdin") {
+        passwordStdin = true;
+      } else if (TakesValue(args[i])) {
+        if (i + 1 == args.size()) throw std::invalid_argument(args[i] + " needs a value");
+        if (!options.emplace(args[i], args[i + 1]).second)
+          throw std::invalid_argument(args[i] + " given twice");
+        ++i;
+      } else {
+        files.push_back(args[i]);
+      }
+    }
     if (files.empty()) throw std::invalid_argument("no command");
-    if (outMissing) throw std::invalid_argument("--out needs a file name");
     const std::string command = files.front();
     files.erase(files.begin());
+    if (command == "slips") {
+      Slips(files, options, passwordStdin, in, out);
+      return 0;
+    }
+    if (command == "pdf") {
+      Pdf(files, options, passwordStdin, in);
+      return 0;
+    }
+    if (!options.empty())
+      throw std::invalid_argument(command + " takes no " + options.begin()->first);
     if (command == "export") {
       Export(files, passwordStdin, in, out);
     } else if (command == "import") {
       Import(files, passwordStdin, in);
-    } else if (command == "pdf") {
-      Pdf(files, outFile, passwordStdin, in);
     } else {
       throw std::invalid_argument("unknown command " + command);
     }

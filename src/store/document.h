@@ -48,7 +48,3 @@ struct Document {
 // Empties every list, the settings, the path and the password, and takes the backup
 // switch from the configuration file (creating it when missing).
 void ResetDocument(Document& doc);
-
-// The slip's amount with tax, negative for returns: each line amount is rounded by the
-// method, tax-excluded products get the rate of the slip date, then rounded again.
-Money SlipTotal(const Document& doc, int32_t slipId, int rounding);

@@ -9,8 +9,8 @@
 #include "list_moves.h"
 
 // The shared core of the lists whose records carry an id unique within the list.
-// Records go in and out as copies. Index and id arguments outside the list are the
-// caller's to avoid, as the screens only offer valid selections.
+// Records go in and out as copies. A damaged but readable file can name ids that no
+// record has, so lookups never read outside the list: they give a blank record or null.
 template <typename Record>
 class IdList {
  public:
@@ -22,8 +22,16 @@ class IdList {
     }
     return -1;
   }
-  Record Get(int index) const { return records_[static_cast<size_t>(index)]; }
+  // A blank record for an index outside the list.
+  Record Get(int index) const {
+    return Valid(index) ? records_[static_cast<size_t>(index)] : Record{};
+  }
+  // A blank record when no record has the id; FindById tells the two apart.
   Record GetById(int32_t id) const { return Get(IndexOf(id)); }
+  const Record* FindById(int32_t id) const {
+    const int index = IndexOf(id);
+    return index < 0 ? nullptr : &records_[static_cast<size_t>(index)];
+  }
 
   // Appends a copy with its own id, only when no record has that id yet.
   bool AddRecord(const Record& record) {

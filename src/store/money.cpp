@@ -58,6 +58,10 @@ Money operator*(Money a, Money b) {
   return Narrow(DivideHalfEven(product, Money::kScale));
 }
 
+Money DivideRounded(Money v, int64_t divisor) {
+  return Narrow(DivideHalfEven(v.raw, divisor));
+}
+
 std::string MoneyToText(Money v) {
   const bool negative = v.raw < 0;
   // Unsigned magnitude so that the most negative value has no overflow.
@@ -130,7 +134,9 @@ Money TruncDecimals(int decimals, Money v) {
 }
 
 Money RoundAmount(int method, Money v) {
-  Wide r = v.raw;
+  // On the magnitude: a return's line must be exactly the negated line of a sale.
+  const bool negative = v.raw < 0;
+  Wide r = negative ? -static_cast<Wide>(v.raw) : static_cast<Wide>(v.raw);
   switch (method) {
     case 0:
       break;
@@ -143,7 +149,8 @@ Money RoundAmount(int method, Money v) {
     default:
       return Money{};
   }
-  return Narrow(r - r % Money::kScale);
+  r -= r % Money::kScale;
+  return Narrow(negative ? -r : r);
 }
 
 std::string CleanAmountText(std::string_view text) {

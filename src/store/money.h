@@ -31,18 +31,25 @@ struct Money {
   constexpr int64_t WholePart() const { return raw / kScale; }
 
   friend constexpr auto operator<=>(Money, Money) = default;
-  friend constexpr Money operator+(Money a, Money b) { return Money{a.raw + b.raw}; }
-  friend constexpr Money operator-(Money a, Money b) { return Money{a.raw - b.raw}; }
-  friend constexpr Money operator-(Money a) { return Money{-a.raw}; }
-  constexpr Money& operator+=(Money b) {
-    raw += b.raw;
-    return *this;
+  // Sums are checked: a result outside the 64-bit range throws MoneyOverflow rather than
+  // wrapping around into a wrong sign.
+  friend constexpr Money operator+(Money a, Money b) {
+    int64_t r = 0;
+    if (__builtin_add_overflow(a.raw, b.raw, &r)) throw MoneyOverflow("Money sum out of range");
+    return Money{r};
   }
-  constexpr Money& operator-=(Money b) {
-    raw -= b.raw;
-    return *this;
+  friend constexpr Money operator-(Money a, Money b) {
+    int64_t r = 0;
+    if (__builtin_sub_overflow(a.raw, b.raw, &r)) throw MoneyOverflow("Money sum out of range");
+    return Money{r};
   }
+  friend constexpr Money operator-(Money a) { return Money{} - a; }
+  constexpr Money& operator+=(Money b) { return *this = *this + b; }
+  constexpr Money& operator-=(Money b) { return *this = *this - b; }
 };
+
+// v / divisor (divisor > 0) to the nearest 1/10000, ties to even: percentages as factors.
+Money DivideRounded(Money v, int64_t divisor);
 
 // The product of two values (price x quantity, amount x tax factor), exact to 1/10000,
 // rounded to nearest with ties to even. Throws MoneyOverflow outside the 64-bit range.
@@ -56,7 +63,8 @@ Money MoneyFromText(std::string_view text);
 
 // Cuts a value to 0, 1 or 2 decimals toward zero; any other setting gives 0.
 Money TruncDecimals(int decimals, Money v);
-// 0 truncate, 1 round up, 2 round half up; always a whole number; other methods give 0.
+// 0 truncate, 1 round up, 2 round half up, each on the magnitude with the sign kept, so
+// -x rounds to the negated result for x; always a whole number; other methods give 0.
 Money RoundAmount(int method, Money v);
 // Reads typed amounts: "(", ")" and "," are removed first, then the plain form is read.
 Money ParseAmount(std::string_view text);

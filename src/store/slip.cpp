@@ -24,8 +24,7 @@ bool Slip::UpdateLine(int index, int32_t productId, std::string_view note,
                       std::string_view quantityText, std::string_view priceText) {
   if (index < 0 || index >= LineCount()) return false;
   try {
-    SlipLine line{productId, ParseAmount(priceText), ParseAmount(quantityText),
-                  CleanAmountText(note)};
+    SlipLine line{productId, ParseAmount(priceText), ParseAmount(quantityText), std::string(note)};
     lines_[static_cast<size_t>(index)] = std::move(line);
     return true;
   } catch (const ConvertError&) {

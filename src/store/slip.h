@@ -41,7 +41,7 @@ class Slip {
   // Amounts are typed texts read with ParseAmount; false when they do not parse.
   bool AddLine(std::string_view productId, std::string_view priceText,
                std::string_view quantityText, std::string_view note);
-  // The note is stored without "(", ")" and ",".
+  // The note is stored as typed, like AddLine.
   bool UpdateLine(int index, int32_t productId, std::string_view note,
                   std::string_view quantityText, std::string_view priceText);
   bool DeleteLine(int index);

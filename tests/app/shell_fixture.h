@@ -9,7 +9,7 @@
 
 #include "dialog_script.h"
 #include "form_main.h"
-#include "program.h"
+#include "program_forms.h"
 
 // The main window with every window of the program, a dialog script, a temporary folder
 // of its own for data files and configuration, and recorders for program ends and

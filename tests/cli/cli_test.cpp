@@ -13,6 +13,7 @@
 #include "data_file.h"
 #include "dates.h"
 #include "json_in.h"
+#include "sjis_codec.h"
 
 namespace {
 
@@ -264,6 +265,134 @@ TEST_F(CliTest, TheProgramWritesJsonToStandardOutput) {
   EXPECT_EQ(j["company"]["name"], "株式会社てんぽ");
 }
 
+std::string Sjis(const char* utf8) {
+  return ToSjis(QString::fromUtf8(utf8)).value();
+}
+
+// One customer's shipments and a return over two tax rates, a product that no longer
+// exists, and slips of other partners and of the other mode that must not show.
+class CliSlipsTest : public CliTest {
+ protected:
+  void SetUp() override {
+    CliTest::SetUp();
+    Document d;
+    d.useBackup = false;
+    d.taxes.Add(EncodeDate(2024, 4, 5), Money::FromInt(10));
+    d.items.Add("A-1", Sjis("鉛筆"), "", Sjis("本"), "100", "0", "", "", 0, 0, 0, 0);
+    d.items.Add("B-2", Sjis("ノート"), "", Sjis("冊"), "98.5", "0", "", "", 1, 0, 0, 0);
+    CustomerRecord c;
+    c.name = Sjis("山田商店");
+    c.rounding = 2;
+    d.customers.Add(c);  // id 0
+    c.name = "other";
+    d.customers.Add(c);  // id 1
+    d.suppliers.Add(c);  // supplier id 0
+    AddSlip(d, 1, EncodeDate(2024, 4, 5), 0, "A-1",
+            {{"0", "100", "3", Sjis("(特価)")}, {"1", "98.5", "2", ""}});
+    AddSlip(d, 3, EncodeDate(2024, 4, 1), 0, "R,\"1\"", {{"0", "33.33", "1", ""}});
+    AddSlip(d, 1, EncodeDate(2024, 5, 10), 0, "", {{"9", "10", "1", "gone"}});
+    AddSlip(d, 0, EncodeDate(2024, 4, 5), 0, "P", {{"0", "1", "1", ""}});
+    AddSlip(d, 1, EncodeDate(2024, 4, 5), 1, "O", {{"0", "1", "1", ""}});
+    Save(d, "s.tlg");
+  }
+  static void AddSlip(Document& d, int kind, double date, int32_t partner, const char* number,
+                      const std::vector<std::vector<std::string>>& lines) {
+    Slip s;
+    s.kind = kind;
+    s.date = date;
+    s.partner = partner;
+    s.number = number;
+    for (const auto& l : lines) s.AddLine(l[0], l[1], l[2], l[3]);
+    d.slips.Add(s);
+  }
+};
+
+TEST_F(CliSlipsTest, JsonListsThePartnersSlipsInTheWindowsOrderWithTheirLines) {
+  const CliRun r = Cli({"slips", Path("s.tlg"), "--kind", "shipment", "--partner", "0"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(r.err.empty());
+  // The return is dated before the 10 % rate: 33.33 -> 33 -> 34.65 -> 35.
+  const Json expected = Json::parse(R"json({
+    "kind": "shipment", "partner": {"id": 0, "name": "山田商店"}, "from": null, "to": null,
+    "slips": [
+      {"id": 1, "date": "2024-04-01", "number": "R,\"1\"", "kind": 3, "total": "-35",
+       "lines": [{"item": 0, "code": "A-1", "name": "鉛筆", "quantity": "1", "unit": "本",
+                  "price": "33.33", "amount": "33", "note": ""}]},
+      {"id": 0, "date": "2024-04-05", "number": "A-1", "kind": 1, "total": "527",
+       "lines": [{"item": 0, "code": "A-1", "name": "鉛筆", "quantity": "3", "unit": "本",
+                  "price": "100", "amount": "300", "note": "(特価)"},
+                 {"item": 1, "code": "B-2", "name": "ノート", "quantity": "2", "unit": "冊",
+                  "price": "98.5", "amount": "197", "note": ""}]},
+      {"id": 2, "date": "2024-05-10", "number": "", "kind": 1, "total": "10",
+       "lines": [{"item": 9, "code": "", "name": "", "quantity": "1", "unit": "",
+                  "price": "10", "amount": "10", "note": "gone"}]}],
+    "total": "502"})json");
+  EXPECT_EQ(Json::parse(r.out), expected) << r.out;
+
+  const CliRun period = Cli({"slips", Path("s.tlg"), "--kind", "shipment", "--partner", "0",
+                             "--from", "2024-04-05", "--to", "2024-05-10"});
+  ASSERT_EQ(period.status, 0) << period.err;
+  const Json p = Json::parse(period.out);
+  EXPECT_EQ(p["from"], "2024-04-05");
+  EXPECT_EQ(p["to"], "2024-05-10");
+  EXPECT_EQ(p["slips"].size(), 2u);
+  EXPECT_EQ(p["total"], "537");
+
+  const Json purchase =
+      Json::parse(Cli({"slips", Path("s.tlg"), "--kind", "purchase", "--partner", "0"}).out);
+  EXPECT_EQ(purchase["slips"].size(), 1u);
+  EXPECT_EQ(purchase["total"], "1");
+}
+
+TEST_F(CliSlipsTest, CsvHasOneQuotedRowPerSlip) {
+  const CliRun r =
+      Cli({"slips", Path("s.tlg"), "--format", "csv", "--kind", "shipment", "--partner", "0"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "id,date,number,kind,total\n"
+            "1,2024-04-01,\"R,\"\"1\"\"\",3,-35\n"
+            "0,2024-04-05,A-1,1,527\n"
+            "2,2024-05-10,,1,10\n");
+}
+
+TEST_F(CliSlipsTest, RefusalsAndUsageErrorsPrintNothing) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char* says;
+  };
+  const std::string file = Path("s.tlg");
+  const std::vector<Case> cases = {
+      {{"slips", file, "--kind", "shipment", "--partner", "7"}, 1, "no customer with id 7"},
+      {{"slips", file, "--kind", "purchase", "--partner", "1"}, 1, "no supplier with id 1"},
+      {{"slips", Path("missing.tlg"), "--kind", "shipment", "--partner", "0"}, 1, ""},
+      {{"slips", file, "--kind", "sale", "--partner", "0"}, 2, "--kind"},
+      {{"slips", file, "--kind", "shipment"}, 2, "--partner"},
+      {{"slips", file, "--kind", "shipment", "--partner", "x1"}, 2, "--partner"},
+      {{"slips", file, "--kind", "shipment", "--partner", "0", "--from", "2024-04-01"},
+       2,
+       "--from and --to"},
+      {{"slips", file, "--kind", "shipment", "--partner", "0", "--from", "2024-02-30", "--to",
+        "2024-03-01"},
+       2,
+       "--from expects"},
+      {{"slips", file, "--kind", "shipment", "--partner", "0", "--format", "xml"}, 2, "--format"},
+      {{"export", file, "--kind", "shipment"}, 2, "export takes no --kind"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.says);
+    const CliRun r = Cli(c.args);
+    EXPECT_EQ(r.status, c.status);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    if (c.status == 1) {
+      EXPECT_EQ(Lines(r.err), 1) << r.err;
+    }
+  }
+  EXPECT_NE(Cli({"--help"}).out.find("tenpo-cli slips FILE --kind purchase|shipment"),
+            std::string::npos);
+}
+
 TEST_F(CliTest, PdfOfAPartnerListIsRealTextWithoutADisplay) {
   Save(Sample(), "a.tlg");
   const QString out = dir.filePath("customers.pdf");
@@ -284,6 +413,25 @@ TEST_F(CliTest, PdfOfAPartnerListIsRealTextWithoutADisplay) {
   EXPECT_TRUE(pdfText.contains(QStringLiteral("customer"))) << pdfText.toStdString();
 }
 
+TEST_F(CliTest, PdfOfADeliveryNoteShowsThePartnerAndTheAmounts) {
+  Save(Sample(), "a.tlg");
+  const QString out = dir.filePath("note.pdf");
+  QProcess process;
+  process.start(
+      QStringLiteral(TENPO_CLI_PATH),
+      {"pdf", "delivery-note", QString::fromStdString(Path("a.tlg")), "--slip", "0", "--out", out});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+  ASSERT_TRUE(text.waitForFinished(60000));
+  const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
+  EXPECT_TRUE(pdfText.contains(QStringLiteral("customer"))) << pdfText.toStdString();
+  EXPECT_TRUE(pdfText.contains(QStringLiteral("御中"))) << pdfText.toStdString();
+  EXPECT_TRUE(pdfText.contains(QStringLiteral("-225"))) << pdfText.toStdString();
+  EXPECT_TRUE(pdfText.contains(QStringLiteral("No,1"))) << pdfText.toStdString();
+}
+
 TEST_F(CliTest, PdfRefusalsWriteNothing) {
   Document empty;
   Save(empty, "e.tlg");
@@ -293,11 +441,15 @@ TEST_F(CliTest, PdfRefusalsWriteNothing) {
     std::vector<std::string> args;
     int status;
   };
-  for (const Case& k : {Case{{"pdf", "customers", Path("e.tlg"), "--out", out}, 1},
-                        Case{{"pdf", "customers", Path("missing.tlg"), "--out", out}, 1},
-                        Case{{"pdf", "customers", Path("a.tlg")}, 2},
-                        Case{{"pdf", "customers", Path("a.tlg"), "--out"}, 2},
-                        Case{{"pdf", "claims", Path("a.tlg"), "--out", out}, 2}}) {
+  for (const Case& k :
+       {Case{{"pdf", "customers", Path("e.tlg"), "--out", out}, 1},
+        Case{{"pdf", "customers", Path("missing.tlg"), "--out", out}, 1},
+        Case{{"pdf", "customers", Path("a.tlg")}, 2},
+        Case{{"pdf", "customers", Path("a.tlg"), "--out"}, 2},
+        Case{{"pdf", "claims", Path("a.tlg"), "--out", out}, 2},
+        Case{{"pdf", "delivery-note", Path("a.tlg"), "--out", out}, 2},
+        Case{{"pdf", "delivery-note", Path("a.tlg"), "--slip", "99", "--out", out}, 1},
+        Case{{"pdf", "items", Path("a.tlg"), "--slip", "0", "--out", out}, 2}}) {
     const CliRun r = Cli(k.args);
     EXPECT_EQ(r.status, k.status) << k.args[1] << " " << r.err;
     EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));

@@ -33,6 +33,18 @@ TEST(ItemList, NewIdsCountUpFromTheCountPastUsedOnes) {
   EXPECT_EQ(list.GetById(2).speedCode, "d");
 }
 
+TEST(ItemList, LookupsOfMissingRecordsGiveBlanksNotForeignMemory) {
+  ItemList list;
+  EXPECT_EQ(list.Get(0), ItemRecord{});  // an empty product list clicked
+  AddItem(list, "a");
+  EXPECT_EQ(list.GetById(7), ItemRecord{});  // an id a damaged file names
+  EXPECT_EQ(list.FindById(7), nullptr);
+  EXPECT_EQ(list.Get(-1), ItemRecord{});
+  EXPECT_EQ(list.Get(1), ItemRecord{});
+  ASSERT_NE(list.FindById(0), nullptr);
+  EXPECT_EQ(list.FindById(0)->speedCode, "a");
+}
+
 TEST(ItemList, AddAndUpdateReadTypedAmountsAndRefuseBadOnes) {
   ItemList list;
   ASSERT_TRUE(list.Add("A1", "n", "k", "u", "1,234.5678", "(12)", "s", "note", 1, 2, 3, 4));

@@ -92,19 +92,50 @@ TEST(TruncDecimals, UnknownSettingGivesZero) {
   EXPECT_EQ(TruncDecimals(-1, M("5")), M("0"));
 }
 
-TEST(RoundAmount, ThreeMethodsAsWrittenForBothSigns) {
-  EXPECT_EQ(RoundAmount(0, M("12.9")), M("12"));
-  EXPECT_EQ(RoundAmount(0, M("-12.9")), M("-12"));
-  EXPECT_EQ(RoundAmount(0, M("7.9999")), M("7"));
-  EXPECT_EQ(RoundAmount(1, M("7")), M("7"));
-  EXPECT_EQ(RoundAmount(1, M("7.0001")), M("8"));
-  EXPECT_EQ(RoundAmount(1, M("0.5")), M("1"));
-  EXPECT_EQ(RoundAmount(1, M("-12.5")), M("-11"));
-  EXPECT_EQ(RoundAmount(2, M("7.5")), M("8"));
-  EXPECT_EQ(RoundAmount(2, M("7.4999")), M("7"));
-  EXPECT_EQ(RoundAmount(2, M("-12.4")), M("-11"));
-  EXPECT_EQ(RoundAmount(2, M("-12.6")), M("-12"));
+TEST(RoundAmount, RoundsTheMagnitudeAndKeepsTheSign) {
+  struct Case {
+    int method;
+    const char* in;
+    const char* out;
+  };
+  const Case cases[] = {
+      {0, "12.9", "12"},
+      {0, "7.9999", "7"},
+      {1, "7", "7"},
+      {1, "7.0001", "8"},
+      {1, "0.5", "1"},
+      {1, "12.4", "13"},
+      {2, "7.5", "8"},
+      {2, "7.4999", "7"},
+      {2, "12.4", "12"},
+      {2, "12.6", "13"},
+      {2, "0.5", "1"},
+      {0, "0", "0"},
+      {2, "922337203685477", "922337203685477"},
+      {1, "922337203685476.5", "922337203685477"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.method) + " " + c.in);
+    EXPECT_EQ(RoundAmount(c.method, M(c.in)), M(c.out));
+    // A return's line is the negated line of a sale: -x rounds to -(x rounded).
+    EXPECT_EQ(RoundAmount(c.method, -M(c.in)), -M(c.out));
+  }
+  EXPECT_EQ(RoundAmount(2, M("-500")), M("-500"));
   EXPECT_EQ(RoundAmount(3, M("7.5")), M("0"));
+}
+
+TEST(Money, SumsOutsideTheRangeThrowInsteadOfWrapping) {
+  const Money big = M("500000000000000");
+  EXPECT_THROW(big + big, MoneyOverflow);
+  EXPECT_THROW(-big - big, MoneyOverflow);
+  Money sum = big;
+  EXPECT_THROW(sum += big, MoneyOverflow);
+  EXPECT_EQ(sum, big);  // a failed sum leaves the value as it was
+  EXPECT_THROW(-Money::FromRaw(INT64_MIN), MoneyOverflow);
+  EXPECT_EQ(big + -big, Money{});
+  EXPECT_EQ(DivideRounded(M("80"), 100), M("0.8"));
+  EXPECT_EQ(DivideRounded(M("0.0050"), 100), M("0"));  // 0.00005: tie to even
+  EXPECT_EQ(DivideRounded(M("0.0150"), 100), M("0.0002"));
 }
 
 TEST(ParseAmount, IgnoresGroupingAndParentheses) {

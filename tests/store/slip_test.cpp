@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "dates.h"
-#include "document.h"
 #include "list_test_util.h"
 
 namespace {
@@ -51,14 +50,15 @@ TEST(SlipList, StoredSlipsAndCopiesNeverShareLines) {
   EXPECT_EQ(list.Find(99), nullptr);
 }
 
-TEST(Slip, LineNotesAreCleanedOnUpdateOnly) {
+TEST(Slip, LineNotesStayAsTypedOnAddAndUpdate) {
   Slip s;
   ASSERT_TRUE(s.AddLine("1", "1,000", "(2)", "(税込)"));
   EXPECT_EQ(s.GetLine(0).note, "(税込)");
   EXPECT_EQ(s.GetLine(0).price, Money::FromInt(1000));
   EXPECT_EQ(s.GetLine(0).quantity, Money::FromInt(2));
-  ASSERT_TRUE(s.UpdateLine(0, 7, "(税込)", "3", "98"));
-  EXPECT_EQ(s.GetLine(0).note, "税込");
+  // Changing only the quantity must not rewrite the remark.
+  ASSERT_TRUE(s.UpdateLine(0, 7, "1,000円引(特価)", "3", "98"));
+  EXPECT_EQ(s.GetLine(0).note, "1,000円引(特価)");
   EXPECT_EQ(s.GetLine(0).product, 7);
   EXPECT_EQ(s.LineAmount(0), Money::FromInt(294));
   EXPECT_FALSE(s.AddLine("x", "1", "1", ""));
@@ -114,58 +114,6 @@ TEST(SlipList, RoundTripsSlipsWithLines) {
   }
   EXPECT_TRUE(list.IsProductUsed(2));
   EXPECT_FALSE(list.IsProductUsed(3));
-}
-
-class SlipTotalTest : public testing::Test {
- protected:
-  void SetUp() override {
-    doc.items.Add("T", "excluded", "", "", "98", "0", "", "", 0, 0, 0, 0);  // id 0
-    doc.items.Add("I", "included", "", "", "98", "0", "", "", 1, 0, 0, 0);  // id 1
-    doc.items.Add("N", "untaxed", "", "", "98", "0", "", "", 2, 0, 0, 0);   // id 2
-  }
-  int32_t AddSlip(int kind, double date, const std::string& item) {
-    Slip s = MakeSlip(kind, date);
-    s.AddLine(item, "98", "3", "");
-    doc.slips.Add(s);
-    return s.id;
-  }
-  Document doc;
-  const double may2000 = EncodeDate(2000, 5, 1);
-};
-
-TEST_F(SlipTotalTest, RoundsTaxPerLineByTheMethod) {
-  const int32_t id = AddSlip(1, may2000, "0");  // 294 at 5 % is 308.7
-  EXPECT_EQ(SlipTotal(doc, id, 0), Money::FromInt(308));
-  EXPECT_EQ(SlipTotal(doc, id, 1), Money::FromInt(309));
-  EXPECT_EQ(SlipTotal(doc, id, 2), Money::FromInt(309));
-}
-
-TEST_F(SlipTotalTest, ReturnsSubtract) {
-  EXPECT_EQ(SlipTotal(doc, AddSlip(3, may2000, "0"), 0), Money::FromInt(-308));
-  EXPECT_EQ(SlipTotal(doc, AddSlip(2, may2000, "0"), 2), Money::FromInt(-309));
-}
-
-TEST_F(SlipTotalTest, TaxIncludedAndUntaxedAddNoTax) {
-  doc.taxes.Add(EncodeDate(2000, 1, 1), Money::FromInt(10));
-  EXPECT_EQ(SlipTotal(doc, AddSlip(1, may2000, "1"), 0), Money::FromInt(294));
-  EXPECT_EQ(SlipTotal(doc, AddSlip(1, may2000, "2"), 0), Money::FromInt(294));
-  EXPECT_EQ(SlipTotal(doc, AddSlip(1, may2000, "0"), 0), Money::FromInt(323));  // 323.4
-}
-
-TEST_F(SlipTotalTest, LineAmountIsRoundedBeforeTax) {
-  Slip s = MakeSlip(1, may2000);
-  s.AddLine("0", "10.5", "1", "");  // 10.5 -> 10 -> 10.5 -> 10
-  s.AddLine("0", "0.99", "1", "");  // 0.99 -> 0
-  doc.slips.Add(s);
-  EXPECT_EQ(SlipTotal(doc, s.id, 0), Money::FromInt(10));
-  EXPECT_EQ(SlipTotal(doc, s.id, 1), Money::FromInt(12 + 2));  // 11 -> 11.55 -> 12; 1 -> 2
-}
-
-TEST_F(SlipTotalTest, NoLinesOrNoRateGiveNoTax) {
-  Slip empty = MakeSlip(1, may2000);
-  doc.slips.Add(empty);
-  EXPECT_EQ(SlipTotal(doc, empty.id, 2), Money{});
-  EXPECT_EQ(SlipTotal(doc, AddSlip(1, EncodeDate(1989, 3, 31), "0"), 0), Money::FromInt(294));
 }
 
 }  // namespace

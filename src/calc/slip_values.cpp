@@ -1,0 +1,142 @@
+#include "slip_values.h"
+
+#include <cmath>
+
+#include "date_sort.h"
+
+namespace {
+
+constexpr int32_t kTaxExcluded = 0;
+
+// 1 + rate / 100 to the nearest 1/10000.
+Money TaxFactor(Money rate) {
+  return Money::FromInt(1) + DivideRounded(rate, 100);
+}
+
+bool WithinPeriod(double date, const SlipPeriod& period) {
+  const double day = std::floor(date);
+  return day >= std::floor(period.from) && day <= std::floor(period.to);
+}
+
+bool BelongsToList(const Slip& slip, int mode, int32_t partnerId,
+                   const std::optional<SlipPeriod>& period) {
+  if (slip.partner != partnerId) return false;
+  if (slip.kind != mode && slip.kind != mode + 2) return false;
+  return !period || WithinPeriod(slip.date, *period);
+}
+
+}  // namespace
+
+ItemIndex::ItemIndex(const ItemList& items) {
+  byId_.reserve(items.Records().size());
+  // The first record wins when a damaged file repeats an id, as IndexOf would find it.
+  for (const ItemRecord& item : items.Records()) byId_.emplace(item.id, &item);
+}
+
+const ItemRecord* ItemIndex::Find(int32_t id) const {
+  const auto it = byId_.find(id);
+  return it == byId_.end() ? nullptr : it->second;
+}
+
+PartnerIndex::PartnerIndex(const CustomerList& partners) {
+  byId_.reserve(partners.Records().size());
+  for (const CustomerRecord& partner : partners.Records()) byId_.emplace(partner.id, &partner);
+}
+
+const CustomerRecord* PartnerIndex::Find(int32_t id) const {
+  const auto it = byId_.find(id);
+  return it == byId_.end() ? nullptr : it->second;
+}
+
+PartnerTerms TermsOf(const Document& doc, int partnerKind, int32_t partnerId) {
+  const CustomerList& partners = doc.Partners(partnerKind);
+  const int index = partners.IndexOf(partnerId);
+  if (index < 0) {
+    CustomerRecord companyBased;
+    companyBased.basis = kBasisCompany;
+    return EffectiveTerms(doc.company, companyBased);
+  }
+  return EffectiveTerms(doc.company, partners.Records()[static_cast<size_t>(index)]);
+}
+
+Money PriceFactor(const CustomerRecord& partner) {
+  return DivideRounded(partner.priceRate, 100);
+}
+
+Money DefaultUnitPrice(const ItemRecord& item, Money factor, int decimals) {
+  return TruncDecimals(decimals, item.price * factor);
+}
+
+Money LineAmount(const SlipLine& line, int rounding) {
+  return RoundAmount(rounding, line.price * line.quantity);
+}
+
+Money LineValue(const SlipLine& line, const ItemRecord* item, Money rate, int rounding) {
+  const Money amount = LineAmount(line, rounding);
+  if (item == nullptr || item->taxClass != kTaxExcluded) return amount;
+  return RoundAmount(rounding, amount * TaxFactor(rate));
+}
+
+Money SlipValue(const Slip& slip, const ItemIndex& items, const TaxList& taxes, int rounding) {
+  const Money rate = taxes.RateAt(slip.date);
+  Money total;
+  for (const SlipLine& line : slip.Lines()) {
+    total += LineValue(line, items.Find(line.product), rate, rounding);
+  }
+  return IsReturnSlip(slip.kind) ? -total : total;
+}
+
+Money SlipTotal(const Document& doc, int32_t slipId, int rounding) {
+  const Slip* slip = doc.slips.Find(slipId);
+  if (slip == nullptr) return Money{};
+  return SlipValue(*slip, ItemIndex(doc.items), doc.taxes, rounding);
+}
+
+SlipListRows ComputeSlipList(const Document& doc, int mode, int32_t partnerId,
+                             std::optional<SlipPeriod> period) {
+  // Pointers sorted by the document's own quicksort: the same swaps on the same dates
+  // give the order the window's temporary slip list gets, without copying the slips.
+  std::vector<const Slip*> kept;
+  for (const Slip& slip : doc.slips.Slips()) {
+    if (BelongsToList(slip, mode, partnerId, period)) kept.push_back(&slip);
+  }
+  if (!kept.empty()) {
+    SortRangeByDate(kept, 0, static_cast<int>(kept.size()) - 1, true,
+                    [](const Slip* s) { return s->date; });
+  }
+  const int rounding = TermsOf(doc, mode, partnerId).rounding;
+  const ItemIndex items(doc.items);
+  SlipListRows result;
+  result.rows.reserve(kept.size());
+  for (const Slip* slip : kept) {
+    const Money total = SlipValue(*slip, items, doc.taxes, rounding);
+    result.rows.push_back({slip->id, slip->date, slip->number, slip->kind, total, slip});
+    result.total += total;
+  }
+  return result;
+}
+
+std::vector<SlipDetailRow> ComputeSlipDetail(const Document& doc, const Slip& slip, int rounding) {
+  return ComputeSlipDetail(ItemIndex(doc.items), slip, rounding);
+}
+
+std::vector<SlipDetailRow> ComputeSlipDetail(const ItemIndex& items, const Slip& slip,
+                                             int rounding) {
+  std::vector<SlipDetailRow> rows;
+  rows.reserve(slip.Lines().size());
+  for (const SlipLine& line : slip.Lines()) {
+    SlipDetailRow row;
+    row.product = line.product;
+    if (const ItemRecord* item = items.Find(line.product)) {
+      row.code = item->code;
+      row.name = item->name;
+      row.unit = item->unit;
+    }
+    row.quantity = line.quantity;
+    row.price = line.price;
+    row.amount = LineAmount(line, rounding);
+    row.note = line.note;
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
