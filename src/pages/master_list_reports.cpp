@@ -14,13 +14,19 @@ Report ListReport(const ListLayout& layout, const ListSnapshot& snapshot, QStrin
   return report;
 }
 
-ListLayout MakeItemListLayout() {
+// The product and partner lists: 35 rows of 6.5 mm down to 279 mm, a smaller title.
+ListLayout MasterListFrame() {
   ListLayout l;
   l.titleHeight = 7;
   l.rowsPerPage = 35;
   l.rowHeight = 6.5;
   l.textInset = 1.5;
   l.frameBottom = 279;
+  return l;
+}
+
+ListLayout MakeItemListLayout() {
+  ListLayout l = MasterListFrame();
   l.rules = {32, 97, 110, 133, 156, 186};
   l.headings = {{QStringLiteral("商品コード"), 21}, {QStringLiteral("商品名"), 64.5},
                 {QStringLiteral("単位"), 103.5},    {QStringLiteral("単価"), 121.5},
@@ -37,12 +43,7 @@ ListLayout MakeItemListLayout() {
 }
 
 ListLayout MakePartnerListLayout() {
-  ListLayout l;
-  l.titleHeight = 7;
-  l.rowsPerPage = 35;
-  l.rowHeight = 6.5;
-  l.textInset = 1.5;
-  l.frameBottom = 279;
+  ListLayout l = MasterListFrame();
   l.rules = {77, 96, 115};
   l.headings = {{QStringLiteral("得意先名"), 43.5},
                 {QStringLiteral("締日"), 86.5},

@@ -393,43 +393,42 @@ TEST_F(CliSlipsTest, RefusalsAndUsageErrorsPrintNothing) {
             std::string::npos);
 }
 
-TEST_F(CliTest, PdfOfAPartnerListIsRealTextWithoutADisplay) {
-  Save(Sample(), "a.tlg");
-  const QString out = dir.filePath("customers.pdf");
+// Runs tenpo-cli pdf without a display and returns the text of the PDF it wrote.
+QString PdfTextOf(const QStringList& args, const QString& out) {
   QProcess process;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.remove(QStringLiteral("DISPLAY"));
   env.remove(QStringLiteral("QT_QPA_PLATFORM"));
   process.setProcessEnvironment(env);
   process.start(QStringLiteral(TENPO_CLI_PATH),
-                {"pdf", "customers", QString::fromStdString(Path("a.tlg")), "--out", out});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+                QStringList{"pdf"} + args + QStringList{"--out", out});
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+    ADD_FAILURE() << process.readAllStandardError().toStdString();
+    return {};
+  }
   QProcess text;
   text.start(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
-  ASSERT_TRUE(text.waitForFinished(60000));
-  const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
-  EXPECT_TRUE(pdfText.contains(QStringLiteral("出荷先一覧"))) << pdfText.toStdString();
-  EXPECT_TRUE(pdfText.contains(QStringLiteral("customer"))) << pdfText.toStdString();
+  text.waitForFinished(60000);
+  return QString::fromUtf8(text.readAllStandardOutput());
+}
+
+TEST_F(CliTest, PdfOfAPartnerListIsRealTextWithoutADisplay) {
+  Save(Sample(), "a.tlg");
+  const QString text = PdfTextOf({"customers", QString::fromStdString(Path("a.tlg"))},
+                                 dir.filePath("customers.pdf"));
+  EXPECT_TRUE(text.contains(QStringLiteral("出荷先一覧"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("customer"))) << text.toStdString();
 }
 
 TEST_F(CliTest, PdfOfADeliveryNoteShowsThePartnerAndTheAmounts) {
   Save(Sample(), "a.tlg");
-  const QString out = dir.filePath("note.pdf");
-  QProcess process;
-  process.start(
-      QStringLiteral(TENPO_CLI_PATH),
-      {"pdf", "delivery-note", QString::fromStdString(Path("a.tlg")), "--slip", "0", "--out", out});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-  QProcess text;
-  text.start(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
-  ASSERT_TRUE(text.waitForFinished(60000));
-  const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
-  EXPECT_TRUE(pdfText.contains(QStringLiteral("customer"))) << pdfText.toStdString();
-  EXPECT_TRUE(pdfText.contains(QStringLiteral("御中"))) << pdfText.toStdString();
-  EXPECT_TRUE(pdfText.contains(QStringLiteral("-225"))) << pdfText.toStdString();
-  EXPECT_TRUE(pdfText.contains(QStringLiteral("No,1"))) << pdfText.toStdString();
+  const QString text =
+      PdfTextOf({"delivery-note", QString::fromStdString(Path("a.tlg")), "--slip", "0"},
+                dir.filePath("note.pdf"));
+  for (const QString& expected : {QStringLiteral("customer"), QStringLiteral("御中"),
+                                  QStringLiteral("-225"), QStringLiteral("No,1")}) {
+    EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << " in " << text.toStdString();
+  }
 }
 
 TEST_F(CliTest, PdfRefusalsWriteNothing) {
