@@ -5,7 +5,7 @@ TENPO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n nlohmann-json3-dev
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic poppler-utils
 )
 
 # Only for scripts/fuzz.sh: libFuzzer comes with clang's runtime libraries.

@@ -90,3 +90,17 @@ void FillListView(QTableWidget* view, const std::vector<QStringList>& rows) {
     }
   }
 }
+
+std::vector<QStringList> ListViewTexts(const QTableWidget* view) {
+  std::vector<QStringList> rows;
+  rows.reserve(static_cast<size_t>(view->rowCount()));
+  for (int r = 0; r < view->rowCount(); ++r) {
+    QStringList texts;
+    for (int c = 0; c < view->columnCount(); ++c) {
+      const QTableWidgetItem* item = view->item(r, c);
+      texts << (item != nullptr ? item->text() : QString());
+    }
+    rows.push_back(texts);
+  }
+  return rows;
+}

@@ -24,3 +24,5 @@ QTableWidget* NewListView(QWidget* parent, const QString& name,
                           const std::vector<ListColumn>& columns);
 // Replaces the rows; each row gives the texts of its columns in order.
 void FillListView(QTableWidget* view, const std::vector<QStringList>& rows);
+// The texts of every row as displayed, column by column: what a report of the window prints.
+std::vector<QStringList> ListViewTexts(const QTableWidget* view);

@@ -11,11 +11,13 @@
 
 #include "claims_command.h"
 #include "cli_open.h"
+#include "cli_pdf.h"
 #include "data_file.h"
 #include "dates.h"
 #include "file_error.h"
 #include "json_export.h"
 #include "json_import.h"
+#include "pdf_output.h"
 #include "sales_command.h"
 #include "slip_list_output.h"
 
@@ -48,6 +50,11 @@ const char kUsage[] =
     "                  [--subtotals] [--format json|csv] [--password-stdin]\n"
     "      Prints the return lines of the period per partner; --subtotals adds a\n"
     "      subtotal row after each partner's lines.\n"
+    "  tenpo-cli pdf items|suppliers|customers FILE --out OUT.pdf [--password-stdin]\n"
+    "  tenpo-cli pdf delivery-note FILE --slip ID --out OUT.pdf [--password-stdin]\n"
+    "      Writes the product list, the supplier or customer list, or the delivery note\n"
+    "      of one slip as an A4 PDF, as its window prints it with the options it starts\n"
+    "      with. OUT is replaced only when it was written in full.\n"
     "\n"
     "  --password-stdin  read the password as one line of standard input (one try)\n"
     "  --month           the month billed, as YYYY-MM\n"
@@ -102,7 +109,8 @@ using Options = CliOptions;
 
 bool TakesValue(const std::string& arg) {
   return arg == "--kind" || arg == "--partner" || arg == "--from" || arg == "--to" ||
-         arg == "--format" || arg == "--month" || arg == "--customer" || arg == "--by";
+         arg == "--format" || arg == "--month" || arg == "--customer" || arg == "--by" ||
+         arg == "--out" || arg == "--slip";
 }
 
 std::optional<std::string> Option(const Options& options, const char* name) {
@@ -128,7 +136,7 @@ double ParseIsoDate(const std::string& text, const char* name) {
   return EncodeDate(y, m, d);
 }
 
-int32_t ParsePartnerId(const std::string& text) {
+int32_t ParseId(const std::string& text, const std::string& name) {
   size_t used = 0;
   long long id = 0;
   try {
@@ -138,7 +146,7 @@ int32_t ParsePartnerId(const std::string& text) {
   }
   if (used != text.size() || text.empty() || !std::isdigit(static_cast<unsigned char>(text[0])) ||
       id > INT32_MAX) {
-    throw std::invalid_argument("--partner expects a partner id, not " + text);
+    throw std::invalid_argument(name + " expects an id, not " + text);
   }
   return static_cast<int32_t>(id);
 }
@@ -155,7 +163,7 @@ SlipListQuery ReadQuery(const Options& options) {
   }
   const std::optional<std::string> partner = Option(options, "--partner");
   if (!partner) throw std::invalid_argument("slips needs --partner ID");
-  query.partner = ParsePartnerId(*partner);
+  query.partner = ParseId(*partner, "--partner");
   const std::optional<std::string> from = Option(options, "--from");
   const std::optional<std::string> to = Option(options, "--to");
   if (from.has_value() != to.has_value())
@@ -180,6 +188,32 @@ void Slips(const std::vector<std::string>& files, const Options& options, bool p
     throw Refusal(files[0] + ": " + e.what());
   }
   out << text;
+}
+
+void Pdf(const std::vector<std::string>& files, const Options& options, bool passwordStdin,
+         std::istream& in) {
+  if (files.size() != 2) throw std::invalid_argument("pdf takes a document and FILE");
+  const std::string outFile = Option(options, "--out").value_or("");
+  if (outFile.empty()) throw std::invalid_argument("pdf needs --out OUT.pdf");
+  const Document doc = OpenForExport(files[1], passwordStdin, in);
+  std::optional<int32_t> slip;
+  if (const std::optional<std::string> id = Option(options, "--slip"))
+    slip = ParseId(*id, "--slip");
+  Report report;
+  try {
+    report = CliReport(doc, files[0], slip);
+  } catch (const CliReportError& e) {
+    throw Refusal(files[1] + ": " + e.what());
+  }
+  if (report.pageCount == 0) throw Refusal(OneLine(QStringLiteral("印刷対象がありません。")));
+  try {
+    WritePdf(QString::fromLocal8Bit(outFile.c_str()), report,
+             QString::fromUtf8(kAppTitle) + report.jobSuffix);
+  } catch (const FileError& e) {
+    throw Refusal(OneLine(e.Message()));
+  } catch (const PrintError& e) {
+    throw Refusal(std::string("cannot write the PDF: ") + e.what());
+  }
 }
 
 }  // namespace
@@ -231,6 +265,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (command == "returns") {
       ReturnsCommand(files, options, passwordStdin, in, out);
+      return 0;
+    }
+    if (command == "pdf") {
+      Pdf(files, options, passwordStdin, in);
       return 0;
     }
     if (!options.empty())

@@ -1,11 +1,20 @@
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <iostream>
+#include <memory>
+#include <string_view>
 
 #include "cli.h"
 
 int main(int argc, char** argv) {
-  // For the standard paths and text codecs; no display is needed.
-  QCoreApplication app(argc, argv);
+  // For the standard paths and text codecs; no display is needed. PDFs need fonts, which
+  // the offscreen platform gives without a display.
+  std::unique_ptr<QCoreApplication> app;
+  if (argc > 1 && std::string_view(argv[1]) == "pdf") {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  }
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv, argv + argc);
   const int status = RunCli(args, std::cin, std::cout, std::cerr);

@@ -4,6 +4,7 @@
 #include "form_setting.h"
 #include "form_version.h"
 #include "master_forms.h"
+#include "print_forms.h"
 #include "trade_forms.h"
 
 FormFactories ProgramForms() {
@@ -13,5 +14,6 @@ FormFactories ProgramForms() {
   factories[FormId::Version] = [](Document& doc) { return new TFormVersion(doc); };
   AddMasterForms(factories);
   AddTradeForms(factories);
+  AddPrintForms(factories);
   return factories;
 }

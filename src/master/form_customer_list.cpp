@@ -1,5 +1,6 @@
 #include "form_customer_list.h"
 
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -12,8 +13,10 @@
 #include "form_customer_add.h"
 #include "form_registry.h"
 #include "list_view.h"
+#include "master_list_reports.h"
 #include "partner_row.h"
 #include "partner_rules.h"
+#include "print_hand_off.h"
 #include "window_style.h"
 
 namespace {
@@ -137,7 +140,9 @@ void TFormCustomerList::ListViewCustomerListDblClick() {
 }
 
 void TFormCustomerList::ButtonPrintClick() {
-  // The partner-list report wires this button when the list reports arrive.
+  PrintReport(kReportPartnerList,
+              PartnerListReport({PartnerListTitle(Tag), ListViewTexts(ListViewCustomerList),
+                                 QDate::currentDate()}));
 }
 
 void TFormCustomerList::showEvent(QShowEvent* event) {

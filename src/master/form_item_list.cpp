@@ -1,5 +1,6 @@
 #include "form_item_list.h"
 
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -14,6 +15,8 @@
 #include "item_fields.h"
 #include "item_row.h"
 #include "list_view.h"
+#include "master_list_reports.h"
+#include "print_hand_off.h"
 #include "window_style.h"
 
 TFormItemList::TFormItemList(Document& doc) : TForm(doc) {
@@ -143,7 +146,9 @@ void TFormItemList::ButtonTanniListClick() {
 }
 
 void TFormItemList::ButtonPrintClick() {
-  // The product-list report wires this button when the list reports arrive.
+  PrintReport(kReportItemList,
+              ItemListReport({QStringLiteral("登録商品一覧"), ListViewTexts(ListViewItemList),
+                              QDate::currentDate()}));
 }
 
 void TFormItemList::showEvent(QShowEvent* event) {

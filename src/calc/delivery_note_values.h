@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document.h"
+
+// One line of a delivery note; returns carry negated quantity and amount.
+struct DeliveryNoteLine {
+  std::string code;  // code, name and unit are blank when the product no longer exists
+  std::string name;
+  std::string unit;
+  Money quantity;
+  Money price;
+  Money amount;  // the line amount rounded to whole yen, as in the slip's value
+  std::string note;
+};
+
+struct DeliveryNoteValues {
+  std::vector<DeliveryNoteLine> lines;
+  Money subtotal;  // the sum of the line amounts
+  Money tax;       // tax added to tax-excluded lines plus tax inside tax-included prices
+  Money total;     // subtotal plus the added tax: the slip's value in the slip list
+};
+
+// The figures of the slip's delivery note at the rounding method of its terms: each line
+// is rounded first, then its tax, so the note's total is the slip's value.
+DeliveryNoteValues ComputeDeliveryNote(const Document& doc, const Slip& slip, int rounding);

@@ -1,0 +1,212 @@
+#include "delivery_note.h"
+
+#include "dates.h"
+#include "delivery_note_values.h"
+#include "document.h"
+#include "list_report_frame.h"
+#include "partner_terms.h"
+#include "sjis_codec.h"
+
+namespace {
+
+constexpr double kTableTop = 96;
+constexpr double kRowHeight = 6.3;
+
+QString Amount(Money v) {
+  return QString::fromStdString(FormatAmount(v));
+}
+
+QStringList BlockOf(const std::string& postal, const std::string& address1,
+                    const std::string& address2, const std::string& name, const std::string& tel,
+                    const std::string& fax) {
+  return {FromSjis(postal), FromSjis(address1), FromSjis(address2),
+          FromSjis(name),   FromSjis(tel),      FromSjis(fax)};
+}
+
+const std::vector<double>& ColumnRules() {
+  static const std::vector<double> rules{38, 83, 100, 115, 132, 154};
+  return rules;
+}
+
+const std::vector<ListCell>& RowCells() {
+  static const std::vector<ListCell> cells{
+      {0, Face::PGothic, Align::Left, 10.5, 15, Fit::Cut},
+      {1, Face::PGothic, Align::Left, 38.5, 25, Fit::Cut},
+      {2, Face::Gothic, Align::Right, 99.5, 0, Fit::Squeeze},
+      {3, Face::PGothic, Align::Centre, 107.5, 8, Fit::Cut},
+      {4, Face::Gothic, Align::Right, 131.5, 0, Fit::Squeeze},
+      {5, Face::Gothic, Align::Right, 153.5, 0, Fit::Squeeze, true},
+      {6, Face::PGothic, Align::Left, 154.5, 25, Fit::Cut}};
+  return cells;
+}
+
+QString At(const QStringList& texts, int i) {
+  return i < texts.size() ? texts[i] : QString();
+}
+
+// A text of the address blocks: cut to its bytes, then to the room of the block.
+void BlockLine(PageCanvas& c, Face face, double h, double left, double top, double roomMm,
+               const QString& text, int bytes) {
+  c.Text(face, h, {Align::Left, c.X(left), c.Y(top), c.LenX(roomMm), Fit::Cut},
+         CutToBytes(text, bytes));
+}
+
+void DrawHeader(PageCanvas& c, const DeliveryNoteSnapshot& s, int page, int count) {
+  if (!s.number.isEmpty()) {
+    c.Text(Face::Gothic, 4, {Align::Left, c.X(10), c.Y(15), c.LenX(60), Fit::Cut},
+           QStringLiteral("№") + s.number);
+  }
+  c.Text(Face::Gothic, 7.5, {Align::Centre, c.X(105), c.Y(18), c.LenX(120), Fit::Cut}, s.title);
+  c.Text(Face::Gothic, 3.5, {Align::Right, c.RightEdge(200), c.Y(15)}, JapaneseDate(s.date));
+  c.Text(Face::Gothic, 6, {Align::Right, c.RightEdge(200), c.Y(20)},
+         QStringLiteral("%1/%2").arg(page).arg(count));
+}
+
+void DrawPartner(PageCanvas& c, const DeliveryNoteSnapshot& s) {
+  const QStringList& p = s.partner;
+  constexpr double kRoom = 120;  // up to the own company's block
+  BlockLine(c, Face::PGothic, 4, 10, 31, kRoom, At(p, 0), 34);
+  BlockLine(c, Face::PGothic, 4, 10, 35.5, kRoom, At(p, 1), 34);
+  BlockLine(c, Face::PGothic, 4, 10, 40, kRoom, At(p, 2), 34);
+  c.Text(Face::PGothic, 4, {Align::Left, c.X(10), c.Y(44.5), c.LenX(kRoom), Fit::Cut},
+         CutToBytes(At(p, 3), 34) + QStringLiteral("　") + s.nameTitle);
+  if (!At(p, 4).isEmpty()) {
+    BlockLine(c, Face::Gothic, 4, 10, 49, kRoom, QStringLiteral("TEL:") + CutToBytes(At(p, 4), 30),
+              999);
+  }
+  if (!At(p, 5).isEmpty()) {
+    BlockLine(c, Face::Gothic, 4, 10, 53.5, kRoom,
+              QStringLiteral("FAX:") + CutToBytes(At(p, 5), 30), 999);
+  }
+}
+
+void DrawCompany(PageCanvas& c, const DeliveryNoteSnapshot& s) {
+  const QStringList& p = s.company;
+  constexpr double kRoom = 65;  // to the sheet's right edge
+  const double tops[] = {38, 42.3, 46.6, 50.9};
+  for (int i = 0; i < 4; ++i) BlockLine(c, Face::PGothic, 3.8, 135, tops[i], kRoom, At(p, i), 34);
+  if (!At(p, 4).isEmpty()) {
+    BlockLine(c, Face::Gothic, 3.8, 135, 55.2, kRoom,
+              QStringLiteral("TEL:") + CutToBytes(At(p, 4), 30), 999);
+  }
+  if (!At(p, 5).isEmpty()) {
+    BlockLine(c, Face::Gothic, 3.8, 135, 59.5, kRoom,
+              QStringLiteral("FAX:") + CutToBytes(At(p, 5), 30), 999);
+  }
+}
+
+void DrawStamp(PageCanvas& c, double left, const QString& caption) {
+  c.Rect(left, 66, left + 20, 91, c.ThinPen());
+  c.LineAcross(left, 71, 20, c.ThinPen());
+  c.Text(Face::Gothic, 4, {Align::Centre, c.X(left + 10), c.Y(66.5)}, caption);
+}
+
+void DrawCommentAndStamps(PageCanvas& c, const DeliveryNoteSnapshot& s) {
+  // The comment stops short of the stamp boxes when they are printed.
+  const double room = s.tantou || s.kakunin ? 124 : 190;
+  c.Text(Face::PGothic, 4, {Align::Left, c.X(10), c.Y(65), c.LenX(room), Fit::Cut}, s.comment);
+  if (s.tantou) DrawStamp(c, 135, QStringLiteral("担当印"));
+  if (s.kakunin) DrawStamp(c, 155, QStringLiteral("確認印"));
+}
+
+void DrawTable(PageCanvas& c, const DeliveryNoteSnapshot& s, int page) {
+  c.Rect(10, kTableTop, 200, 254.2, c.HeavyPen());
+  for (double x : ColumnRules()) c.LineDown(x, kTableTop, 158.2, c.ThinPen());
+  const std::pair<const char*, double> headings[] = {
+      {"コード", 24},  {"商品名", 60.5}, {"数量", 91.5}, {"単位", 107.5},
+      {"単価", 123.5}, {"金額", 143},    {"備考", 177}};
+  for (const auto& [text, centre] : headings) {
+    c.Text(Face::Gothic, 4, {Align::Centre, c.X(centre), c.Y(97.5)}, QString::fromUtf8(text));
+  }
+  c.LineAcross(10, 103, 190, c.HeavyPen());
+  for (int i = 0; i < kDeliveryNoteRowsPerPage; ++i) {
+    c.LineAcross(10, {103, kRowHeight * i}, 190, c.ThinPen());
+  }
+  const RowRange range =
+      RowsOnPage(static_cast<int>(s.rows.size()), kDeliveryNoteRowsPerPage, page);
+  for (int r = range.first; r < range.end; ++r) {
+    const int top = c.Y({kTableTop, kRowHeight * (r - range.first), 7, 1.4});
+    DrawRowCells(c, RowCells(), ColumnRules(), s.rows[static_cast<size_t>(r)].texts, top);
+  }
+}
+
+void TotalRow(PageCanvas& c, double top, const QString& label, const QString& value) {
+  c.Text(Face::PGothic, 3.5, {Align::Centre, c.X(116), c.Y(top), c.LenX(31), Fit::Cut}, label);
+  c.Text(Face::PGothic, 3.5, {Align::Centre, c.X(166), c.Y(top), c.LenX(67), Fit::Squeeze},
+         WithYen(value));
+}
+
+void DrawTotals(PageCanvas& c, const DeliveryNoteSnapshot& s, int page, int count) {
+  Money pageTotal;
+  Money running;
+  const RowRange range =
+      RowsOnPage(static_cast<int>(s.rows.size()), kDeliveryNoteRowsPerPage, page);
+  for (int r = 0; r < range.end; ++r) {
+    const Money v = s.rows[static_cast<size_t>(r)].value;
+    running += v;
+    if (r >= range.first) pageTotal += v;
+  }
+  const int thin = c.ThinPen();
+  const int heavy = c.HeavyPen();
+  if (page == count) {
+    c.LineAcross(100, 260.5, 100, thin);
+    c.LineAcross(100, 266.8, 100, thin);
+    c.LineAcross(100, 273.1, 100, heavy);
+    c.LineAcross(100, 279.4, 100, heavy);
+    for (double x : {100.0, 132.0, 200.0}) c.LineDown(x, 254.2, 25.2, heavy);
+    TotalRow(c, 255.6, QStringLiteral("ページ内合計"), Amount(pageTotal));
+    TotalRow(c, 261.9, QStringLiteral("金額小計"), s.subtotal);
+    TotalRow(c, 268.2, QStringLiteral("消費税額"), s.tax);
+    TotalRow(c, 274.5, QStringLiteral("合計金額"), s.total);
+    return;
+  }
+  c.LineAcross(100, 260.5, 100, heavy);
+  c.LineAcross(100, 266.8, 100, thin);
+  c.LineAcross(100, 273.1, 100, heavy);
+  c.LineAcross(100, 279.4, 100, heavy);
+  for (double x : {100.0, 132.0, 200.0}) c.LineDown(x, 260.5, 18.9, heavy);
+  TotalRow(c, 261.9, QStringLiteral("ページ内合計"), Amount(pageTotal));
+  TotalRow(c, 274.5, QStringLiteral("累計合計"), Amount(running));
+}
+
+}  // namespace
+
+DeliveryNoteSnapshot DeliveryNoteOf(const Document& doc, const Slip& slip,
+                                    const CustomerRecord& partner) {
+  const PartnerTerms terms = EffectiveTerms(doc.company, partner);
+  const DeliveryNoteValues values = ComputeDeliveryNote(doc, slip, terms.rounding);
+  DeliveryNoteSnapshot s;
+  const Ymd ymd = DecodeDate(slip.date);
+  s.date = QDate(ymd.year, ymd.month, ymd.day);
+  s.number = FromSjis(slip.number);
+  s.partner = BlockOf(partner.postal, partner.address1, partner.address2, partner.name, partner.tel,
+                      partner.fax);
+  const CompanySettings& co = doc.company;
+  s.company = BlockOf(co.postal, co.address1, co.address2, co.name, co.tel, co.fax);
+  for (const DeliveryNoteLine& l : values.lines) {
+    s.rows.push_back({{FromSjis(l.code), FromSjis(l.name), Amount(l.quantity), FromSjis(l.unit),
+                       Amount(l.price), Amount(l.amount), FromSjis(l.note)},
+                      l.amount});
+  }
+  s.subtotal = Amount(values.subtotal);
+  s.tax = Amount(values.tax);
+  s.total = Amount(values.total);
+  return s;
+}
+
+Report DeliveryNoteReport(const DeliveryNoteSnapshot& snapshot) {
+  Report report;
+  report.jobSuffix = QStringLiteral(" 納品書");
+  report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), kDeliveryNoteRowsPerPage);
+  report.draw = [snapshot, count = report.pageCount](const DeviceMetrics& m, int page) {
+    PageCanvas c(m);
+    DrawHeader(c, snapshot, page, count);
+    DrawPartner(c, snapshot);
+    DrawCompany(c, snapshot);
+    DrawCommentAndStamps(c, snapshot);
+    DrawTable(c, snapshot, page);
+    DrawTotals(c, snapshot, page, count);
+    return c.Take();
+  };
+  return report;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+#include "device_metrics.h"
+#include "page.h"
+
+// A document ready to be drawn for whatever device is chosen: its pages are drawn anew
+// for each device, so a printer change takes effect at once.
+struct Report {
+  QString jobSuffix;  // after the application title in the print job's name
+  int pageCount = 0;
+  // Page `page` (1-based) of pageCount.
+  std::function<Page(const DeviceMetrics& metrics, int page)> draw;
+};
+
+std::vector<Page> DrawReport(const Report& report, const DeviceMetrics& metrics);
+
+// ceiling(rows / rowsPerPage); no rows give no pages.
+int PageCountOf(int rows, int rowsPerPage);
+
+// Index range [first, end) of the rows on page `page` (1-based).
+struct RowRange {
+  int first = 0;
+  int end = 0;
+};
+RowRange RowsOnPage(int rows, int rowsPerPage, int page);

@@ -1,0 +1,11 @@
+#include "print_forms.h"
+
+#include "form_delivery_print.h"
+#include "form_preview.h"
+#include "form_set_printer.h"
+
+void AddPrintForms(FormFactories& factories) {
+  factories[FormId::SetPrinter] = [](Document& doc) { return new TFormSetPrinter(doc); };
+  factories[FormId::Preview] = [](Document& doc) { return new TFormPreview(doc); };
+  factories[FormId::DeliveryPrint] = [](Document& doc) { return new TFormDeliveryPrint(doc); };
+}

@@ -1,0 +1,172 @@
+#include <QDate>
+
+#include <gtest/gtest.h>
+
+#include "delivery_note.h"
+#include "golden_file.h"
+#include "page_canvas.h"
+#include "page_test_util.h"
+#include "slip_list_report.h"
+
+namespace {
+
+QString Amount(Money v) {
+  return QString::fromStdString(FormatAmount(v));
+}
+
+// A note of `rows` lines; line i costs 100 x i yen.
+DeliveryNoteSnapshot Note(int rows) {
+  DeliveryNoteSnapshot s;
+  s.date = QDate(2024, 4, 5);
+  s.number = "A-17";
+  s.partner = {"100-0001",
+               QStringLiteral("東京都千代田区"),
+               QStringLiteral("一丁目"),
+               QStringLiteral("株式会社得意先"),
+               "03-1111-2222",
+               ""};
+  s.company = {"530-0001",    QStringLiteral("大阪府大阪市"), "", QStringLiteral("てんぽ商店"), "",
+               "06-3333-4444"};
+  s.tantou = true;
+  Money total;
+  for (int i = 1; i <= rows; ++i) {
+    const Money v = Money::FromInt(100 * i);
+    s.rows.push_back({{QStringLiteral("C%1").arg(i), QStringLiteral("品物%1").arg(i), "1",
+                       QStringLiteral("個"), Amount(v), Amount(v), ""},
+                      v});
+    total += v;
+  }
+  s.subtotal = Amount(total);
+  s.tax = "0";
+  s.total = Amount(total);
+  return s;
+}
+
+SlipListSnapshot Slips(int rows) {
+  SlipListSnapshot s;
+  s.partner = QStringLiteral("株式会社得意先");
+  s.printDate = QDate(2024, 4, 5);
+  Money total;
+  for (int i = 1; i <= rows; ++i) {
+    const Money v = Money::FromInt(1000 * i);
+    s.rows.push_back({"2024/04/01", QStringLiteral("N%1").arg(i), Amount(v)});
+    s.values.push_back(v);
+    total += v;
+  }
+  s.total = Amount(total);
+  return s;
+}
+
+const TextOp* TextAfter(const Page& page, const QString& label) {
+  // The value of a totals row is the text drawn right after its label.
+  for (size_t i = 0; i + 1 < page.ops.size(); ++i) {
+    const auto* t = std::get_if<TextOp>(&page.ops[i]);
+    if (t != nullptr && t->text == label) return std::get_if<TextOp>(&page.ops[i + 1]);
+  }
+  return nullptr;
+}
+
+QString Yen(const QString& amount) {
+  return QStringLiteral("\\") + amount;
+}
+
+}  // namespace
+
+TEST(Documents, GoldenPagesForAFullPageAndOneRowMore) {
+  const DeviceMetrics m = FakePrinter600();
+  ExpectGolden("delivery_note_25.txt", DescribePages(DrawReport(DeliveryNoteReport(Note(25)), m)));
+  ExpectGolden("slip_list_33.txt", DescribePages(DrawReport(SlipListReport(Slips(33)), m)));
+}
+
+TEST(Documents, DeliveryNotePageAndRunningTotals) {
+  struct Case {
+    int rows;
+    int pages;
+  };
+  for (const Case& k : {Case{24, 1}, Case{25, 2}, Case{49, 3}}) {
+    const DeliveryNoteSnapshot note = Note(k.rows);
+    const std::vector<Page> pages = DrawReport(DeliveryNoteReport(note), FakePrinter600());
+    ASSERT_EQ(static_cast<int>(pages.size()), k.pages) << k.rows;
+    Money running;
+    for (int p = 0; p < k.pages; ++p) {
+      Money pageTotal;
+      for (int r = p * 24; r < std::min(k.rows, (p + 1) * 24); ++r) {
+        pageTotal += note.rows[static_cast<size_t>(r)].value;
+        // Every line once, on its own page.
+        EXPECT_NE(FindText(pages[static_cast<size_t>(p)], QStringLiteral("C%1").arg(r + 1)),
+                  nullptr);
+      }
+      running += pageTotal;
+      const Page& page = pages[static_cast<size_t>(p)];
+      ASSERT_NE(TextAfter(page, QStringLiteral("ページ内合計")), nullptr);
+      EXPECT_EQ(TextAfter(page, QStringLiteral("ページ内合計"))->text, Yen(Amount(pageTotal)));
+      const bool last = p + 1 == k.pages;
+      EXPECT_EQ(FindText(page, QStringLiteral("累計合計")) != nullptr, !last);
+      EXPECT_EQ(FindText(page, QStringLiteral("合計金額")) != nullptr, last);
+      if (last) {
+        EXPECT_EQ(TextAfter(page, QStringLiteral("合計金額"))->text, Yen(note.total));
+      } else {
+        EXPECT_EQ(TextAfter(page, QStringLiteral("累計合計"))->text, Yen(Amount(running)));
+      }
+    }
+  }
+}
+
+TEST(Documents, DeliveryNoteLeavesOutEmptyNumberTelAndFaxAndUnchosenStamps) {
+  DeliveryNoteSnapshot note = Note(1);
+  note.number.clear();
+  note.tantou = false;
+  const Page page = DrawReport(DeliveryNoteReport(note), FakePrinter600()).front();
+  EXPECT_EQ(FindText(page, QStringLiteral("№")), nullptr);
+  EXPECT_EQ(FindText(page, QStringLiteral("担当印")), nullptr);
+  EXPECT_EQ(FindText(page, QStringLiteral("確認印")), nullptr);
+  EXPECT_NE(FindText(page, "TEL:03-1111-2222"), nullptr);
+  EXPECT_EQ(FindText(page, "FAX:"), nullptr);
+  EXPECT_NE(FindText(page, "FAX:06-3333-4444"), nullptr);
+  EXPECT_NE(FindText(page, QStringLiteral("株式会社得意先　御中")), nullptr);
+  // The date and the page number sit against the right margin.
+  const PageCanvas c(FakePrinter600());
+  const TextOp* date = FindText(page, QStringLiteral("2024年04月05日"));
+  ASSERT_NE(date, nullptr);
+  EXPECT_EQ(date->x + static_cast<int>(std::lround(DrawnWidth(*date))), c.RightEdge(200));
+}
+
+TEST(Documents, DeliveryNoteTextsStayInTheirColumnsWithWorstCaseData) {
+  DeliveryNoteSnapshot note = Note(1);
+  const QString wide = QString(40, QChar(0x305E));
+  note.rows[0].texts = {wide, wide, "-99,999.99", wide, "9,999,999.99", "-999,999,999", wide};
+  const Page page = DrawReport(DeliveryNoteReport(note), FakePrinter600()).front();
+  const PageCanvas c(FakePrinter600());
+  std::vector<int> edges{c.X(10)};
+  for (double x : {38.0, 83.0, 100.0, 115.0, 132.0, 154.0}) edges.push_back(c.X(x));
+  edges.push_back(c.X(200));
+  const int rowTop = c.Y({96, 7, 1.4});
+  int checked = 0;
+  for (const TextOp& t : TextsOf(page)) {
+    if (t.y != rowTop) continue;
+    ++checked;
+    const int right = t.x + static_cast<int>(std::ceil(DrawnWidth(t)));
+    bool inside = false;
+    for (size_t i = 0; i + 1 < edges.size(); ++i) {
+      inside = inside || (t.x >= edges[i] && right <= edges[i + 1]);
+    }
+    EXPECT_TRUE(inside) << DescribeOp(t).toStdString();
+  }
+  EXPECT_EQ(checked, 7);
+}
+
+TEST(Documents, SlipListTotalsAndPeriodCell) {
+  SlipListSnapshot s = Slips(33);
+  const std::vector<Page> pages = DrawReport(SlipListReport(s), FakePrinter600());
+  ASSERT_EQ(pages.size(), 2u);
+  Money first;
+  for (int r = 0; r < 32; ++r) first += s.values[static_cast<size_t>(r)];
+  EXPECT_EQ(TextAfter(pages[0], QStringLiteral("ページ内合計"))->text, Yen(Amount(first)));
+  EXPECT_EQ(TextAfter(pages[0], QStringLiteral("累計合計"))->text, Yen(Amount(first)));
+  EXPECT_EQ(TextAfter(pages[1], QStringLiteral("ページ内合計"))->text, Yen("33,000"));
+  EXPECT_EQ(TextAfter(pages[1], QStringLiteral("合計"))->text, Yen(s.total));
+  EXPECT_NE(FindText(pages[0], "-"), nullptr);
+  s.period = PeriodText(QDate(2024, 4, 1), QDate(2024, 4, 30));
+  EXPECT_EQ(s.period, QStringLiteral("2024/04/01～2024/04/30"));
+  EXPECT_NE(FindText(DrawReport(SlipListReport(s), FakePrinter600())[0], s.period), nullptr);
+}
