@@ -22,7 +22,7 @@
 #include "input_method.h"
 #include "list_view.h"
 #include "overflow_guard.h"
-#include "print_hand_off.h"
+#include "print_shown_rows.h"
 #include "sjis_codec.h"
 #include "sjis_guard.h"
 #include "slip_values.h"

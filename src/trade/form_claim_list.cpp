@@ -20,7 +20,7 @@
 #include "list_view.h"
 #include "list_window_pattern.h"
 #include "overflow_guard.h"
-#include "print_hand_off.h"
+#include "print_shown_rows.h"
 #include "sjis_codec.h"
 #include "window_style.h"
 

@@ -1,6 +1,7 @@
 #include "form_slip_list.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,11 +18,13 @@
 #include "dialogs.h"
 #include "document.h"
 #include "form_controls.h"
+#include "form_delivery_print.h"
 #include "form_registry.h"
 #include "form_slip_add.h"
 #include "list_view.h"
 #include "overflow_guard.h"
 #include "pickers.h"
+#include "print_hand_off.h"
 #include "sjis_codec.h"
 #include "ss_edit.h"
 #include "window_style.h"
@@ -31,7 +34,6 @@ namespace {
 constexpr int kIdColumn = 3;
 constexpr int kSlipListPanelHeight = 200;
 // The printer-choice window's report kind for the slip list.
-constexpr int kSlipListReport = 2;
 
 ListMessages SlipMessages() {
   ListMessages m;
@@ -354,19 +356,44 @@ void TFormSlipList::ButtonPrintClick() {
     ShowMessage(QStringLiteral("印刷対象がありません。"));
     return;
   }
-  // The printer-choice window is part of the build once printing is.
-  if (TForm* printer = Forms().Get(FormId::SetPrinter)) {
-    printer->Tag = kSlipListReport;
-    ShowModal(printer);
+  const std::optional<int32_t> partner = PartnerId();
+  SlipListRows list;
+  if (!partner ||
+      !ComputedWithinRange([&] { list = ComputeSlipList(Doc(), Tag, *partner, Period()); })) {
+    return;
   }
+  PrintReport(kReportSlipList, SlipListReport(PrintSnapshot(list)));
+}
+
+// The report prints the rows as the list shows them; the page totals add the values.
+SlipListSnapshot TFormSlipList::PrintSnapshot(const SlipListRows& list) const {
+  SlipListSnapshot snapshot;
+  if (CheckBoxFocus->isChecked()) {
+    snapshot.period = PeriodText(DateTimePickerFrom->date(), DateTimePickerTo->date());
+  }
+  snapshot.partner = TabControlCustomerList->tabText(TabControlCustomerList->currentIndex());
+  for (int r = 0; r < ListViewSlipList->rowCount(); ++r) {
+    QStringList row;
+    for (int c = 0; c < 3; ++c) row << ListViewSlipList->item(r, c)->text();
+    snapshot.rows.push_back(row);
+  }
+  for (const SlipListRow& row : list.rows) snapshot.values.push_back(row.total);
+  snapshot.total = SsEditTotal->Text();
+  snapshot.printDate = QDate::currentDate();
+  return snapshot;
 }
 
 void TFormSlipList::ButtonPrintDeliverClick() {
-  if (SelectedViewRow(ListViewSlipList) < 0) {
+  const int row = SelectedViewRow(ListViewSlipList);
+  if (row < 0) {
     ShowMessage(QStringLiteral("印刷する伝票を選択してください。"));
     return;
   }
-  // The delivery-note window takes the slip id and the tab over once printing is built.
+  auto* note = Forms().As<TFormDeliveryPrint>(FormId::DeliveryPrint);
+  if (note == nullptr) return;
+  note->Tag = Tag;
+  note->Prepare(SlipIdAt(row), TabControlCustomerList->currentIndex());
+  ShowModal(note);
 }
 
 TFormSlipAdd* TFormSlipList::Entry() const {

@@ -7,6 +7,7 @@
 
 #include "form.h"
 #include "list_window_pattern.h"
+#include "slip_list_report.h"
 #include "slip_values.h"
 
 class QCheckBox;
@@ -84,6 +85,7 @@ class TFormSlipList : public TForm {
   std::optional<int32_t> PartnerId() const;
   void TakeRounding();
   std::optional<SlipPeriod> Period() const;
+  SlipListSnapshot PrintSnapshot(const SlipListRows& list) const;
   TFormSlipAdd* Entry() const;
 
   int rounding_ = 0;

@@ -132,11 +132,8 @@ void TFormPeriodList::ButtonPrintClick() {
     ShowMessage(QStringLiteral("印刷対象がありません。"));
     return;
   }
-  // The printer-choice window is part of the build once printing is.
-  if (TForm* printer = Forms().Get(FormId::SetPrinter)) {
-    printer->Tag = design_.report;
-    ShowModal(printer);
-  }
+  // The four reports have no pages yet: the checks above are all that printing does
+  // until their layouts exist.
 }
 
 ListReportSnapshot TFormPeriodList::Snapshot() const {

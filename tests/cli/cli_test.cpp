@@ -493,96 +493,101 @@ TEST_F(CliTest, ClaimDetailShowsTheInvoiceFiguresAndRows) {
 
 TEST_F(CliTest, ClaimCommandsRefuseBadArgumentsAndWriteNothing) {
   Save(BillingSample(), "b.tlg");
-  // Runs tenpo-cli pdf without a display and returns the text of the PDF it wrote.
-  QString PdfTextOf(const QStringList& args, const QString& out) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(TENPO_CLI_PATH),
-                  QStringList{"pdf"} + args + QStringList{"--out", out});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-      ADD_FAILURE() << process.readAllStandardError().toStdString();
-      return {};
-    }
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
-    text.waitForFinished(60000);
-    return QString::fromUtf8(text.readAllStandardOutput());
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  const std::string file = Path("b.tlg");
+  const Case cases[] = {
+      {{"claims", file, "--kind", "partners", "--month", "2024-04"}, 2},
+      {{"claims", file, "--kind", "customers"}, 2},
+      {{"claims", file, "--kind", "customers", "--month", "2024-13"}, 2},
+      {{"claims", file, "--kind", "customers", "--month", "2024-4"}, 2},
+      {{"claims", file, "--kind", "customers", "--month", "2024-04", "--format", "xml"}, 2},
+      {{"claims", file, "--kind", "customers", "--month"}, 2},
+      {{"claims", file, "--customer", "0", "--kind", "customers", "--month", "2024-04"}, 2},
+      {{"claim-detail", file, "--customer", "x", "--month", "2024-04"}, 2},
+      {{"export", file, "--month", "2024-04"}, 2},
+      {{"claim-detail", file, "--customer", "7", "--month", "2024-04"}, 1},
+      {{"claims", Path("missing.tlg"), "--kind", "customers", "--month", "2024-04"}, 1},
+  };
+  for (const Case& c : cases) {
+    const CliRun r = Cli(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args[2] << " " << r.err;
+    EXPECT_EQ(r.out, "");
   }
+  Document huge = BillingSample();
+  CustomerRecord c = huge.customers.Get(0);
+  c.openingBalance = Money::FromRaw(INT64_MAX);
+  huge.customers.AssignRecords({c});
+  Save(huge, "huge.tlg");
+  const CliRun overflow =
+      Cli({"claims", Path("huge.tlg"), "--kind", "customers", "--month", "2024-04"});
+  EXPECT_EQ(overflow.status, 1);
+  EXPECT_EQ(overflow.out, "");
+  EXPECT_EQ(Lines(overflow.err), 1);
+}
 
-  TEST_F(CliTest, PdfOfAPartnerListIsRealTextWithoutADisplay) {
-    Save(Sample(), "a.tlg");
-    const QString text = PdfTextOf({"customers", QString::fromStdString(Path("a.tlg"))},
-                                   dir.filePath("customers.pdf"));
-    EXPECT_TRUE(text.contains(QStringLiteral("出荷先一覧"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("customer"))) << text.toStdString();
+// Runs tenpo-cli pdf without a display and returns the text of the PDF it wrote.
+QString PdfTextOf(const QStringList& args, const QString& out) {
+  QProcess process;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("DISPLAY"));
+  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  process.setProcessEnvironment(env);
+  process.start(QStringLiteral(TENPO_CLI_PATH),
+                QStringList{"pdf"} + args + QStringList{"--out", out});
+  if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+    ADD_FAILURE() << process.readAllStandardError().toStdString();
+    return {};
   }
+  QProcess text;
+  text.start(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+  text.waitForFinished(60000);
+  return QString::fromUtf8(text.readAllStandardOutput());
+}
 
-  TEST_F(CliTest, PdfOfADeliveryNoteShowsThePartnerAndTheAmounts) {
-    Save(Sample(), "a.tlg");
-    const QString text =
-        PdfTextOf({"delivery-note", QString::fromStdString(Path("a.tlg")), "--slip", "0"},
-                  dir.filePath("note.pdf"));
-    for (const QString& expected : {QStringLiteral("customer"), QStringLiteral("御中"),
-                                    QStringLiteral("-225"), QStringLiteral("No,1")}) {
-      EXPECT_TRUE(text.contains(expected))
-          << expected.toStdString() << " in " << text.toStdString();
-    }
-  }
+TEST_F(CliTest, PdfOfAPartnerListIsRealTextWithoutADisplay) {
+  Save(Sample(), "a.tlg");
+  const QString text = PdfTextOf({"customers", QString::fromStdString(Path("a.tlg"))},
+                                 dir.filePath("customers.pdf"));
+  EXPECT_TRUE(text.contains(QStringLiteral("出荷先一覧"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("customer"))) << text.toStdString();
+}
 
-  TEST_F(CliTest, PdfRefusalsWriteNothing) {
-    Document empty;
-    Save(empty, "e.tlg");
-    Save(Sample(), "a.tlg");
-    const std::string out = Path("x.pdf");
-    struct Case {
-      std::vector<std::string> args;
-      int status;
-    };
-    const std::string file = Path("b.tlg");
-    const Case cases[] = {
-        {{"claims", file, "--kind", "partners", "--month", "2024-04"}, 2},
-        {{"claims", file, "--kind", "customers"}, 2},
-        {{"claims", file, "--kind", "customers", "--month", "2024-13"}, 2},
-        {{"claims", file, "--kind", "customers", "--month", "2024-4"}, 2},
-        {{"claims", file, "--kind", "customers", "--month", "2024-04", "--format", "xml"}, 2},
-        {{"claims", file, "--kind", "customers", "--month"}, 2},
-        {{"claims", file, "--customer", "0", "--kind", "customers", "--month", "2024-04"}, 2},
-        {{"claim-detail", file, "--customer", "x", "--month", "2024-04"}, 2},
-        {{"export", file, "--month", "2024-04"}, 2},
-        {{"claim-detail", file, "--customer", "7", "--month", "2024-04"}, 1},
-        {{"claims", Path("missing.tlg"), "--kind", "customers", "--month", "2024-04"}, 1},
-    };
-    for (const Case& c : cases) {
-      const CliRun r = Cli(c.args);
-      EXPECT_EQ(r.status, c.status) << c.args[2] << " " << r.err;
-      EXPECT_EQ(r.out, "");
-    }
-    Document huge = BillingSample();
-    CustomerRecord c = huge.customers.Get(0);
-    c.openingBalance = Money::FromRaw(INT64_MAX);
-    huge.customers.AssignRecords({c});
-    Save(huge, "huge.tlg");
-    const CliRun overflow =
-        Cli({"claims", Path("huge.tlg"), "--kind", "customers", "--month", "2024-04"});
-    EXPECT_EQ(overflow.status, 1);
-    EXPECT_EQ(overflow.out, "");
-    EXPECT_EQ(Lines(overflow.err), 1);
-    for (const Case& k :
-         {Case{{"pdf", "customers", Path("e.tlg"), "--out", out}, 1},
-          Case{{"pdf", "customers", Path("missing.tlg"), "--out", out}, 1},
-          Case{{"pdf", "customers", Path("a.tlg")}, 2},
-          Case{{"pdf", "customers", Path("a.tlg"), "--out"}, 2},
-          Case{{"pdf", "claims", Path("a.tlg"), "--out", out}, 2},
-          Case{{"pdf", "delivery-note", Path("a.tlg"), "--out", out}, 2},
-          Case{{"pdf", "delivery-note", Path("a.tlg"), "--slip", "99", "--out", out}, 1},
-          Case{{"pdf", "items", Path("a.tlg"), "--slip", "0", "--out", out}, 2}}) {
-      const CliRun r = Cli(k.args);
-      EXPECT_EQ(r.status, k.status) << k.args[1] << " " << r.err;
-      EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
-    }
+TEST_F(CliTest, PdfOfADeliveryNoteShowsThePartnerAndTheAmounts) {
+  Save(Sample(), "a.tlg");
+  const QString text =
+      PdfTextOf({"delivery-note", QString::fromStdString(Path("a.tlg")), "--slip", "0"},
+                dir.filePath("note.pdf"));
+  for (const QString& expected : {QStringLiteral("customer"), QStringLiteral("御中"),
+                                  QStringLiteral("-225"), QStringLiteral("No,1")}) {
+    EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << " in " << text.toStdString();
   }
+}
+
+TEST_F(CliTest, PdfRefusalsWriteNothing) {
+  Document empty;
+  Save(empty, "e.tlg");
+  Save(Sample(), "a.tlg");
+  const std::string out = Path("x.pdf");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  for (const Case& k :
+       {Case{{"pdf", "customers", Path("e.tlg"), "--out", out}, 1},
+        Case{{"pdf", "customers", Path("missing.tlg"), "--out", out}, 1},
+        Case{{"pdf", "customers", Path("a.tlg")}, 2},
+        Case{{"pdf", "customers", Path("a.tlg"), "--out"}, 2},
+        Case{{"pdf", "claims", Path("a.tlg"), "--out", out}, 2},
+        Case{{"pdf", "delivery-note", Path("a.tlg"), "--out", out}, 2},
+        Case{{"pdf", "delivery-note", Path("a.tlg"), "--slip", "99", "--out", out}, 1},
+        Case{{"pdf", "items", Path("a.tlg"), "--slip", "0", "--out", out}, 2}}) {
+    const CliRun r = Cli(k.args);
+    EXPECT_EQ(r.status, k.status) << k.args[1] << " " << r.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+  }
+}
 
 }  // namespace
