@@ -6,8 +6,11 @@
 #include <QTableWidget>
 
 #include "date_convert.h"
+#include "form_delivery_print.h"
 #include "form_main.h"
+#include "form_set_printer.h"
 #include "list_window_pattern.h"
+#include "print_forms.h"
 #include "ss_edit.h"
 #include "trade_fixture.h"
 
@@ -205,6 +208,45 @@ TEST(SlipListFromMainWindow, PurchaseAndShipmentOpenTheListInTheirMode) {
   }
   EXPECT_TRUE(script.Messages().isEmpty());
   Forms().Destroy();
+}
+
+}  // namespace
+
+namespace {
+
+// The slip list hands its rows to the slip list report and the selected slip to the
+// delivery note, both ending in the printer choice.
+TEST_F(SlipListTest, PrintHandsTheShownRowsAndTheSelectedSlipOn) {
+  Forms().Destroy();
+  FormFactories all;
+  AddMasterForms(all);
+  AddTradeForms(all);
+  AddPrintForms(all);
+  Forms().Create(all, doc_);
+  StoreSlip(kShipmentSlip, kSato, EncodeDate(2024, 4, 5), "1000", "2");
+  const int32_t second = StoreSlip(kShipmentSlip, kSato, EncodeDate(2024, 4, 6), "10", "3");
+  TFormSlipList& list = List(kShipmentSlip, kSato);
+  ASSERT_EQ(list.ListViewSlipList->rowCount(), 2);
+
+  int pages = 0;
+  script_.ExpectModal<TFormSetPrinter>([&](TFormSetPrinter& printer) {
+    EXPECT_EQ(printer.Tag, 2);
+    pages = printer.CurrentReport().pageCount;
+    printer.reject();
+  });
+  list.ButtonPrintClick();
+  EXPECT_EQ(pages, 1);
+
+  list.ListViewSlipList->selectRow(1);
+  script_.ExpectModal<TFormDeliveryPrint>([&](TFormDeliveryPrint& note) {
+    EXPECT_EQ(note.Tag, kShipmentSlip);
+    EXPECT_EQ(note.EditNo->text(), QString());
+    EXPECT_EQ(note.ListViewDeliveryList->rowCount() > 0, true);
+    EXPECT_EQ(note.SsEditGrandTotal->text(), list.ListViewSlipList->item(1, 2)->text());
+    note.reject();
+  });
+  list.ButtonPrintDeliverClick();
+  EXPECT_EQ(list.SlipIdAt(1), second);
 }
 
 }  // namespace
