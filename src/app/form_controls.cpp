@@ -1,9 +1,11 @@
 #include "form_controls.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,6 +23,30 @@ void SetIme(QWidget* widget, Ime ime) {
     SetImeOff(widget);
   }
 }
+
+// The line edit takes Enter as accepting an inline completion while any text is selected,
+// and so swallows it, even when the selection is only the whole text selected on entering
+// by Tab. With nothing selected Enter passes on and moves to the next field; a completion
+// shown inline is in the text already and stays.
+class EnterLeavesCompletion : public QObject {
+ public:
+  explicit EnterLeavesCompletion(QComboBox* combo) : QObject(combo), combo_(combo) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    QLineEdit* edit = combo_->lineEdit();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && edit != nullptr &&
+        !combo_->view()->isVisible()) {
+      edit->deselect();
+    }
+    return false;
+  }
+
+ private:
+  QComboBox* combo_;
+};
 
 }  // namespace
 
@@ -58,6 +84,9 @@ QComboBox* EditableList(QWidget* parent, const QString& name, Ime ime) {
   combo->setInsertPolicy(QComboBox::NoInsert);
   GuardSjis(combo);
   SetIme(combo, ime);
+  auto* enter = new EnterLeavesCompletion(combo);
+  combo->installEventFilter(enter);
+  combo->lineEdit()->installEventFilter(enter);
   return combo;
 }
 

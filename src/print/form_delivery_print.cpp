@@ -13,8 +13,10 @@
 #include <QVBoxLayout>
 
 #include "document.h"
+#include "enter_navigation.h"
 #include "form_controls.h"
 #include "list_view.h"
+#include "pickers.h"
 #include "print_hand_off.h"
 #include "ss_edit.h"
 #include "window_style.h"
@@ -25,18 +27,15 @@ TFormDeliveryPrint::TFormDeliveryPrint(Document& doc) : TForm(doc) {
   BuildControls();
   BuildLayout();
   connect(ButtonPrint, &QPushButton::clicked, this, &TFormDeliveryPrint::ButtonPrintClick);
+  // The options are filled in with the keyboard as in the entry windows.
+  InstallEnterNavigation(this);
 }
 
 void TFormDeliveryPrint::BuildControls() {
-  DateTimePickerDeliverDate = new QDateEdit(this);
-  DateTimePickerDeliverDate->setObjectName(QStringLiteral("DateTimePickerDeliverDate"));
-  DateTimePickerDeliverDate->setCalendarPopup(true);
-  DateTimePickerDeliverDate->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+  DateTimePickerDeliverDate = DatePicker(this, QStringLiteral("DateTimePickerDeliverDate"));
   EditTitle = TextField(this, QStringLiteral("EditTitle"), Ime::On);
   EditNo = TextField(this, QStringLiteral("EditNo"), Ime::Off);
-  ComboBoxNameTitle = new QComboBox(this);
-  ComboBoxNameTitle->setObjectName(QStringLiteral("ComboBoxNameTitle"));
-  ComboBoxNameTitle->setEditable(true);
+  ComboBoxNameTitle = EditableList(this, QStringLiteral("ComboBoxNameTitle"), Ime::On);
   ComboBoxNameTitle->addItems(
       {QStringLiteral("御中"), QStringLiteral("様"), QStringLiteral("殿"), QStringLiteral("行")});
   EditComment = TextField(this, QStringLiteral("EditComment"), Ime::On);
@@ -44,16 +43,15 @@ void TFormDeliveryPrint::BuildControls() {
   CheckBoxTantou->setObjectName(QStringLiteral("CheckBoxTantou"));
   CheckBoxKakunin = new QCheckBox(QStringLiteral("確認印欄を印刷する"), this);
   CheckBoxKakunin->setObjectName(QStringLiteral("CheckBoxKakunin"));
-  ListViewDeliveryList = new QTableWidget(this);
-  ListViewDeliveryList->setObjectName(QStringLiteral("ListViewDeliveryList"));
   // The amount is the sixth column, as the page totals read it.
-  SetUpListView(ListViewDeliveryList, {{QStringLiteral("商品コード"), 120},
-                                       {QStringLiteral("商品名"), 150},
-                                       {QStringLiteral("数量"), 100, true},
-                                       {QStringLiteral("単位"), 60},
-                                       {QStringLiteral("単価"), 100, true},
-                                       {QStringLiteral("金額"), 130, true},
-                                       {QStringLiteral("備考"), 230}});
+  ListViewDeliveryList = NewListView(this, QStringLiteral("ListViewDeliveryList"),
+                                     {{QStringLiteral("商品コード"), 120},
+                                      {QStringLiteral("商品名"), 150},
+                                      {QStringLiteral("数量"), 100, true},
+                                      {QStringLiteral("単位"), 60},
+                                      {QStringLiteral("単価"), 100, true},
+                                      {QStringLiteral("金額"), 130, true},
+                                      {QStringLiteral("備考"), 230}});
   for (TSsEdit** edit : {&SsEditSubTotal, &SsEditTaxTotal, &SsEditGrandTotal}) {
     *edit = TSsEdit::Plain(this);
     (*edit)->setReadOnly(true);
@@ -113,8 +111,7 @@ void TFormDeliveryPrint::Fill(const DeliveryNoteSnapshot& note) {
   DateTimePickerDeliverDate->setDate(note.date.isValid() ? note.date : QDate::currentDate());
   EditTitle->setText(note.title);
   EditNo->setText(note.number);
-  ComboBoxNameTitle->setCurrentIndex(0);
-  ComboBoxNameTitle->setEditText(note.nameTitle);
+  SetEditableText(ComboBoxNameTitle, note.nameTitle);
   EditComment->setText(note.comment);
   CheckBoxTantou->setChecked(note.tantou);
   CheckBoxKakunin->setChecked(note.kakunin);

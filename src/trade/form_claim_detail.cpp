@@ -16,15 +16,14 @@
 #include "amount_text.h"
 #include "billing_period.h"
 #include "date_convert.h"
-#include "pickers.h"
 #include "document.h"
 #include "form_controls.h"
 #include "input_method.h"
 #include "list_view.h"
 #include "overflow_guard.h"
+#include "pickers.h"
 #include "print_shown_rows.h"
 #include "sjis_codec.h"
-#include "sjis_guard.h"
 #include "slip_values.h"
 #include "ss_edit.h"
 #include "window_style.h"
@@ -45,14 +44,9 @@ TSsEdit* FigureField(QWidget* parent, const QString& name) {
 
 // An editable choice of wordings; what is typed must fit the printed CP932 text.
 QComboBox* WordingChoice(QWidget* parent, const QString& name, const QStringList& items) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(name);
-  combo->setEditable(true);
-  combo->setInsertPolicy(QComboBox::NoInsert);
+  QComboBox* combo = EditableList(parent, name, Ime::On);
   combo->addItems(items);
   combo->setCurrentIndex(0);
-  GuardSjis(combo);
-  SetImeOn(combo);
   return combo;
 }
 

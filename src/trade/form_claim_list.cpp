@@ -10,7 +10,6 @@
 
 #include "amount_text.h"
 #include "date_convert.h"
-#include "pickers.h"
 #include "dates.h"
 #include "dialogs.h"
 #include "document.h"
@@ -20,6 +19,7 @@
 #include "list_view.h"
 #include "list_window_pattern.h"
 #include "overflow_guard.h"
+#include "pickers.h"
 #include "print_shown_rows.h"
 #include "sjis_codec.h"
 #include "window_style.h"
@@ -49,8 +49,7 @@ void TFormClaimList::BuildControls() {
   PanelTop = new QWidget(this);
   PanelTop->setObjectName(QStringLiteral("PanelTop"));
   LabelMonth = new QLabel(QStringLiteral("対象月"), PanelTop);
-  DateTimePickerMonth = DatePicker(PanelTop, QStringLiteral("DateTimePickerMonth"));
-  DateTimePickerMonth->setDisplayFormat(QStringLiteral("yyyy年MM月"));
+  DateTimePickerMonth = MonthPicker(PanelTop, QStringLiteral("DateTimePickerMonth"));
   ButtonPrintList = FormButton(PanelTop, QString(), QStringLiteral("ButtonPrintList"));
   ListViewClaimList = NewListView(this, QStringLiteral("ListViewClaimList"),
                                   {{QStringLiteral("得意先名"), 200},

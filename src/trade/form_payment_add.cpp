@@ -11,13 +11,13 @@
 
 #include "amount_text.h"
 #include "date_convert.h"
-#include "pickers.h"
 #include "dates.h"
 #include "dialogs.h"
 #include "document.h"
 #include "enter_navigation.h"
 #include "form_controls.h"
 #include "payment_mode.h"
+#include "pickers.h"
 #include "sjis_codec.h"
 #include "sjis_guard.h"
 #include "ss_edit.h"
@@ -102,7 +102,8 @@ void TFormPaymentAdd::showEvent(QShowEvent* event) {
 }
 
 void TFormPaymentAdd::SsEditPriceChange() {
-  if (!IsAmountText(SsEditPrice->text())) SsEditPrice->setText(QStringLiteral("0"));
+  const QString kept = AmountWhileTyping(SsEditPrice->text());
+  if (kept != SsEditPrice->text()) SsEditPrice->setText(kept);
 }
 
 void TFormPaymentAdd::SsEditPriceEnter() {

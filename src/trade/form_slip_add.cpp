@@ -43,19 +43,16 @@ QString ModeWord(int mode) {
   return mode == kShipmentSlip ? QStringLiteral("出荷") : QStringLiteral("仕入");
 }
 
-// A sign alone is a negative number being typed, not an unreadable text.
-bool IsSignBeingTyped(const QString& text) {
-  return text == QStringLiteral("-");
-}
-
-// The amount in the field; an unreadable text is set to "0" at once (without running the
-// change handler again) and counts as 0.
-Money ReadOrZero(TSsEdit* edit) {
-  if (IsSignBeingTyped(edit->text())) return Money{};
-  if (std::optional<Money> value = AmountOf(edit->text())) return *value;
-  const QSignalBlocker quiet(edit);
-  edit->setText(QStringLiteral("0"));
-  return Money{};
+// The amount in the field. A sign or point on its way to a number stays as typed and counts
+// as 0; any other unreadable text is set to "0" at once (without running the change
+// handler again).
+Money ReadWhileTyping(TSsEdit* edit) {
+  const QString kept = AmountWhileTyping(edit->text());
+  if (kept != edit->text()) {
+    const QSignalBlocker quiet(edit);
+    edit->setText(kept);
+  }
+  return AmountOf(kept).value_or(Money{});
 }
 
 // A stored line whose amount cannot be computed (a damaged file) shows no amount.
@@ -109,13 +106,8 @@ void TFormSlipAdd::BuildLineEntry() {
   LabelTanni = new QLabel(QStringLiteral("枚"), this);
   LabelTanni->setObjectName(QStringLiteral("LabelTanni"));
   SsEditNumXPrice = AmountEdit(QStringLiteral("SsEditNumXPrice"), false);
-  ComboBoxLineNote = new QComboBox(this);
-  ComboBoxLineNote->setObjectName(QStringLiteral("ComboBoxLineNote"));
-  ComboBoxLineNote->setEditable(true);
   // The phrases are chosen, never added by typing.
-  ComboBoxLineNote->setInsertPolicy(QComboBox::NoInsert);
-  GuardSjis(ComboBoxLineNote);
-  SetImeOn(ComboBoxLineNote);
+  ComboBoxLineNote = EditableList(this, QStringLiteral("ComboBoxLineNote"), Ime::On);
   ButtonLineNote = SideButton(this, QStringLiteral("備考"), QStringLiteral("ButtonLineNote"));
   ButtonLineAdd = FormButton(this, QStringLiteral("入力"), QStringLiteral("ButtonLineAdd"));
   ButtonLineDelete =
@@ -246,7 +238,7 @@ void TFormSlipAdd::PrepareCommon(int mode, const QString& partnerName) {
   TakePartnerTerms();
   ResetEntry(true);
   ReloadLineNotes();
-  ComboBoxLineNote->setEditText(QString());
+  SetEditableText(ComboBoxLineNote, QString());
   FillLines();
 }
 
@@ -318,8 +310,8 @@ void TFormSlipAdd::ListBoxItemSelectClick() {
 }
 
 void TFormSlipAdd::SsEditPriceChange(TSsEdit* sender) {
-  const Money price = ReadOrZero(SsEditPrice);
-  const Money quantity = ReadOrZero(SsEditNum);
+  const Money price = ReadWhileTyping(SsEditPrice);
+  const Money quantity = ReadWhileTyping(SsEditNum);
   try {
     SsEditNumXPrice->setText(FormattedAmount(LineAmount({0, price, quantity, {}}, rounding_)));
   } catch (const MoneyOverflow&) {
@@ -351,7 +343,7 @@ void TFormSlipAdd::ListViewSlipLinesSelectItem() {
   currentItem_ = line.product;
   ShowItem(selection_.FindById(line.product));
   SetEntryEditable(true);
-  ComboBoxLineNote->setEditText(FromSjis(line.note));
+  SetEditableText(ComboBoxLineNote, FromSjis(line.note));
 }
 
 void TFormSlipAdd::ShowItem(const ItemRecord* item) {
@@ -378,7 +370,7 @@ void TFormSlipAdd::ResetEntry(bool disableNote) {
   SsEditNum->setText(QStringLiteral("0"));
   SsEditNumXPrice->setText(QStringLiteral("0"));
   SetEntryEditable(false);
-  ComboBoxLineNote->setEditText(QString());
+  SetEditableText(ComboBoxLineNote, QString());
   if (disableNote) ComboBoxLineNote->setEnabled(false);
 }
 
@@ -419,7 +411,7 @@ void TFormSlipAdd::ButtonLineNoteClick() {
   const QString typed = ComboBoxLineNote->currentText();
   if (TForm* phrases = Forms().Get(FormId::LineNoteList)) ShowModal(phrases);
   ReloadLineNotes();
-  ComboBoxLineNote->setEditText(typed);
+  SetEditableText(ComboBoxLineNote, typed);
 }
 
 void TFormSlipAdd::FillLines() {

@@ -5,12 +5,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolTip>
 
 #include "dates.h"
 #include "form_delivery_print.h"
 #include "print_fixture.h"
 #include "slip_values.h"
 #include "ss_edit.h"
+#include "text_bytes.h"
+#include "ui_test_helpers.h"
 
 namespace {
 
@@ -109,4 +112,26 @@ TEST_F(DeliveryPrintTest, ASlipWithoutLinesIsNotPrinted) {
     f.accept();
   });
   EXPECT_EQ(script_.Messages(), QStringList{QStringLiteral("印刷対象がありません。")});
+}
+
+// Enter walks the options in reading order. What is typed is printed as CP932: a character
+// it cannot hold is refused with a tip, and the yen sign is kept as 0x5C.
+TEST_F(DeliveryPrintTest, EnterWalksTheOptionsAndTypedWordingsRefuseWhatCannotBePrinted) {
+  Open(AddSlip(1), [&](TFormDeliveryPrint& f) {
+    ShowActive(&f);
+    FocusOn(f.DateTimePickerDeliverDate);
+    EXPECT_EQ(WalkWithEnter(7),
+              (QStringList{"EditTitle", "EditNo", "ComboBoxNameTitle", "EditComment",
+                           "CheckBoxTantou", "CheckBoxKakunin", "ListViewDeliveryList"}));
+    for (QLineEdit* field : {f.EditTitle, f.ComboBoxNameTitle->lineEdit(), f.EditComment}) {
+      field->clear();
+      QToolTip::hideText();
+      FocusOn(field);
+      TypeText(field, QStringLiteral("納😀品¥"));
+      EXPECT_EQ(field->text(), QStringLiteral("納品¥")) << field->objectName().toStdString();
+      EXPECT_EQ(QToolTip::text(), QStringLiteral("「😀」は使用できません"));
+      EXPECT_EQ(TextBytes(field->text()), TextBytes(QStringLiteral("納品")) + "\\");
+    }
+    f.accept();
+  });
 }

@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QToolTip>
 
 #include "form_line_note_add.h"
 #include "form_line_note_list.h"
@@ -13,6 +15,7 @@
 #include "ss_edit.h"
 #include "trade_fixture.h"
 #include "ui_test_helpers.h"
+#include "window_helpers.h"
 
 namespace {
 
@@ -318,6 +321,50 @@ TEST_F(SlipAddTest, AMissingProductShowsBlankAndNothingIsPickedFromAnEmptySelect
   });
   list.ButtonEditSlipClick();
   EXPECT_EQ(doc_.slips.Get(0).LineCount(), 1);
+}
+
+// Enter walks the slip in reading order; amounts take a sign or point first; the remark
+// refuses what CP932 cannot hold and keeps ¥ as 0x5C.
+TEST_F(SlipAddTest, EnterWalksTheSlipAndALineTakesNegativeAmountsAndOnlyStorableRemarks) {
+  TFormSlipList& list = List(kShipmentSlip, kYamada);
+  script_.ExpectModal<TFormSlipAdd>([](TFormSlipAdd& e) {
+    ShowActive(&e);
+    FocusOn(e.DateTimePickerDate);
+    // Enter in the product list takes the product under the cursor (鉛筆, 800).
+    EXPECT_EQ(WalkWithEnter(5), (QStringList{"EditSlipCode", "ComboBoxSlipKind", "EditSpeedCode",
+                                             "ListBoxItemSelect", "SsEditPrice"}));
+    e.SsEditPrice->selectAll();
+    EXPECT_EQ(TextsWhileTyping(e.SsEditPrice, QStringLiteral("-5000")),
+              (QStringList{"-", "-5", "-50", "-500", "-5000"}));
+    EXPECT_EQ(WalkWithEnter(1), QStringList{"SsEditNum"});
+    EXPECT_EQ(e.SsEditPrice->text(), QStringLiteral("-5,000"));
+    e.SsEditNum->selectAll();
+    EXPECT_EQ(TextsWhileTyping(e.SsEditNum, QStringLiteral("-.5")),
+              (QStringList{"-", "-.", "-.5"}));
+    EXPECT_EQ(e.SsEditNumXPrice->text(), QStringLiteral("2,500"));
+    EXPECT_EQ(WalkWithEnter(1), QStringList{"ComboBoxLineNote"});
+    EXPECT_EQ(e.SsEditNum->text(), QStringLiteral("-0.5"));
+    QToolTip::hideText();
+    TypeText(e.ComboBoxLineNote, QStringLiteral("至😀急¥"));
+    EXPECT_EQ(e.ComboBoxLineNote->currentText(), QStringLiteral("至急¥"));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("「😀」は使用できません"));
+    EXPECT_EQ(WalkWithEnter(1), QStringList{"ButtonLineAdd"});
+    PressKey(e.ButtonLineAdd, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), e.ListViewSlipLines);
+    EXPECT_EQ(WalkWithEnter(2), (QStringList{"EditSlipNote", "ButtonOk"}));
+    PressKey(e.ButtonOk, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), e.ButtonCancel);
+    // 入力 by Enter stores the line and starts the next one at the speed code.
+    FocusOn(e.ButtonLineAdd);
+    EXPECT_EQ(WalkWithEnter(1), QStringList{"EditSpeedCode"});
+    e.ButtonOk->click();
+  });
+  list.ButtonAddSlipClick();
+
+  ASSERT_EQ(doc_.slips.Count(), 1);
+  ASSERT_EQ(doc_.slips.Get(0).LineCount(), 1);
+  EXPECT_EQ(doc_.slips.Get(0).GetLine(0),
+            (SlipLine{kPencil, Money::FromInt(-5000), MoneyFromText("-0.5"), Sjis("至急") + "\\"}));
 }
 
 }  // namespace

@@ -197,6 +197,25 @@ TEST_F(PaymentFormsTest, AnAmountOfZeroYenInAnyFormKeepsTheEntryOpen) {
   EXPECT_TRUE(doc_.receipts.Records().empty());
 }
 
+// Enter walks date, amount, remark and OK; the amount takes its sign first.
+TEST_F(PaymentFormsTest, EnterWalksTheEntryAndANegativeAmountIsTypedKeyByKey) {
+  TFormPaymentList& list = List(kCustomerKind);
+  script_.ExpectModal<TFormPaymentAdd>([](TFormPaymentAdd& e) {
+    ShowActive(&e);
+    FocusOn(e.DateTimePickerNyukin);
+    EXPECT_EQ(WalkWithEnter(1), QStringList{"SsEditPrice"});
+    e.SsEditPrice->selectAll();
+    EXPECT_EQ(TextsWhileTyping(e.SsEditPrice, QStringLiteral("-5000")),
+              (QStringList{"-", "-5", "-50", "-500", "-5000"}));
+    EXPECT_EQ(WalkWithEnter(2), (QStringList{"EditNote", "ButtonOk"}));
+    EXPECT_EQ(e.SsEditPrice->text(), QStringLiteral("-5,000"));
+    e.ButtonOk->click();
+  });
+  list.ButtonAddPaymentClick();
+  ASSERT_EQ(doc_.receipts.Count(), 1);
+  EXPECT_EQ(doc_.receipts.Get(0).amount, Money::FromInt(-5000));
+}
+
 // 支払記録 and 入金記録 open the one payment list in their mode and with their caption.
 TEST(PaymentListFromMainWindow, PaymentsAndReceiptsOpenTheListInTheirMode) {
   MainWindowWithForms shell;

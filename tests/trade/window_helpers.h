@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QLineEdit>
+#include <QStringList>
+
 #include "form_main.h"
 #include "form_registry.h"
 #include "master_forms.h"
 #include "trade_forms.h"
+#include "ui_test_helpers.h"
 
 // The main window with the master and transaction windows created over its document, as
 // the program creates them; the windows go before the main window does.
@@ -31,4 +35,14 @@ Form& ShowAfresh(FormId id, int tag) {
   form->hide();
   form->show();
   return *form;
+}
+
+// Types the text one key at a time into the field and gives the field's text after each key.
+inline QStringList TextsWhileTyping(QLineEdit* field, const QString& text) {
+  QStringList texts;
+  for (const QChar c : text) {
+    TypeText(field, QString(c));
+    texts << field->text();
+  }
+  return texts;
 }
