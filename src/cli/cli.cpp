@@ -18,6 +18,7 @@
 #include "json_export.h"
 #include "json_import.h"
 #include "pdf_output.h"
+#include "period_pdf.h"
 #include "sales_command.h"
 #include "slip_list_output.h"
 
@@ -55,6 +56,12 @@ const char kUsage[] =
     "      Writes the product list, the supplier or customer list, or the delivery note\n"
     "      of one slip as an A4 PDF, as its window prints it with the options it starts\n"
     "      with. OUT is replaced only when it was written in full.\n"
+    "  tenpo-cli pdf sales FILE --by item|customer|date --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                [--hide-zero] --out OUT.pdf [--password-stdin]\n"
+    "  tenpo-cli pdf returns FILE --kind purchase|shipment --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                [--subtotals] --out OUT.pdf [--password-stdin]\n"
+    "      Writes the sales analysis or the return list of the period as its window prints\n"
+    "      it after 更新 with those filters.\n"
     "\n"
     "  --password-stdin  read the password as one line of standard input (one try)\n"
     "  --month           the month billed, as YYYY-MM\n"
@@ -195,13 +202,15 @@ void Pdf(const std::vector<std::string>& files, const Options& options, bool pas
   if (files.size() != 2) throw std::invalid_argument("pdf takes a document and FILE");
   const std::string outFile = Option(options, "--out").value_or("");
   if (outFile.empty()) throw std::invalid_argument("pdf needs --out OUT.pdf");
+  const std::optional<PeriodPdfQuery> period = ReadPeriodPdfQuery(files[0], options);
   const Document doc = OpenForExport(files[1], passwordStdin, in);
   std::optional<int32_t> slip;
   if (const std::optional<std::string> id = Option(options, "--slip"))
     slip = ParseId(*id, "--slip");
   Report report;
   try {
-    report = CliReport(doc, files[0], slip);
+    report =
+        period ? PeriodListReport(PeriodPdfSnapshot(doc, *period)) : CliReport(doc, files[0], slip);
   } catch (const CliReportError& e) {
     throw Refusal(files[1] + ": " + e.what());
   }

@@ -1,12 +1,10 @@
 #include "sales_command.h"
 
-#include <functional>
 #include <ostream>
 #include <stdexcept>
 
 #include "cli_open.h"
 #include "customer_list.h"
-#include "list_output.h"
 #include "money.h"
 
 namespace {
@@ -22,48 +20,63 @@ SlipPeriod PeriodOf(const CliOptions& options) {
 // Built whole before anything is written, so a refusal prints nothing.
 void PrintList(const std::function<Json()>& compute, bool csv, std::ostream& out) {
   Json list;
-  try {
-    list = compute();
-  } catch (const MoneyOverflow&) {
-    throw Refusal("the sums leave the range of amounts");
-  }
+  WithinRange([&] { list = compute(); });
   out << (csv ? RowsCsv(list) : list.dump(2) + '\n');
 }
 
 }  // namespace
 
+SalesQuery ReadSalesQuery(const CliOptions& options) {
+  SalesQuery q;
+  const std::string& byText = RequiredOption(options, "--by");
+  if (byText == "customer") {
+    q.by = SalesBy::Customer;
+  } else if (byText == "date") {
+    q.by = SalesBy::Date;
+  } else if (byText != "item") {
+    throw std::invalid_argument("--by is item, customer or date");
+  }
+  q.period = PeriodOf(options);
+  q.hideZero = options.count("--hide-zero") > 0;
+  return q;
+}
+
+ReturnsQuery ReadReturnsQuery(const CliOptions& options) {
+  ReturnsQuery q;
+  const std::string& kindText = RequiredOption(options, "--kind");
+  if (kindText != "purchase" && kindText != "shipment") {
+    throw std::invalid_argument("--kind is purchase or shipment");
+  }
+  q.partnerKind = kindText == "shipment" ? kCustomerKind : kSupplierKind;
+  q.period = PeriodOf(options);
+  q.subtotals = options.count("--subtotals") > 0;
+  return q;
+}
+
+void WithinRange(const std::function<void()>& compute) {
+  try {
+    compute();
+  } catch (const MoneyOverflow&) {
+    throw Refusal("the sums leave the range of amounts");
+  }
+}
+
 void SalesCommand(const std::vector<std::string>& files, const CliOptions& options,
                   bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("sales takes one FILE");
   OnlyOptions(options, {"--by", "--from", "--to", "--format", "--hide-zero"});
-  const std::string& byText = RequiredOption(options, "--by");
-  SalesBy by = SalesBy::Item;
-  if (byText == "customer") {
-    by = SalesBy::Customer;
-  } else if (byText == "date") {
-    by = SalesBy::Date;
-  } else if (byText != "item") {
-    throw std::invalid_argument("--by is item, customer or date");
-  }
-  const SlipPeriod period = PeriodOf(options);
+  const SalesQuery q = ReadSalesQuery(options);
   const bool csv = WantsCsv(options);
-  const bool hideZero = options.count("--hide-zero") > 0;
   const Document doc = OpenForExport(files[0], passwordStdin, in);
-  PrintList([&] { return SalesJson(doc, by, period, hideZero); }, csv, out);
+  PrintList([&] { return SalesJson(doc, q.by, q.period, q.hideZero); }, csv, out);
 }
 
 void ReturnsCommand(const std::vector<std::string>& files, const CliOptions& options,
                     bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("returns takes one FILE");
   OnlyOptions(options, {"--kind", "--from", "--to", "--format", "--subtotals"});
-  const std::string& kindText = RequiredOption(options, "--kind");
-  if (kindText != "purchase" && kindText != "shipment") {
-    throw std::invalid_argument("--kind is purchase or shipment");
-  }
-  const int kind = kindText == "shipment" ? kCustomerKind : kSupplierKind;
-  const SlipPeriod period = PeriodOf(options);
+  const ReturnsQuery q = ReadReturnsQuery(options);
   const bool csv = WantsCsv(options);
-  const bool subtotals = options.count("--subtotals") > 0;
   const Document doc = OpenForExport(files[0], passwordStdin, in);
-  PrintList([&] { return ReturnsJson(doc, kind, period, subtotals); }, csv, out);
+  PrintList([&] { return ReturnsJson(doc, q.partnerKind, q.period, q.subtotals); }, csv, out);
 }

@@ -8,6 +8,10 @@ enum ReportKind {
   kReportPartnerList = 1,
   kReportSlipList = 2,
   kReportDeliveryNote = 3,
+  kReportItemSales = 7,
+  kReportCustomerSales = 8,
+  kReportDateSales = 9,
+  kReportReturnList = 10,
 };
 
 // What every print button does: a document without pages gets "印刷対象がありません。";

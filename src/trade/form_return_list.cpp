@@ -4,11 +4,9 @@
 #include <QComboBox>
 #include <QLabel>
 
-#include "amount_text.h"
-#include "date_convert.h"
 #include "form_controls.h"
-#include "return_list.h"
-#include "sjis_codec.h"
+#include "period_list_rows.h"
+#include "print_hand_off.h"
 
 namespace {
 
@@ -23,19 +21,8 @@ PeriodListDesign ReturnDesign() {
                {QStringLiteral("取引先名"), 150}};
   d.totals = {{QStringLiteral("SsEditTotalNum"), QStringLiteral("数量合計")},
               {QStringLiteral("SsEditTotalPrice"), QStringLiteral("金額合計")}};
-  d.report = 10;
+  d.report = kReportReturnList;
   return d;
-}
-
-QStringList RowTexts(const ReturnRow& r) {
-  if (r.subtotal) {
-    return {QString(), FromSjis(r.name),          FormattedAmount(r.quantity),
-            QString(), FormattedAmount(r.amount), QString(),
-            QString()};
-  }
-  return {FromSjis(r.code),         FromSjis(r.name),          FormattedAmount(r.quantity),
-          FormattedAmount(r.price), FormattedAmount(r.amount), ShortDateText(r.date),
-          FromSjis(r.partner)};
 }
 
 }  // namespace
@@ -56,10 +43,5 @@ TFormReturnList::TFormReturnList(Document& doc) : TFormPeriodList(doc, ReturnDes
 
 PeriodListView TFormReturnList::Compute(SlipPeriod period) {
   const int kind = ComboBoxKind->currentIndex() == 1 ? kCustomerKind : kSupplierKind;
-  const ReturnList list = ComputeReturnList(Doc(), kind, period, CheckBoxSubTotal->isChecked());
-  PeriodListView view;
-  view.rows.reserve(list.rows.size());
-  for (const ReturnRow& r : list.rows) view.rows.push_back(RowTexts(r));
-  view.totals = {FormattedAmount(list.quantity), FormattedAmount(list.amount)};
-  return view;
+  return ReturnListView(ComputeReturnList(Doc(), kind, period, CheckBoxSubTotal->isChecked()));
 }

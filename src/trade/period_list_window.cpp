@@ -10,11 +10,11 @@
 
 #include "date_convert.h"
 #include "dates.h"
-#include "dialogs.h"
 #include "form_controls.h"
 #include "form_registry.h"
 #include "overflow_guard.h"
 #include "pickers.h"
+#include "print_hand_off.h"
 #include "ss_edit.h"
 #include "window_style.h"
 
@@ -128,12 +128,8 @@ void TFormPeriodList::Show(const PeriodListView& view) {
 
 void TFormPeriodList::ButtonPrintClick() {
   if (dirty_) Refresh();
-  if (list_->rowCount() == 0) {
-    ShowMessage(QStringLiteral("印刷対象がありません。"));
-    return;
-  }
-  // The four reports have no pages yet: the checks above are all that printing does
-  // until their layouts exist.
+  // An empty list is refused there with "印刷対象がありません。".
+  PrintReport(design_.report, PeriodListReport(Snapshot()));
 }
 
 ListReportSnapshot TFormPeriodList::Snapshot() const {
@@ -151,5 +147,6 @@ ListReportSnapshot TFormPeriodList::Snapshot() const {
     snapshot.rows.push_back(texts);
   }
   for (const TSsEdit* total : totals_) snapshot.totals << total->Text();
+  snapshot.printDate = QDate::currentDate();
   return snapshot;
 }

@@ -8,6 +8,8 @@
 
 #include "form.h"
 #include "list_view.h"
+#include "period_list_reports.h"
+#include "period_list_rows.h"
 #include "slip_values.h"
 
 class QDateEdit;
@@ -25,21 +27,6 @@ struct PeriodListDesign {
   bool hiddenLastColumn = false;
   std::vector<std::pair<QString, QString>> totals;  // member name, label
   int report = 0;                                   // the printer-choice window's report kind
-};
-
-// What a computation shows: the rows' texts and the total fields' texts in order.
-struct PeriodListView {
-  std::vector<QStringList> rows;
-  QStringList totals;
-};
-
-// The printing hand-off: what a list report prints, taken from the window as shown.
-struct ListReportSnapshot {
-  int report = 0;
-  double from = 0;
-  double to = 0;
-  std::vector<QStringList> rows;  // the visible columns' texts
-  QStringList totals;             // the total fields' texts, in the window's order
 };
 
 // The sales analyses and the return list: a period, "更新", a list computed only on

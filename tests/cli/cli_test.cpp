@@ -590,4 +590,53 @@ TEST_F(CliTest, PdfRefusalsWriteNothing) {
   }
 }
 
+TEST_F(CliTest, PdfOfTheSalesAndReturnListsPrintsTheirPeriodRowsAndTotals) {
+  Save(Sample(), "a.tlg");
+  const QString file = QString::fromStdString(Path("a.tlg"));
+  const QString returns = PdfTextOf({"returns", file, "--kind", "shipment", "--from", "2026-12-01",
+                                     "--to", "2026-12-31", "--subtotals"},
+                                    dir.filePath("returns.pdf"));
+  for (const QString& expected :
+       {QStringLiteral("返品明細一覧"), QStringLiteral("2026/12/01"), QStringLiteral("2026/12/31"),
+        QStringLiteral("小計"), QStringLiteral("数量合計"), QStringLiteral("2026/12/08")}) {
+    EXPECT_TRUE(returns.contains(expected))
+        << expected.toStdString() << " in " << returns.toStdString();
+  }
+  const QString days =
+      PdfTextOf({"sales", file, "--by", "date", "--from", "2026-12-07", "--to", "2026-12-08"},
+                dir.filePath("days.pdf"));
+  for (const QString& expected : {QStringLiteral("日付別一覧"), QStringLiteral("2026/12/07"),
+                                  QStringLiteral("売上合計"), QStringLiteral("粗利益合計")}) {
+    EXPECT_TRUE(days.contains(expected)) << expected.toStdString() << " in " << days.toStdString();
+  }
+}
+
+TEST_F(CliTest, PdfOfAPeriodListRefusesAnEmptyListAndWrongOptions) {
+  Save(Sample(), "a.tlg");
+  const std::string out = Path("x.pdf");
+  const std::string a = Path("a.tlg");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  for (const Case& k :
+       {Case{{"pdf", "sales", a, "--by", "item", "--from", "2020-01-01", "--to", "2020-01-31",
+              "--hide-zero", "--out", out},
+             1},
+        Case{{"pdf", "returns", a, "--kind", "purchase", "--from", "2020-01-01", "--to",
+              "2020-01-31", "--out", out},
+             1},
+        Case{{"pdf", "sales", a, "--by", "week", "--from", "2026-12-01", "--to", "2026-12-31",
+              "--out", out},
+             2},
+        Case{{"pdf", "sales", a, "--by", "item", "--from", "2026-12-01", "--out", out}, 2},
+        Case{{"pdf", "returns", a, "--kind", "shipment", "--from", "2026-12-01", "--to",
+              "2026-12-31", "--slip", "0", "--out", out},
+             2}}) {
+    const CliRun r = Cli(k.args);
+    EXPECT_EQ(r.status, k.status) << k.args[1] << " " << r.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+  }
+}
+
 }  // namespace

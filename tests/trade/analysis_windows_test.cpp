@@ -10,6 +10,10 @@
 #include "form_item_sales_list.h"
 #include "form_main.h"
 #include "form_return_list.h"
+#include "form_set_printer.h"
+#include "pdf_output.h"
+#include "print_forms.h"
+#include "print_hand_off.h"
 #include "ss_edit.h"
 #include "trade_fixture.h"
 
@@ -181,6 +185,56 @@ TEST_F(AnalysisWindowsTest, AnOverflowIsAMessageAndAnEmptyList) {
   EXPECT_EQ(script_.Messages(), QStringList({"金額が大きすぎるため計算できません。"}));
   EXPECT_EQ(w.ListViewSalesList->rowCount(), 0);
   EXPECT_EQ(w.SsEditTotalPrice->text(), QStringLiteral("0"));
+}
+
+// Each window's 印刷 hands the rows and totals it shows to its report in the printer choice.
+TEST_F(AnalysisWindowsTest, PrintHandsEachWindowsReportToThePrinterChoice) {
+  Forms().Destroy();
+  FormFactories all;
+  AddMasterForms(all);
+  AddTradeForms(all);
+  AddPrintForms(all);
+  Forms().Create(all, doc_);
+  StoreSlip(kShipmentSlip, kYamada, EncodeDate(2024, 3, 1), "1000", "10");
+  StoreSlip(kShipmentReturnSlip, kSato, EncodeDate(2024, 3, 2), "33.33", "3", kEraser);
+  auto& items = Open<TFormItemSalesList>(FormId::ItemSalesList);
+  auto& customers = Open<TFormCustomerSalesList>(FormId::CustomerSalesList);
+  auto& days = Open<TFormDateSalesList>(FormId::DateSalesList);
+  auto& returns = Open<TFormReturnList>(FormId::ReturnList);
+  returns.ComboBoxKind->setCurrentIndex(1);
+  struct Case {
+    TFormPeriodList* window;
+    int kind;
+    QString suffix;
+    const TSsEdit* total;  // printed in the totals box, after the yen sign but the quantity
+  };
+  for (const Case& k :
+       {Case{&items, kReportItemSales, " 商品別明細一覧", items.SsEditTotalPrice},
+        Case{&customers, kReportCustomerSales, " 取引先別一覧", customers.SsEditTotalProfit},
+        Case{&days, kReportDateSales, " 日付別一覧", days.SsEditTotalPrice},
+        Case{&returns, kReportReturnList, " 返品明細一覧", returns.SsEditTotalNum}}) {
+    SetPeriod(*k.window, QDate(2024, 3, 1), QDate(2024, 3, 2));
+    bool shown = false;
+    script_.ExpectModal<TFormSetPrinter>([&](TFormSetPrinter& printer) {
+      shown = true;
+      EXPECT_EQ(printer.Tag, k.kind);
+      EXPECT_EQ(printer.CurrentReport().jobSuffix, k.suffix);
+      const std::vector<Page> pages = DrawReport(printer.CurrentReport(), PdfMetrics());
+      ASSERT_EQ(pages.size(), 1u);
+      const QString total =
+          k.total == returns.SsEditTotalNum ? k.total->Text() : "\\" + k.total->Text();
+      EXPECT_NE(k.total->Text(), QStringLiteral("0"));
+      bool printed = false;
+      for (const PageOp& op : pages[0].ops) {
+        if (const auto* t = std::get_if<TextOp>(&op)) printed = printed || t->text == total;
+      }
+      EXPECT_TRUE(printed) << total.toStdString();
+      printer.reject();
+    });
+    k.window->ButtonPrintClick();
+    EXPECT_TRUE(shown) << k.suffix.toStdString();
+  }
+  EXPECT_TRUE(script_.Messages().isEmpty());
 }
 
 // The 各種明細一覧 menu opens each window in turn.

@@ -1,0 +1,67 @@
+#include "period_list_rows.h"
+
+#include "amount_text.h"
+#include "date_convert.h"
+#include "sjis_codec.h"
+
+namespace {
+
+QStringList TotalTexts(const SalesTotals& t) {
+  return {FormattedAmount(t.sales), FormattedAmount(t.cost), FormattedAmount(t.profit)};
+}
+
+QStringList ReturnRowTexts(const ReturnRow& r) {
+  if (r.subtotal) {
+    return {QString(), FromSjis(r.name),          FormattedAmount(r.quantity),
+            QString(), FormattedAmount(r.amount), QString(),
+            QString()};
+  }
+  return {FromSjis(r.code),         FromSjis(r.name),          FormattedAmount(r.quantity),
+          FormattedAmount(r.price), FormattedAmount(r.amount), ShortDateText(r.date),
+          FromSjis(r.partner)};
+}
+
+}  // namespace
+
+PeriodListView ItemSalesView(const ItemSales& sales) {
+  PeriodListView view;
+  view.rows.reserve(sales.rows.size());
+  for (const ItemSalesRow& r : sales.rows) {
+    view.rows.push_back({FromSjis(r.code), FromSjis(r.name), FormattedAmount(r.quantity),
+                         FormattedAmount(r.amount), FormattedAmount(r.cost),
+                         FormattedAmount(r.profit), QString::number(r.id)});
+  }
+  view.totals = {FormattedAmount(sales.amount), FormattedAmount(sales.cost),
+                 FormattedAmount(sales.profit)};
+  return view;
+}
+
+PeriodListView CustomerSalesView(const CustomerSales& sales) {
+  PeriodListView view;
+  view.rows.reserve(sales.rows.size());
+  for (const CustomerSalesRow& r : sales.rows) {
+    view.rows.push_back({FromSjis(r.name), FormattedAmount(r.sales), FormattedAmount(r.cost),
+                         FormattedAmount(r.profit), QString::number(r.id)});
+  }
+  view.totals = TotalTexts(sales.totals);
+  return view;
+}
+
+PeriodListView DateSalesView(const DateSales& sales) {
+  PeriodListView view;
+  view.rows.reserve(sales.rows.size());
+  for (const DateSalesRow& r : sales.rows) {
+    view.rows.push_back({ShortDateText(r.date), FormattedAmount(r.sales), FormattedAmount(r.cost),
+                         FormattedAmount(r.profit), QString::number(r.position)});
+  }
+  view.totals = TotalTexts(sales.totals);
+  return view;
+}
+
+PeriodListView ReturnListView(const ReturnList& list) {
+  PeriodListView view;
+  view.rows.reserve(list.rows.size());
+  for (const ReturnRow& r : list.rows) view.rows.push_back(ReturnRowTexts(r));
+  view.totals = {FormattedAmount(list.quantity), FormattedAmount(list.amount)};
+  return view;
+}
