@@ -309,6 +309,7 @@ TEST_F(ItemFormsTest, FindingByKanaSelectsTheRowTheButtonsActOn) {
   doc_.items.Add("P-7", Sjis(QStringLiteral("油性筆記具")), Sjis(QStringLiteral("ﾎﾞｰﾙﾍﾟﾝ")), "",
                  "0", "0", "", "", 0, 0, 0, 0);
   AddProduct("胡椒");
+  AddProduct("ボール紙");
   TFormItemList& list = List();
   ShowActive(&list);
   FocusOn(list.ListViewItemList);
@@ -316,9 +317,14 @@ TEST_F(ItemFormsTest, FindingByKanaSelectsTheRowTheButtonsActOn) {
   ASSERT_EQ(QApplication::focusWidget(), list.FindBar->EditFind);
   TypeText(list.FindBar->EditFind, QStringLiteral("ぼーる"));
   EXPECT_EQ(SelectedViewRow(list.ListViewItemList), 1);
+  PressKey(list.FindBar->EditFind, Qt::Key_Return);  // Enter finds, it does not walk on
+  EXPECT_EQ(SelectedViewRow(list.ListViewItemList), 3);
+  EXPECT_EQ(QApplication::focusWidget(), list.FindBar->EditFind);
+  PressKey(list.FindBar->EditFind, Qt::Key_F3, Qt::ShiftModifier);
+  EXPECT_EQ(SelectedViewRow(list.ListViewItemList), 1);
   script_.AnswerYes();
   list.ButtonDeleteItemClick();
-  EXPECT_EQ(Names(), QStringList({"塩", "胡椒"}));
+  EXPECT_EQ(Names(), QStringList({"塩", "胡椒", "ボール紙"}));
 }
 
 TEST_F(ItemFormsTest, MovesStopAtBothEndsAndCarryTheSelection) {
