@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+#include "list_csv.h"
+
 namespace {
 
 // Text height plus a small margin: about 20 pixels at the windows' 15-pixel font.
@@ -61,6 +63,7 @@ void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns) {
   view->setWordWrap(false);
   FitRowHeight(view);
   view->installEventFilter(new RowHeightKeeper(view));
+  InstallCsvSave(view);
 }
 
 int ListRowHeight(const QTableWidget* view) {

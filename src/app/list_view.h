@@ -15,7 +15,8 @@ struct ListColumn {
 
 // The report-style tables of the windows: grid shown, whole-row single selection,
 // read-only, no row numbers, the selection kept visible when the focus leaves, rows as
-// high as the text with a small margin, the last visible column stretched to the width.
+// high as the text with a small margin, the last visible column stretched to the width,
+// and "CSVで保存…" in the context menu.
 void SetUpListView(QTableWidget* view, const std::vector<ListColumn>& columns);
 // The height of every row of a view set up here.
 int ListRowHeight(const QTableWidget* view);

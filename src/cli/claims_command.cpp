@@ -7,7 +7,7 @@
 
 #include "billing.h"
 #include "cli_open.h"
-#include "csv_text.h"
+#include "csv_writer.h"
 #include "dates.h"
 #include "sjis_codec.h"
 
@@ -92,13 +92,13 @@ std::string ClaimsJson(const std::vector<ClaimListRow>& rows, const std::string&
   return j.dump(2) + "\n";
 }
 
-std::string ClaimsCsv(const std::vector<ClaimListRow>& rows) {
-  std::string out = CsvLine({"id", "name", "amount", "closingDay", "due"});
+std::string ClaimsCsv(const std::vector<ClaimListRow>& rows, const CsvStyle& style) {
+  std::vector<std::vector<std::string>> cells = {{"id", "name", "amount", "closingDay", "due"}};
   for (const ClaimListRow& r : rows) {
-    out += CsvLine({std::to_string(r.id), Utf8(r.name), Text(r.amount),
-                    r.closingDayText.toStdString(), r.dueText.toStdString()});
+    cells.push_back({std::to_string(r.id), Utf8(r.name), Text(r.amount),
+                     r.closingDayText.toStdString(), r.dueText.toStdString()});
   }
-  return out;
+  return CsvText(cells, style);
 }
 
 // A row's cells as the detail window shows them: date and number on a slip's first line,
@@ -141,10 +141,10 @@ std::string DetailJson(const ClaimDetail& d, const Month& month) {
   return j.dump(2) + "\n";
 }
 
-std::string DetailCsv(const ClaimDetail& d) {
-  std::string out = CsvLine(kDetailColumns);
-  for (const ClaimDetailRow& r : d.rows) out += CsvLine(DetailCells(r));
-  return out;
+std::string DetailCsv(const ClaimDetail& d, const CsvStyle& style) {
+  std::vector<std::vector<std::string>> cells = {kDetailColumns};
+  for (const ClaimDetailRow& r : d.rows) cells.push_back(DetailCells(r));
+  return CsvText(cells, style);
 }
 
 // Runs a computation, turning an overflow into a refusal before anything is written.
@@ -162,28 +162,30 @@ std::string Computed(const std::string& file, F compute) {
 void ClaimsCommand(const std::vector<std::string>& files, const CliOptions& options,
                    bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("claims takes one FILE");
-  OnlyOptions(options, {"--kind", "--month", "--format"});
+  OnlyOptions(options, {"--kind", "--month", "--format", "--bom", "--crlf"});
   const int kind = ParseKind(options);
   const Month month = ParseMonth(options);
   const bool csv = WantsCsv(options);
+  const CsvStyle style = CsvStyleOf(options);
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   out << Computed(files[0], [&] {
     const std::vector<ClaimListRow> rows = ComputeClaimList(doc, kind, month.date);
-    return csv ? ClaimsCsv(rows) : ClaimsJson(rows, options.at("--kind"), month);
+    return csv ? ClaimsCsv(rows, style) : ClaimsJson(rows, options.at("--kind"), month);
   });
 }
 
 void ClaimDetailCommand(const std::vector<std::string>& files, const CliOptions& options,
                         bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("claim-detail takes one FILE");
-  OnlyOptions(options, {"--customer", "--month", "--format"});
+  OnlyOptions(options, {"--customer", "--month", "--format", "--bom", "--crlf"});
   const int32_t id = ParseId(RequiredOption(options, "--customer"));
   const Month month = ParseMonth(options);
   const bool csv = WantsCsv(options);
+  const CsvStyle style = CsvStyleOf(options);
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   if (!doc.customers.Exists(id)) throw Refusal("no customer has the id " + std::to_string(id));
   out << Computed(files[0], [&] {
     const ClaimDetail detail = ComputeClaimDetail(doc, kCustomerKind, id, month.date);
-    return csv ? DetailCsv(detail) : DetailJson(detail, month);
+    return csv ? DetailCsv(detail, style) : DetailJson(detail, month);
   });
 }

@@ -11,6 +11,7 @@
 
 #include "claims_command.h"
 #include "cli_open.h"
+#include "cli_options.h"
 #include "cli_pdf.h"
 #include "data_file.h"
 #include "dates.h"
@@ -51,6 +52,8 @@ const char kUsage[] =
     "                  [--subtotals] [--format json|csv] [--password-stdin]\n"
     "      Prints the return lines of the period per partner; --subtotals adds a\n"
     "      subtotal row after each partner's lines.\n"
+    "  With --format csv, --bom starts the output with a UTF-8 byte-order mark and --crlf\n"
+    "  ends its lines with CR LF, as the windows' \"CSVで保存…\" writes it.\n"
     "  tenpo-cli pdf items|suppliers|customers FILE --out OUT.pdf [--password-stdin]\n"
     "  tenpo-cli pdf delivery-note FILE --slip ID --out OUT.pdf [--password-stdin]\n"
     "      Writes the product list, the supplier or customer list, or the delivery note\n"
@@ -186,11 +189,13 @@ void Slips(const std::vector<std::string>& files, const Options& options, bool p
   const std::string format = Option(options, "--format").value_or("json");
   if (format != "json" && format != "csv")
     throw std::invalid_argument("--format is json or csv, not " + format);
+  const CsvStyle style = CsvStyleOf(options);
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   // Built whole before anything is written, so a refusal prints nothing.
   std::string text;
   try {
-    text = format == "csv" ? SlipListCsv(doc, query) : SlipListJson(doc, query).dump(2) + '\n';
+    text =
+        format == "csv" ? SlipListCsv(doc, query, style) : SlipListJson(doc, query).dump(2) + '\n';
   } catch (const SlipListError& e) {
     throw Refusal(files[0] + ": " + e.what());
   }
@@ -240,7 +245,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       }
       if (args[i] == "--password-stdin") {
         passwordStdin = true;
-      } else if (args[i] == "--hide-zero" || args[i] == "--subtotals") {
+      } else if (args[i] == "--hide-zero" || args[i] == "--subtotals" || args[i] == "--bom" ||
+                 args[i] == "--crlf") {
         options.emplace(args[i], std::string());
       } else if (TakesValue(args[i])) {
         if (i + 1 == args.size()) throw std::invalid_argument(args[i] + " needs a value");

@@ -16,6 +16,13 @@ bool WantsCsv(const CliOptions& options) {
   throw std::invalid_argument("--format must be json or csv");
 }
 
+CsvStyle CsvStyleOf(const CliOptions& options) {
+  const CsvStyle style = {.bom = options.contains("--bom"), .crlf = options.contains("--crlf")};
+  if ((style.bom || style.crlf) && !WantsCsv(options))
+    throw std::invalid_argument("--bom and --crlf go with --format csv");
+  return style;
+}
+
 void OnlyOptions(const CliOptions& options, std::initializer_list<const char*> allowed) {
   for (const auto& [name, value] : options) {
     if (std::none_of(allowed.begin(), allowed.end(), [&](const char* a) { return name == a; })) {

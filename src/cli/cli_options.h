@@ -3,6 +3,8 @@
 #include <map>
 #include <string>
 
+#include "csv_writer.h"
+
 // --name value options of a command ("--kind" -> "customers").
 using CliOptions = std::map<std::string, std::string>;
 
@@ -10,5 +12,7 @@ using CliOptions = std::map<std::string, std::string>;
 const std::string& RequiredOption(const CliOptions& options, const std::string& name);
 // "json" (the default) or "csv"; anything else is a usage error.
 bool WantsCsv(const CliOptions& options);
+// --bom and --crlf; either without --format csv is a usage error.
+CsvStyle CsvStyleOf(const CliOptions& options);
 // Usage error unless every option given is one of `allowed`.
 void OnlyOptions(const CliOptions& options, std::initializer_list<const char*> allowed);

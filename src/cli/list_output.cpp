@@ -88,17 +88,11 @@ const char* ByName(SalesBy by) {
   return "";
 }
 
-std::string CsvCell(const Json& value) {
+// A value's text in a cell (the writer quotes it where needed).
+std::string CellText(const Json& value) {
   if (value.is_null()) return {};
   if (value.is_boolean()) return value.get<bool>() ? "true" : "false";
-  const std::string text = value.is_string() ? value.get<std::string>() : value.dump();
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + '"';
+  return value.is_string() ? value.get<std::string>() : value.dump();
 }
 
 // The header of a list: every key its rows can have, in order.
@@ -139,20 +133,14 @@ Json ReturnsJson(const Document& doc, int partnerKind, SlipPeriod period, bool s
           {"totals", {{"quantity", Amount(returns.quantity)}, {"amount", Amount(returns.amount)}}}};
 }
 
-std::string RowsCsv(const Json& list) {
+std::string RowsCsv(const Json& list, const CsvStyle& style) {
   const std::vector<std::string> keys = CsvColumns(list);
-  std::string csv;
-  const auto line = [&csv](const std::vector<std::string>& cells) {
-    for (size_t i = 0; i < cells.size(); ++i) csv += (i > 0 ? "," : "") + cells[i];
-    csv += '\n';
-  };
-  line(keys);
+  std::vector<std::vector<std::string>> cells = {keys};
   for (const Json& row : list.at("rows")) {
-    std::vector<std::string> cells;
-    for (const std::string& key : keys) cells.push_back(row.contains(key) ? CsvCell(row[key]) : "");
-    line(cells);
+    std::vector<std::string>& line = cells.emplace_back();
+    for (const std::string& key : keys) line.push_back(row.contains(key) ? CellText(row[key]) : "");
   }
-  return csv;
+  return CsvText(cells, style);
 }
 
 std::optional<double> DateFromIso(const std::string& text) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "csv_writer.h"
 #include "document.h"
 #include "json_in.h"
 #include "slip_list_output.h"
@@ -20,7 +21,7 @@ Json ReturnsJson(const Document& doc, int partnerKind, SlipPeriod period, bool s
 
 // The rows of such a list as CSV: a header of the keys its rows can have, then one line
 // per row; a key a row lacks is an empty cell.
-std::string RowsCsv(const Json& list);
+std::string RowsCsv(const Json& list, const CsvStyle& style = {});
 
 // A YYYY-MM-DD text read back (nothing when the text is no such day); IsoDate writes it.
 std::optional<double> DateFromIso(const std::string& text);

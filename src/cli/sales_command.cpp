@@ -18,10 +18,12 @@ SlipPeriod PeriodOf(const CliOptions& options) {
 }
 
 // Built whole before anything is written, so a refusal prints nothing.
-void PrintList(const std::function<Json()>& compute, bool csv, std::ostream& out) {
+void PrintList(const std::function<Json()>& compute, const CliOptions& options, std::ostream& out) {
+  const bool csv = WantsCsv(options);
+  const CsvStyle style = CsvStyleOf(options);
   Json list;
   WithinRange([&] { list = compute(); });
-  out << (csv ? RowsCsv(list) : list.dump(2) + '\n');
+  out << (csv ? RowsCsv(list, style) : list.dump(2) + '\n');
 }
 
 }  // namespace
@@ -64,19 +66,19 @@ void WithinRange(const std::function<void()>& compute) {
 void SalesCommand(const std::vector<std::string>& files, const CliOptions& options,
                   bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("sales takes one FILE");
-  OnlyOptions(options, {"--by", "--from", "--to", "--format", "--hide-zero"});
+  OnlyOptions(options, {"--by", "--from", "--to", "--format", "--hide-zero", "--bom", "--crlf"});
   const SalesQuery q = ReadSalesQuery(options);
-  const bool csv = WantsCsv(options);
+  CsvStyleOf(options);  // a wrong format is a usage error before the file is read
   const Document doc = OpenForExport(files[0], passwordStdin, in);
-  PrintList([&] { return SalesJson(doc, q.by, q.period, q.hideZero); }, csv, out);
+  PrintList([&] { return SalesJson(doc, q.by, q.period, q.hideZero); }, options, out);
 }
 
 void ReturnsCommand(const std::vector<std::string>& files, const CliOptions& options,
                     bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("returns takes one FILE");
-  OnlyOptions(options, {"--kind", "--from", "--to", "--format", "--subtotals"});
+  OnlyOptions(options, {"--kind", "--from", "--to", "--format", "--subtotals", "--bom", "--crlf"});
   const ReturnsQuery q = ReadReturnsQuery(options);
-  const bool csv = WantsCsv(options);
+  CsvStyleOf(options);  // a wrong format is a usage error before the file is read
   const Document doc = OpenForExport(files[0], passwordStdin, in);
-  PrintList([&] { return ReturnsJson(doc, q.partnerKind, q.period, q.subtotals); }, csv, out);
+  PrintList([&] { return ReturnsJson(doc, q.partnerKind, q.period, q.subtotals); }, options, out);
 }

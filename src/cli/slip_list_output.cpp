@@ -52,17 +52,6 @@ Json LinesJson(const ItemIndex& items, const Slip& slip, int rounding) {
   return lines;
 }
 
-// A field quoted when it holds a separator, a quote or a line break.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + '"';
-}
-
 }  // namespace
 
 std::string IsoDate(double date) {
@@ -94,13 +83,12 @@ Json SlipListJson(const Document& doc, const SlipListQuery& query) {
               {"total", MoneyToText(list.total)}};
 }
 
-std::string SlipListCsv(const Document& doc, const SlipListQuery& query) {
+std::string SlipListCsv(const Document& doc, const SlipListQuery& query, const CsvStyle& style) {
   PartnerOf(doc, query);
-  std::string out = "id,date,number,kind,total\n";
+  std::vector<std::vector<std::string>> cells = {{"id", "date", "number", "kind", "total"}};
   for (const SlipListRow& row : Rows(doc, query).rows) {
-    out += std::to_string(row.id) + ',' + IsoDate(row.date) + ',' +
-           CsvField(Utf8(row.number, "slip number")) + ',' + std::to_string(row.kind) + ',' +
-           MoneyToText(row.total) + '\n';
+    cells.push_back({std::to_string(row.id), IsoDate(row.date), Utf8(row.number, "slip number"),
+                     std::to_string(row.kind), MoneyToText(row.total)});
   }
-  return out;
+  return CsvText(cells, style);
 }

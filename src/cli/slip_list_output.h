@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "csv_writer.h"
 #include "json_in.h"
 #include "slip_values.h"
 
@@ -24,6 +25,7 @@ class SlipListError : public std::runtime_error {
 // The slip list as the window computes it, with each slip's lines as its detail shows them.
 Json SlipListJson(const Document& doc, const SlipListQuery& query);
 // A header row and one row per slip: id,date,number,kind,total.
-std::string SlipListCsv(const Document& doc, const SlipListQuery& query);
+std::string SlipListCsv(const Document& doc, const SlipListQuery& query,
+                        const CsvStyle& style = {});
 // "YYYY-MM-DD" of a day count.
 std::string IsoDate(double date);

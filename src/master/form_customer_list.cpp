@@ -12,6 +12,7 @@
 #include "form_controls.h"
 #include "form_customer_add.h"
 #include "form_registry.h"
+#include "list_find.h"
 #include "list_view.h"
 #include "master_list_reports.h"
 #include "partner_row.h"
@@ -53,6 +54,7 @@ void TFormCustomerList::BuildControls() {
                                        {QStringLiteral("締日"), 100},
                                        {QStringLiteral("支払日"), 100},
                                        {QStringLiteral("住所"), 200}});
+  FindBar = new TFindBar(this, TableFindTarget(ListViewCustomerList, {0}));
   ButtonIndexUp = SideButton(this, QStringLiteral("上に移動"), QStringLiteral("ButtonIndexUp"));
   ButtonIndexDown = SideButton(this, QStringLiteral("下に移動"), QStringLiteral("ButtonIndexDown"));
   ButtonDeleteCustomer =
@@ -79,6 +81,7 @@ void TFormCustomerList::BuildLayout() {
   bottom->addStretch();
   bottom->addLayout(actions);
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(FindBar);
   layout->addWidget(ListViewCustomerList, 1);
   layout->addLayout(bottom);
   SetResizableWindowStyle(this, {792, 576});

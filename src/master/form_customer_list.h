@@ -8,6 +8,7 @@
 class CustomerList;
 class QPushButton;
 class QTableWidget;
+class TFindBar;
 class TFormCustomerAdd;
 
 // The trading partners of one kind, by Tag: 0 suppliers, 1 customers. The opener sets
@@ -19,6 +20,7 @@ class TFormCustomerList : public TForm {
   explicit TFormCustomerList(Document& doc);
 
   QTableWidget* ListViewCustomerList = nullptr;
+  TFindBar* FindBar = nullptr;
   QPushButton* ButtonIndexUp = nullptr;
   QPushButton* ButtonIndexDown = nullptr;
   QPushButton* ButtonDeleteCustomer = nullptr;

@@ -14,9 +14,11 @@
 #include "form_registry.h"
 #include "item_fields.h"
 #include "item_row.h"
+#include "list_find.h"
 #include "list_view.h"
 #include "master_list_reports.h"
 #include "print_hand_off.h"
+#include "sjis_codec.h"
 #include "window_style.h"
 
 TFormItemList::TFormItemList(Document& doc) : TForm(doc) {
@@ -43,6 +45,13 @@ void TFormItemList::BuildControls() {
                                    {QStringLiteral("分類１"), 100},
                                    {QStringLiteral("分類２"), 100},
                                    {QStringLiteral("分類３"), 100}});
+  // Code, name and kana of the record behind each row, the kana not being a column.
+  FindTarget find = TableFindTarget(ListViewItemList, {});
+  find.texts = [this](int row) {
+    const ItemRecord item = Doc().items.Get(row);
+    return QStringList{FromSjis(item.code), FromSjis(item.name), FromSjis(item.nameKana)};
+  };
+  FindBar = new TFindBar(this, find);
   ButtonIndexUp = SideButton(this, QStringLiteral("上に移動"), QStringLiteral("ButtonIndexUp"));
   ButtonIndexDown = SideButton(this, QStringLiteral("下に移動"), QStringLiteral("ButtonIndexDown"));
   ButtonGroupList =
@@ -57,7 +66,7 @@ void TFormItemList::BuildControls() {
 }
 
 void TFormItemList::BuildLayout() {
-  QHBoxLayout* top = ControlRow({}, {ButtonIndexUp, ButtonIndexDown});
+  QHBoxLayout* top = ControlRow({FindBar}, {ButtonIndexUp, ButtonIndexDown});
   auto* actions = new QGridLayout;
   actions->addWidget(ButtonDeleteItem, 0, 0);
   actions->addWidget(ButtonEditItem, 0, 1);

@@ -7,6 +7,7 @@
 
 class QPushButton;
 class QTableWidget;
+class TFindBar;
 class TFormItemAdd;
 
 // The product list: every product of the document in list order, with adding (also in
@@ -19,6 +20,7 @@ class TFormItemList : public TForm {
   explicit TFormItemList(Document& doc);
 
   QTableWidget* ListViewItemList = nullptr;
+  TFindBar* FindBar = nullptr;
   QPushButton* ButtonIndexUp = nullptr;
   QPushButton* ButtonIndexDown = nullptr;
   QPushButton* ButtonGroupList = nullptr;

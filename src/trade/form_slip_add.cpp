@@ -24,6 +24,7 @@
 #include "form_controls.h"
 #include "form_registry.h"
 #include "input_method.h"
+#include "list_find.h"
 #include "list_view.h"
 #include "list_window_pattern.h"
 #include "overflow_guard.h"
@@ -92,6 +93,15 @@ void TFormSlipAdd::BuildControls() {
   ListBoxItemSelect->setWrapping(true);
   ListBoxItemSelect->setResizeMode(QListView::Adjust);
   ListBoxItemSelect->setUniformItemSizes(true);
+  // Code, name and kana of the products the speed code lets through, in the box's order.
+  FindTarget find = ListBoxFindTarget(ListBoxItemSelect);
+  find.texts = [this](int row) {
+    const ItemRecord item = selection_.Get(row);
+    return QStringList{FromSjis(item.code), FromSjis(item.name), FromSjis(item.nameKana)};
+  };
+  FindBar = new TFindBar(this, find);
+  // Out of the Enter walk of a line; Ctrl+F or a click reaches it.
+  FindBar->EditFind->setFocusPolicy(Qt::ClickFocus);
   EditItemCode = TextField(this, QStringLiteral("EditItemCode"), Ime::Off);
   EditItemName = TextField(this, QStringLiteral("EditItemName"), Ime::Off);
   for (QLineEdit* shown : {EditItemCode, EditItemName}) {
@@ -152,6 +162,7 @@ void TFormSlipAdd::BuildLayout() {
   }
   auto* pick = new QFormLayout;
   pick->addRow(QStringLiteral("短縮コード"), EditSpeedCode);
+  pick->addRow(FindBar);
   pick->addRow(QStringLiteral("商品選択"), ListBoxItemSelect);
   auto* quantity = new QHBoxLayout;
   quantity->addWidget(SsEditNum);

@@ -12,6 +12,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class TFindBar;
 class QPushButton;
 class QTableWidget;
 class TSsEdit;
@@ -31,6 +32,7 @@ class TFormSlipAdd : public TEntryForm {
   QComboBox* ComboBoxSlipKind = nullptr;
   QLineEdit* EditSpeedCode = nullptr;
   QListWidget* ListBoxItemSelect = nullptr;
+  TFindBar* FindBar = nullptr;  // finds a product in the selection
   QLineEdit* EditItemCode = nullptr;
   QLineEdit* EditItemName = nullptr;
   TSsEdit* SsEditPrice = nullptr;

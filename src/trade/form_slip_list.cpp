@@ -21,6 +21,7 @@
 #include "form_delivery_print.h"
 #include "form_registry.h"
 #include "form_slip_add.h"
+#include "list_find.h"
 #include "list_view.h"
 #include "overflow_guard.h"
 #include "pickers.h"
@@ -75,6 +76,7 @@ void TFormSlipList::BuildControls() {
   TabControlCustomerList = new QTabBar(this);
   TabControlCustomerList->setObjectName(QStringLiteral("TabControlCustomerList"));
   TabControlCustomerList->setExpanding(false);
+  FindBar = new TFindBar(this, TabBarFindTarget(TabControlCustomerList));
   Splitter1 = new QSplitter(Qt::Vertical, this);
   Splitter1->setObjectName(QStringLiteral("Splitter1"));
   Splitter1->setOpaqueResize(true);
@@ -140,6 +142,7 @@ void TFormSlipList::BuildLayout() {
   top->setContentsMargins(0, 0, 0, 0);
   top->addWidget(ButtonAddSlip);
   top->addWidget(ButtonPrint);
+  top->addWidget(FindBar);
   top->addStretch();
   top->addWidget(ButtonOk);
   auto* layout = new QVBoxLayout(this);

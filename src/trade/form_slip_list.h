@@ -15,6 +15,7 @@ class QDateEdit;
 class QPushButton;
 class QSplitter;
 class QTabBar;
+class TFindBar;
 class QTableWidget;
 class QWidget;
 class TFormSlipAdd;
@@ -34,6 +35,7 @@ class TFormSlipList : public TForm {
   QPushButton* ButtonPrint = nullptr;
   QPushButton* ButtonOk = nullptr;
   QTabBar* TabControlCustomerList = nullptr;
+  TFindBar* FindBar = nullptr;  // finds a partner's tab
   QWidget* PanelSlipList = nullptr;
   QSplitter* Splitter1 = nullptr;
   QWidget* PanelSlipDetail = nullptr;

@@ -491,6 +491,42 @@ TEST_F(CliTest, ClaimDetailShowsTheInvoiceFiguresAndRows) {
             "2024-03-25,,ご入金,,,,1000,bank\n");
 }
 
+// --bom and --crlf change only the mark and the line ends; without --format csv they are a
+// usage error.
+TEST_F(CliTest, CsvStyleOptionsChangeOnlyTheMarkAndLineEnds) {
+  Save(BillingSample(), "b.tlg");
+  const std::vector<std::string> claims = {"claims",  Path("b.tlg"), "--kind",   "customers",
+                                           "--month", "2024-04",     "--format", "csv"};
+  auto with = [&](std::vector<std::string> extra) {
+    std::vector<std::string> args = claims;
+    args.insert(args.end(), extra.begin(), extra.end());
+    return Cli(args);
+  };
+  EXPECT_EQ(with({"--bom", "--crlf"}).out,
+            "\xEF\xBB\xBFid,name,amount,closingDay,due\r\n0,株式会社てんぽ,1203,20日,05月31日\r\n");
+  EXPECT_EQ(with({"--crlf"}).out,
+            "id,name,amount,closingDay,due\r\n0,株式会社てんぽ,1203,20日,05月31日\r\n");
+  EXPECT_EQ(with({"--bom"}).out.rfind("\xEF\xBB\xBFid,", 0), 0U);
+  const CliRun slips = Cli({"slips", Path("b.tlg"), "--kind", "shipment", "--partner", "0",
+                            "--format", "csv", "--crlf"});
+  ASSERT_EQ(slips.status, 0) << slips.err;
+  EXPECT_EQ(slips.out.rfind("id,date,number,kind,total\r\n", 0), 0U);
+  const std::vector<std::vector<std::string>> jsonRuns = {
+      {"claims", Path("b.tlg"), "--kind", "customers", "--month", "2024-04"},
+      {"sales", Path("b.tlg"), "--by", "item", "--from", "2024-04-01", "--to", "2024-04-30"},
+      {"returns", Path("b.tlg"), "--kind", "shipment", "--from", "2024-04-01", "--to",
+       "2024-04-30"}};
+  for (std::vector<std::string> args : jsonRuns) {
+    ASSERT_EQ(Cli(args).status, 0) << args[0];
+    args.push_back("--bom");
+    const CliRun refused = Cli(args);
+    EXPECT_EQ(refused.status, 2) << args[0];
+    EXPECT_NE(refused.err.find("--bom and --crlf go with --format csv"), std::string::npos);
+    EXPECT_EQ(refused.out, "") << args[0];
+  }
+  EXPECT_EQ(Cli({"export", Path("b.tlg"), "--crlf"}).status, 2);
+}
+
 TEST_F(CliTest, ClaimCommandsRefuseBadArgumentsAndWriteNothing) {
   Save(BillingSample(), "b.tlg");
   struct Case {

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include "form_item_add.h"
 #include "form_item_list.h"
 #include "item_row.h"
+#include "list_find.h"
 #include "list_window_pattern.h"
 #include "master_fixture.h"
 #include "radio_group.h"
@@ -299,6 +301,30 @@ TEST_F(ItemFormsTest, UsedProductIsRefusedWithoutAQuestion_UnusedIsAskedThenDele
   EXPECT_EQ(script_.Questions(), QStringList{"削除します。よろしいですか？"});
   EXPECT_EQ(Names(), QStringList({"塩", "砂糖"}));
   EXPECT_EQ(view->currentRow(), 1);  // the new last row
+}
+
+// The kana is no column of the list, yet finds its product; the buttons then act on it.
+TEST_F(ItemFormsTest, FindingByKanaSelectsTheRowTheButtonsActOn) {
+  AddProduct("塩");
+  doc_.items.Add("P-7", Sjis(QStringLiteral("油性筆記具")), Sjis(QStringLiteral("ﾎﾞｰﾙﾍﾟﾝ")), "",
+                 "0", "0", "", "", 0, 0, 0, 0);
+  AddProduct("胡椒");
+  AddProduct("ボール紙");
+  TFormItemList& list = List();
+  ShowActive(&list);
+  FocusOn(list.ListViewItemList);
+  PressKey(list.ListViewItemList, Qt::Key_F, Qt::ControlModifier);
+  ASSERT_EQ(QApplication::focusWidget(), list.FindBar->EditFind);
+  TypeText(list.FindBar->EditFind, QStringLiteral("ぼーる"));
+  EXPECT_EQ(SelectedViewRow(list.ListViewItemList), 1);
+  PressKey(list.FindBar->EditFind, Qt::Key_Return);  // Enter finds, it does not walk on
+  EXPECT_EQ(SelectedViewRow(list.ListViewItemList), 3);
+  EXPECT_EQ(QApplication::focusWidget(), list.FindBar->EditFind);
+  PressKey(list.FindBar->EditFind, Qt::Key_F3, Qt::ShiftModifier);
+  EXPECT_EQ(SelectedViewRow(list.ListViewItemList), 1);
+  script_.AnswerYes();
+  list.ButtonDeleteItemClick();
+  EXPECT_EQ(Names(), QStringList({"塩", "胡椒", "ボール紙"}));
 }
 
 TEST_F(ItemFormsTest, MovesStopAtBothEndsAndCarryTheSelection) {

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -5,7 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
+#include "atomic_file.h"
 #include "date_convert.h"
 #include "form_claim_detail.h"
 #include "form_claim_list.h"
@@ -147,6 +150,26 @@ TEST_F(ClaimFormsTest, TheClaimListShowsWhatEachCustomerOwesAtItsClosingDate) {
   suppliers.ListViewClaimListDblClick();  // no invoice for suppliers
   EXPECT_TRUE(script_.ModalWindows().isEmpty());
   EXPECT_TRUE(script_.Messages().isEmpty());
+}
+
+// The month's claim list as a spreadsheet gets it from the context menu: the rows shown,
+// amounts without grouping, the hidden id left out.
+TEST_F(ClaimFormsTest, TheClaimListIsSavedAsCsvFromItsContextMenu) {
+  TFormClaimList& list = List(kCustomerKind, QDate(2024, 4, 15));
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("claims.csv"));
+  script_.ChooseSaveFile(path);
+  const QList<QAction*> actions = list.ListViewClaimList->actions();
+  ASSERT_EQ(actions.size(), 1);
+  EXPECT_EQ(actions[0]->text(), QStringLiteral("CSVで保存…"));
+  actions[0]->trigger();
+  EXPECT_EQ(ReadWholeFile(path),
+            "\xEF\xBB\xBF"
+            "得意先名,請求金額,締日,支払予定\r\n"
+            "山田商店,1400,20日,05月31日\r\n"
+            "佐藤商事,10000,月末,04月30日\r\n"
+            "鈴木商会,0,月末,04月30日\r\n"
+            "伊藤商店,0,月末,04月30日\r\n");
 }
 
 TEST_F(ClaimFormsTest, TheDetailListsThePeriodAndItsFiguresAddUpToTheClaim) {

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -9,10 +10,12 @@
 #include "form_delivery_print.h"
 #include "form_main.h"
 #include "form_set_printer.h"
+#include "list_find.h"
 #include "list_window_pattern.h"
 #include "print_forms.h"
 #include "ss_edit.h"
 #include "trade_fixture.h"
+#include "ui_test_helpers.h"
 
 namespace {
 
@@ -88,6 +91,22 @@ TEST_F(SlipListTest, TheDetailShowsTheSelectedSlipAndEveryRefillClearsIt) {
   SelectViewRow(list.ListViewSlipList, 0);
   list.CheckBoxFocus->setChecked(true);
   EXPECT_EQ(list.ListViewSlipDetail->rowCount(), 0);
+}
+
+// Finding a partner turns to its tab, so the list shows that partner's slips.
+TEST_F(SlipListTest, FindingAPartnerTurnsToItsTab) {
+  StoreYamadasSlips();
+  TFormSlipList& list = List(kShipmentSlip, kYamada);
+  QLineEdit* find = list.FindBar->EditFind;
+  TypeText(find, QStringLiteral("商事"));
+  EXPECT_EQ(list.TabControlCustomerList->currentIndex(), kSato);
+  EXPECT_EQ(list.ListViewSlipList->rowCount(), 1);
+  find->clear();
+  TypeText(find, QStringLiteral("商"));
+  EXPECT_EQ(list.TabControlCustomerList->currentIndex(), kYamada);
+  PressKey(find, Qt::Key_F3, Qt::ShiftModifier);
+  EXPECT_EQ(list.TabControlCustomerList->currentIndex(), 2);
+  EXPECT_EQ(list.ListViewSlipList->rowCount(), 0);
 }
 
 TEST_F(SlipListTest, DeleteAsksAndSelectsTheRowThatTakesItsPlace) {

@@ -1,0 +1,69 @@
+#include "list_csv.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTableWidget>
+
+#include "atomic_file.h"
+#include "csv_writer.h"
+#include "dialogs.h"
+#include "file_error.h"
+#include "list_view.h"
+
+namespace {
+
+// "-1,234.5" as the windows group amounts; only such texts lose their commas, so a code or
+// a name with a comma stays whole.
+QString PlainAmount(const QString& text) {
+  static const QRegularExpression grouped(QStringLiteral("^[-+]?\\d{1,3}(,\\d{3})+(\\.\\d+)?$"));
+  if (!grouped.match(text).hasMatch()) return text;
+  QString plain = text;
+  return plain.remove(QLatin1Char(','));
+}
+
+std::vector<int> ShownColumns(const QTableWidget* view) {
+  std::vector<int> columns;
+  for (int c = 0; c < view->columnCount(); ++c) {
+    if (!view->isColumnHidden(c)) columns.push_back(c);
+  }
+  return columns;
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> ListViewCsvCells(const QTableWidget* view) {
+  const std::vector<int> columns = ShownColumns(view);
+  std::vector<std::vector<std::string>> cells;
+  std::vector<std::string>& header = cells.emplace_back();
+  for (const int c : columns) {
+    const QTableWidgetItem* item = view->horizontalHeaderItem(c);
+    header.push_back(item != nullptr ? item->text().toStdString() : std::string());
+  }
+  for (const QStringList& texts : ListViewTexts(view)) {
+    std::vector<std::string>& row = cells.emplace_back();
+    for (const int c : columns) row.push_back(PlainAmount(texts[c]).toStdString());
+  }
+  return cells;
+}
+
+void SaveListViewCsv(const QTableWidget* view, const QString& path) {
+  WriteFileAtomically(path, CsvText(ListViewCsvCells(view), {.bom = true, .crlf = true}));
+}
+
+void InstallCsvSave(QTableWidget* view) {
+  auto* save = new QAction(QStringLiteral("CSVで保存…"), view);
+  save->setObjectName(QStringLiteral("ActionSaveCsv"));
+  QObject::connect(save, &QAction::triggered, view, [view] {
+    const QString path = AskSaveFileName(view->window(), QStringLiteral("CSVで保存"), QString(),
+                                         QStringLiteral("CSV ファイル (*.csv)"));
+    if (path.isEmpty()) return;
+    try {
+      SaveListViewCsv(view, path);
+    } catch (const FileError& e) {
+      ShowMessage(e.Message());
+    }
+  });
+  view->addAction(save);
+  view->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
