@@ -24,7 +24,9 @@ CsvStyle CsvStyleOf(const CliOptions& options) {
 }
 
 void OnlyOptions(const CliOptions& options, std::initializer_list<const char*> allowed) {
-  for (const auto& [name, value] : options) {
+  for (const auto& option : options) {
+    // A lambda cannot capture a structured binding under clang 14, which builds the fuzzers.
+    const std::string& name = option.first;
     if (std::none_of(allowed.begin(), allowed.end(), [&](const char* a) { return name == a; })) {
       throw std::invalid_argument("unknown option " + name);
     }
