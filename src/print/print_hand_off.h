@@ -8,6 +8,9 @@ enum ReportKind {
   kReportPartnerList = 1,
   kReportSlipList = 2,
   kReportDeliveryNote = 3,
+  kReportConfirmationList = 5,
+  kReportInvoice = 6,
+  kReportReceipt = 11,
 };
 
 // What every print button does: a document without pages gets "印刷対象がありません。";

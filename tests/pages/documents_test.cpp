@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "confirmation_list_report.h"
 #include "delivery_note.h"
 #include "golden_file.h"
 #include "page_canvas.h"
@@ -169,4 +170,61 @@ TEST(Documents, SlipListTotalsAndPeriodCell) {
   s.period = PeriodText(QDate(2024, 4, 1), QDate(2024, 4, 30));
   EXPECT_EQ(s.period, QStringLiteral("2024/04/01～2024/04/30"));
   EXPECT_NE(FindText(DrawReport(SlipListReport(s), FakePrinter600())[0], s.period), nullptr);
+}
+
+namespace {
+
+// A confirmation list of `rows` customers; customer i owes 1,000 x i yen.
+ConfirmationListSnapshot Confirmations(int rows) {
+  ConfirmationListSnapshot s;
+  s.month = QDate(2024, 4, 1);
+  s.printDate = QDate(2024, 4, 5);
+  for (int i = 1; i <= rows; ++i) {
+    const Money v = Money::FromInt(1000 * i);
+    s.rows.push_back({QStringLiteral("得意先%1").arg(i), Amount(v), QStringLiteral("20日"),
+                      QStringLiteral("05月31日")});
+    s.values.push_back(v);
+  }
+  return s;
+}
+
+}  // namespace
+
+TEST(Documents, ConfirmationListGoldenAndTotals) {
+  const ConfirmationListSnapshot s = Confirmations(19);
+  const std::vector<Page> pages = DrawReport(ConfirmationListReport(s), FakePrinter600());
+  ExpectGolden("confirmation_list_19.txt", DescribePages(pages));
+  ASSERT_EQ(pages.size(), 2u);
+  // Page 1: its own 18 rows, no running total; page 2: the whole list.
+  EXPECT_EQ(TextAfter(pages[0], QStringLiteral("ページ内合計"))->text, Yen("171,000"));
+  EXPECT_EQ(FindText(pages[0], QStringLiteral("合計")), nullptr);
+  EXPECT_EQ(FindText(pages[1], QStringLiteral("ページ内合計")), nullptr);
+  EXPECT_EQ(TextAfter(pages[1], QStringLiteral("合計"))->text, Yen("190,000"));
+  EXPECT_NE(FindText(pages[0], QStringLiteral("入金確認一覧")), nullptr);
+  EXPECT_NE(FindText(pages[0], QStringLiteral("2024年04月")), nullptr);
+  EXPECT_NE(FindText(pages[1], QStringLiteral("得意先19")), nullptr);
+  // The closing day is not printed; the planned date is.
+  EXPECT_EQ(FindText(pages[0], QStringLiteral("20日")), nullptr);
+  EXPECT_NE(FindText(pages[0], QStringLiteral("05月31日")), nullptr);
+}
+
+TEST(Documents, ConfirmationListSidesDifferInTitleHeadingsAndJob) {
+  struct Case {
+    bool payments;
+    const char* title;
+    const char* amount;
+    const char* job;
+  };
+  for (const Case& k : {Case{true, "支払確認一覧", "支払予定日", " 支払確認一覧印刷"},
+                        Case{false, "入金確認一覧", "入金予定日", " 入金確認一覧印刷"}}) {
+    ConfirmationListSnapshot s = Confirmations(1);
+    s.payments = k.payments;
+    const Report report = ConfirmationListReport(s);
+    EXPECT_EQ(report.jobSuffix, QString::fromUtf8(k.job));
+    const Page page = DrawReport(report, FakePrinter600()).front();
+    EXPECT_NE(FindText(page, QString::fromUtf8(k.title)), nullptr);
+    EXPECT_NE(FindText(page, QString::fromUtf8(k.amount)), nullptr);
+    // A single page is the last page: the whole list's total.
+    EXPECT_EQ(TextAfter(page, QStringLiteral("合計"))->text, Yen("1,000"));
+  }
 }

@@ -9,7 +9,9 @@
 #include "date_convert.h"
 #include "form_claim_detail.h"
 #include "form_claim_list.h"
+#include "form_set_printer.h"
 #include "list_window_pattern.h"
+#include "print_forms.h"
 #include "ss_edit.h"
 #include "trade_fixture.h"
 #include "window_helpers.h"
@@ -246,6 +248,42 @@ TEST(ClaimListFromMainWindow, InvoicesAndPaymentsDueOpenTheListInTheirMode) {
     (main.*click)();
   }
   EXPECT_TRUE(script.Messages().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// The confirmation list prints the rows as shown, its totals from the amounts they show,
+// and ends in the printer choice for report kind 5.
+TEST_F(ClaimFormsTest, TheConfirmationListHandsTheShownRowsToThePrinterChoice) {
+  Forms().Destroy();
+  FormFactories all;
+  AddMasterForms(all);
+  AddTradeForms(all);
+  AddPrintForms(all);
+  Forms().Create(all, doc_);
+  for (int mode : {kCustomerKind, kSupplierKind}) {
+    TFormClaimList& list = List(mode, QDate(2024, 4, 15));
+    const ConfirmationListSnapshot s = list.PrintSnapshot();
+    EXPECT_EQ(s.payments, mode == kSupplierKind);
+    EXPECT_EQ(s.month, QDate(2024, 4, 15));
+    ASSERT_EQ(static_cast<int>(s.rows.size()), list.ListViewClaimList->rowCount());
+    ASSERT_EQ(s.values.size(), s.rows.size());
+    for (size_t r = 0; r < s.rows.size(); ++r) {
+      EXPECT_EQ(s.rows[r], Row(list.ListViewClaimList, static_cast<int>(r)));
+      EXPECT_EQ(QString::fromStdString(FormatAmount(s.values[r])), s.rows[r][1]);
+    }
+    QString job;
+    script_.ExpectModal<TFormSetPrinter>([&](TFormSetPrinter& printer) {
+      EXPECT_EQ(printer.Tag, 5);
+      job = printer.CurrentReport().jobSuffix;
+      printer.reject();
+    });
+    list.ButtonPrintListClick();
+    EXPECT_EQ(job, QLatin1Char(' ') + list.ButtonPrintList->text());
+  }
+  EXPECT_TRUE(script_.Messages().isEmpty());
 }
 
 }  // namespace
