@@ -16,13 +16,15 @@
 #include "amount_text.h"
 #include "billing_period.h"
 #include "date_convert.h"
-#include "pickers.h"
+#include "dialogs.h"
 #include "document.h"
 #include "form_controls.h"
 #include "input_method.h"
+#include "invoice.h"
 #include "list_view.h"
 #include "overflow_guard.h"
-#include "print_shown_rows.h"
+#include "pickers.h"
+#include "print_hand_off.h"
 #include "sjis_codec.h"
 #include "sjis_guard.h"
 #include "slip_values.h"
@@ -31,8 +33,12 @@
 
 namespace {
 
-// The printer-choice window's report kind for the invoice.
-constexpr int kInvoiceReport = 6;
+QStringList AddressBlock(const std::string& postal, const std::string& address1,
+                         const std::string& address2, const std::string& name,
+                         const std::string& tel, const std::string& fax) {
+  return {FromSjis(postal), FromSjis(address1), FromSjis(address2),
+          FromSjis(name),   FromSjis(tel),      FromSjis(fax)};
+}
 
 TSsEdit* FigureField(QWidget* parent, const QString& name) {
   TSsEdit* edit = TSsEdit::Plain(parent);
@@ -207,5 +213,41 @@ void TFormClaimDetail::ShowFigures() {
 }
 
 void TFormClaimDetail::ButtonPrintClick() {
-  PrintShownRows(ListViewClaimDetail, kInvoiceReport);
+  if (ListViewClaimDetail->rowCount() == 0) {
+    ShowMessage(QStringLiteral("印刷対象がありません。"));
+    return;
+  }
+  PrintReport(kReportInvoice, InvoiceReport(PrintSnapshot()));
+}
+
+// The invoice prints the window as it stands: options, figures and rows as shown.
+InvoiceSnapshot TFormClaimDetail::PrintSnapshot() const {
+  InvoiceSnapshot s;
+  s.date = DateTimePickerClaimDate->date();
+  s.title = ComboBoxTitle->currentText();
+  s.number = EditNo->text();
+  s.nameTitle = ComboBoxNameTitle->currentText();
+  s.bank = CheckBoxBank->isChecked();
+  s.bankComment = EditBank->text();
+  const CompanySettings& co = Doc().company;
+  s.account = {FromSjis(co.bankName), FromSjis(co.bankBranch), FromSjis(co.accountKind),
+               FromSjis(co.accountNumber), FromSjis(co.accountHolder)};
+  s.tantou = CheckBoxTantou->isChecked();
+  s.kakunin = CheckBoxKakunin->isChecked();
+  const CustomerRecord& p = detail_.partner;
+  s.partner = AddressBlock(p.postal, p.address1, p.address2, p.name, p.tel, p.fax);
+  s.company = AddressBlock(co.postal, co.address1, co.address2, co.name, co.tel, co.fax);
+  for (const TSsEdit* field : {SsEditZengetsu, SsEditNyukin, SsEditKurikoshi, SsEditUriage,
+                               SsEditTax, SsEditKongetsu, SsEditSeikyu}) {
+    s.figures << field->Text();
+  }
+  for (int r = 0; r < ListViewClaimDetail->rowCount(); ++r) {
+    QStringList row;
+    for (int c = 0; c < 8; ++c) {
+      const QTableWidgetItem* item = ListViewClaimDetail->item(r, c);
+      row << (item != nullptr ? item->text() : QString());
+    }
+    s.rows.push_back(row);
+  }
+  return s;
 }

@@ -5,6 +5,7 @@
 #include "confirmation_list_report.h"
 #include "delivery_note.h"
 #include "golden_file.h"
+#include "invoice.h"
 #include "page_canvas.h"
 #include "page_test_util.h"
 #include "slip_list_report.h"
@@ -226,5 +227,92 @@ TEST(Documents, ConfirmationListSidesDifferInTitleHeadingsAndJob) {
     EXPECT_NE(FindText(page, QString::fromUtf8(k.amount)), nullptr);
     // A single page is the last page: the whole list's total.
     EXPECT_EQ(TextAfter(page, QStringLiteral("合計"))->text, Yen("1,000"));
+  }
+}
+
+namespace {
+
+// An invoice of `rows` lines; line i costs 100 x i yen.
+InvoiceSnapshot Invoice(int rows, bool options) {
+  InvoiceSnapshot s;
+  s.date = QDate(2024, 4, 20);
+  s.number = "B-3";
+  s.partner = {"100-0001",
+               QStringLiteral("東京都千代田区"),
+               "",
+               QStringLiteral("株式会社得意先"),
+               "03-1111-2222",
+               ""};
+  s.company = {"530-0001",    QStringLiteral("大阪府大阪市"), "", QStringLiteral("てんぽ商店"), "",
+               "06-3333-4444"};
+  s.bank = options;
+  s.tantou = options;
+  s.kakunin = options;
+  s.account = {QStringLiteral("てんぽ銀行"), "", QStringLiteral("普通"), "1234567",
+               QStringLiteral("テンポショウテン")};
+  s.figures = {"1,000", "300", "700", "2,100", "210", "2,310", "3,010"};
+  for (int i = 1; i <= rows; ++i) {
+    s.rows.push_back({"04/01", QStringLiteral("S%1").arg(i), QStringLiteral("品物%1").arg(i), "1",
+                      QStringLiteral("個"), Amount(Money::FromInt(100 * i)),
+                      Amount(Money::FromInt(100 * i)), ""});
+  }
+  return s;
+}
+
+}  // namespace
+
+TEST(Documents, InvoiceGoldenPagesWithAndWithoutBankAndStamps) {
+  const DeviceMetrics m = FakePrinter600();
+  ExpectGolden("invoice_26_options.txt",
+               DescribePages(DrawReport(InvoiceReport(Invoice(26, true)), m)));
+  ExpectGolden("invoice_25_plain.txt",
+               DescribePages(DrawReport(InvoiceReport(Invoice(25, false)), m)));
+}
+
+TEST(Documents, InvoiceFiguresOnPageOneOnlyAndBankLinesWhenTicked) {
+  InvoiceSnapshot s = Invoice(26, true);
+  s.account[1].clear();  // no branch: the bank name and one space
+  const std::vector<Page> pages = DrawReport(InvoiceReport(s), FakePrinter600());
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_NE(FindText(pages[0], Yen("3,010")), nullptr);
+  EXPECT_EQ(FindText(pages[1], Yen("3,010")), nullptr);
+  EXPECT_NE(FindText(pages[1], QStringLiteral("前月累計")), nullptr);
+  EXPECT_NE(FindText(pages[1], QStringLiteral("品物26")), nullptr);
+  EXPECT_NE(FindText(pages[0], QStringLiteral("てんぽ銀行 ")), nullptr);
+  EXPECT_NE(FindText(pages[0], QStringLiteral("普通 1234567")), nullptr);
+  EXPECT_NE(FindText(pages[0], QStringLiteral("株式会社得意先　御中")), nullptr);
+  EXPECT_EQ(DrawReport(InvoiceReport(s), FakePrinter600()).size(), 2u);
+  s.bank = false;
+  const Page plain = DrawReport(InvoiceReport(s), FakePrinter600()).front();
+  EXPECT_EQ(FindText(plain, s.bankComment), nullptr);
+  EXPECT_EQ(FindText(plain, QStringLiteral("普通 1234567")), nullptr);
+}
+
+// Figures too wide for their column are squeezed inside it, never cut; names are cut.
+TEST(Documents, InvoiceWideFiguresAndNamesStayInsideTheirColumns) {
+  InvoiceSnapshot s = Invoice(1, true);
+  s.figures = QStringList(7, "12,345,678,901");
+  s.figures[4] = "1,000,000";
+  s.bankComment = QString(60, QChar(0x305E));
+  s.rows[0][1] = "12345678";
+  const Page page = DrawReport(InvoiceReport(s), FakePrinter600()).front();
+  const PageCanvas c(FakePrinter600());
+  const double rules[] = {10, 37, 64, 91, 118, 137, 164, 200};
+  for (int i = 0; i < 7; ++i) {
+    const TextOp* t = nullptr;
+    for (const TextOp& op : TextsOf(page)) {
+      if (op.y == c.Y(104.5) && op.x >= c.X(rules[i]) && op.x < c.X(rules[i + 1])) t = &op;
+    }
+    ASSERT_NE(t, nullptr) << i;
+    EXPECT_EQ(t->text, Yen(s.figures[i]));  // never cut
+    EXPECT_LE(t->x + DrawnWidth(*t), c.X(rules[i + 1]) + 1.0) << i;
+    EXPECT_GE(t->x, c.X(rules[i])) << i;
+  }
+  EXPECT_NE(FindText(page, "12345678"), nullptr);
+  // The bank comment stops before the stamp boxes.
+  for (const TextOp& op : TextsOf(page)) {
+    if (op.y == c.Y(65)) {
+      EXPECT_LE(op.x + DrawnWidth(op), c.X(135) + 1.0);
+    }
   }
 }

@@ -287,3 +287,43 @@ TEST_F(ClaimFormsTest, TheConfirmationListHandsTheShownRowsToThePrinterChoice) {
 }
 
 }  // namespace
+
+namespace {
+
+// The invoice prints the window as it stands, and its 請求額 is the list's amount.
+TEST_F(ClaimFormsTest, TheInvoicePrintsTheShownFiguresWhichEqualTheListsAmount) {
+  Forms().Destroy();
+  FormFactories all;
+  AddMasterForms(all);
+  AddTradeForms(all);
+  AddPrintForms(all);
+  Forms().Create(all, doc_);
+  TFormClaimList& list = List(kCustomerKind, QDate(2024, 4, 15));
+  for (int row = 0; row < list.ListViewClaimList->rowCount(); ++row) {
+    const QString amount = list.ListViewClaimList->item(row, 1)->text();
+    OpenDetail(list, row, [&](TFormClaimDetail& d) {
+      d.ComboBoxTitle->setEditText(QStringLiteral("合計請求書"));
+      d.CheckBoxBank->setChecked(true);
+      const InvoiceSnapshot s = d.PrintSnapshot();
+      EXPECT_EQ(s.figures, Figures(d));
+      EXPECT_EQ(s.figures.last(), amount) << row;
+      EXPECT_EQ(s.title, QStringLiteral("合計請求書"));
+      EXPECT_TRUE(s.bank);
+      EXPECT_EQ(s.partner.value(3), list.ListViewClaimList->item(row, 0)->text());
+      ASSERT_EQ(static_cast<int>(s.rows.size()), d.ListViewClaimDetail->rowCount());
+      if (s.rows.empty()) return;
+      EXPECT_EQ(s.rows[0], Row(d.ListViewClaimDetail, 0));
+      QString job;
+      script_.ExpectModal<TFormSetPrinter>([&](TFormSetPrinter& printer) {
+        EXPECT_EQ(printer.Tag, 6);
+        job = printer.CurrentReport().jobSuffix;
+        printer.reject();
+      });
+      d.ButtonPrintClick();
+      EXPECT_EQ(job, QStringLiteral(" 請求書"));
+    });
+  }
+  EXPECT_TRUE(script_.Messages().isEmpty());
+}
+
+}  // namespace
