@@ -8,6 +8,7 @@
 #include "invoice.h"
 #include "page_canvas.h"
 #include "page_test_util.h"
+#include "receipt.h"
 #include "slip_list_report.h"
 
 namespace {
@@ -315,4 +316,64 @@ TEST(Documents, InvoiceWideFiguresAndNamesStayInsideTheirColumns) {
       EXPECT_LE(op.x + DrawnWidth(op), c.X(135) + 1.0);
     }
   }
+}
+
+namespace {
+
+ReceiptSnapshot Receipt(bool filled) {
+  ReceiptSnapshot s;
+  s.customer = QStringLiteral("株式会社得意先");
+  s.price = "12,345";
+  s.date = QDate(2024, 4, 5);
+  s.company = {"530-0001", QStringLiteral("大阪府大阪市"), "", QStringLiteral("てんぽ商店")};
+  if (filled) {
+    s.number = "R-1";
+    s.tadashi = true;
+    s.kinds = {QStringLiteral("税抜き"), QStringLiteral("消費税"), QStringLiteral("現　金"), ""};
+    s.amounts = {"11,223", "1,122", "", "5"};
+    s.tantou = true;
+    s.inshi = true;
+  }
+  return s;
+}
+
+}  // namespace
+
+TEST(Documents, ReceiptGoldenPagesBothHalves) {
+  const DeviceMetrics m = FakePrinter600();
+  ExpectGolden("receipt_filled.txt", DescribePages(DrawReport(ReceiptReport(Receipt(true)), m)));
+  ExpectGolden("receipt_plain.txt", DescribePages(DrawReport(ReceiptReport(Receipt(false)), m)));
+}
+
+TEST(Documents, ReceiptCopyTadashiBreakdownAndLongNames) {
+  ReceiptSnapshot s = Receipt(true);
+  const Report report = ReceiptReport(s);
+  EXPECT_EQ(report.jobSuffix, QStringLiteral(" 領収書"));
+  const std::vector<Page> pages = DrawReport(report, FakePrinter600());
+  ASSERT_EQ(pages.size(), 1u);
+  const Page& page = pages[0];
+  const PageCanvas c(FakePrinter600());
+  const TextOp* copy = FindText(page, QStringLiteral("領収書（控）"));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->y, c.Y(126));
+  EXPECT_NE(FindText(page, QStringLiteral("\\12,345※")), nullptr);
+  EXPECT_NE(FindText(page, QStringLiteral("2024 年 04 月 05 日　上記の金額正に領収致しました。")),
+            nullptr);
+  EXPECT_NE(FindText(page, QStringLiteral("現　金")), nullptr);  // a kind without amount
+  EXPECT_NE(FindText(page, QStringLiteral("\\5-")), nullptr);    // an amount without kind
+  EXPECT_NE(FindText(page, QStringLiteral("但し、商品代として")), nullptr);
+  s.tadashi = false;
+  EXPECT_EQ(FindText(DrawReport(ReceiptReport(s), FakePrinter600())[0], s.tadashiText), nullptr);
+  // A long name is cut, the honorific stays whole.
+  s.customer = QString(60, QChar(0x305E));
+  s.nameTitle = QStringLiteral("様");
+  int partners = 0;
+  for (const TextOp& t : TextsOf(DrawReport(ReceiptReport(s), FakePrinter600())[0])) {
+    if (t.y != c.Y(30) && t.y != c.Y(141)) continue;
+    ++partners;
+    EXPECT_TRUE(t.text.endsWith(QStringLiteral("　様")));
+    EXPECT_LT(t.text.size(), 62);
+    EXPECT_LE(DrawnWidth(t), c.LenX(180));
+  }
+  EXPECT_EQ(partners, 2);
 }
