@@ -1,7 +1,10 @@
 #include "invoice.h"
 
+#include "dates.h"
+#include "document.h"
 #include "document_blocks.h"
 #include "list_report_frame.h"
+#include "sjis_codec.h"
 
 namespace {
 
@@ -81,7 +84,57 @@ void DrawTable(PageCanvas& c, const InvoiceSnapshot& s, int page) {
   }
 }
 
+QString Amount(Money v) {
+  return QString::fromStdString(FormatAmount(v));
+}
+
+QString MonthDay(double date) {
+  const Ymd d = DecodeDate(date);
+  return QDate(d.year, d.month, d.day).toString(QStringLiteral("MM/dd"));
+}
+
+QStringList RowTexts(const ClaimDetailRow& r) {
+  if (r.receipt) {
+    return {MonthDay(r.date), QString(), FromSjis(r.name), QString(),
+            QString(),        QString(), Amount(r.amount), FromSjis(r.note)};
+  }
+  // Date and number head a slip's first line only.
+  return {r.firstOfSlip ? MonthDay(r.date) : QString(),
+          r.firstOfSlip ? FromSjis(r.number) : QString(),
+          FromSjis(r.name),
+          Amount(r.quantity),
+          FromSjis(r.unit),
+          Amount(r.price),
+          Amount(r.amount),
+          FromSjis(r.note)};
+}
+
+QStringList Block(const std::string& postal, const std::string& address1,
+                  const std::string& address2, const std::string& name, const std::string& tel,
+                  const std::string& fax) {
+  return {FromSjis(postal), FromSjis(address1), FromSjis(address2),
+          FromSjis(name),   FromSjis(tel),      FromSjis(fax)};
+}
+
 }  // namespace
+
+InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& d) {
+  InvoiceSnapshot s;
+  const Ymd closing = DecodeDate(d.closingDate);
+  s.date = QDate(closing.year, closing.month, closing.day);
+  const CompanySettings& co = doc.company;
+  s.account = {FromSjis(co.bankName), FromSjis(co.bankBranch), FromSjis(co.accountKind),
+               FromSjis(co.accountNumber), FromSjis(co.accountHolder)};
+  const CustomerRecord& p = d.partner;
+  s.partner = Block(p.postal, p.address1, p.address2, p.name, p.tel, p.fax);
+  s.company = Block(co.postal, co.address1, co.address2, co.name, co.tel, co.fax);
+  for (Money v :
+       {d.previousBalance, d.received, d.carriedOver, d.sales, d.tax, d.salesWithTax, d.claimed}) {
+    s.figures << Amount(v);
+  }
+  for (const ClaimDetailRow& r : d.rows) s.rows.push_back(RowTexts(r));
+  return s;
+}
 
 Report InvoiceReport(const InvoiceSnapshot& snapshot) {
   Report report;

@@ -6,7 +6,10 @@
 
 #include <vector>
 
+#include "claim_detail.h"
 #include "report.h"
+
+struct Document;
 
 // What the claim-detail window shows and prints.
 struct InvoiceSnapshot {
@@ -28,6 +31,10 @@ struct InvoiceSnapshot {
 };
 
 inline constexpr int kInvoiceRowsPerPage = 25;
+
+// The invoice of the computed claim with the window's first options: the figures and rows
+// as the claim-detail window shows them, the partner and the company blocks.
+InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& detail);
 
 // The invoice (請求書, report kind 6).
 Report InvoiceReport(const InvoiceSnapshot& snapshot);

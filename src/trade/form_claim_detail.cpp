@@ -33,13 +33,6 @@
 
 namespace {
 
-QStringList AddressBlock(const std::string& postal, const std::string& address1,
-                         const std::string& address2, const std::string& name,
-                         const std::string& tel, const std::string& fax) {
-  return {FromSjis(postal), FromSjis(address1), FromSjis(address2),
-          FromSjis(name),   FromSjis(tel),      FromSjis(fax)};
-}
-
 TSsEdit* FigureField(QWidget* parent, const QString& name) {
   TSsEdit* edit = TSsEdit::Plain(parent);
   edit->setObjectName(name);
@@ -66,10 +59,6 @@ QCheckBox* Option(QWidget* parent, const QString& caption, const QString& name) 
   auto* box = new QCheckBox(caption, parent);
   box->setObjectName(name);
   return box;
-}
-
-QString MonthDayText(double date) {
-  return ToQDate(date).toString(QStringLiteral("MM/dd"));
 }
 
 }  // namespace
@@ -183,33 +172,16 @@ void TFormClaimDetail::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+// Rows and figures as the invoice prints them by default.
 void TFormClaimDetail::ShowRows() {
-  std::vector<QStringList> rows;
-  rows.reserve(detail_.rows.size());
-  for (const ClaimDetailRow& r : detail_.rows) {
-    if (r.receipt) {
-      rows.push_back({MonthDayText(r.date), QString(), FromSjis(r.name), QString(), QString(),
-                      QString(), FormattedAmount(r.amount), FromSjis(r.note)});
-      continue;
-    }
-    // Date and number head a slip's first line only.
-    rows.push_back({r.firstOfSlip ? MonthDayText(r.date) : QString(),
-                    r.firstOfSlip ? FromSjis(r.number) : QString(), FromSjis(r.name),
-                    FormattedAmount(r.quantity), FromSjis(r.unit), FormattedAmount(r.price),
-                    FormattedAmount(r.amount), FromSjis(r.note)});
-  }
-  FillListView(ListViewClaimDetail, rows);
+  FillListView(ListViewClaimDetail, InvoiceOf(Doc(), detail_).rows);
 }
 
 void TFormClaimDetail::ShowFigures() {
-  const std::pair<TSsEdit*, Money> figures[] = {{SsEditZengetsu, detail_.previousBalance},
-                                                {SsEditNyukin, detail_.received},
-                                                {SsEditKurikoshi, detail_.carriedOver},
-                                                {SsEditUriage, detail_.sales},
-                                                {SsEditTax, detail_.tax},
-                                                {SsEditKongetsu, detail_.salesWithTax},
-                                                {SsEditSeikyu, detail_.claimed}};
-  for (const auto& [field, value] : figures) field->SetText(FormattedAmount(value));
+  const QStringList figures = InvoiceOf(Doc(), detail_).figures;
+  TSsEdit* const fields[] = {SsEditZengetsu, SsEditNyukin,   SsEditKurikoshi, SsEditUriage,
+                             SsEditTax,      SsEditKongetsu, SsEditSeikyu};
+  for (int i = 0; i < 7; ++i) fields[i]->SetText(figures[i]);
 }
 
 void TFormClaimDetail::ButtonPrintClick() {
@@ -222,21 +194,17 @@ void TFormClaimDetail::ButtonPrintClick() {
 
 // The invoice prints the window as it stands: options, figures and rows as shown.
 InvoiceSnapshot TFormClaimDetail::PrintSnapshot() const {
-  InvoiceSnapshot s;
+  InvoiceSnapshot s = InvoiceOf(Doc(), detail_);
+  s.figures.clear();
+  s.rows.clear();
   s.date = DateTimePickerClaimDate->date();
   s.title = ComboBoxTitle->currentText();
   s.number = EditNo->text();
   s.nameTitle = ComboBoxNameTitle->currentText();
   s.bank = CheckBoxBank->isChecked();
   s.bankComment = EditBank->text();
-  const CompanySettings& co = Doc().company;
-  s.account = {FromSjis(co.bankName), FromSjis(co.bankBranch), FromSjis(co.accountKind),
-               FromSjis(co.accountNumber), FromSjis(co.accountHolder)};
   s.tantou = CheckBoxTantou->isChecked();
   s.kakunin = CheckBoxKakunin->isChecked();
-  const CustomerRecord& p = detail_.partner;
-  s.partner = AddressBlock(p.postal, p.address1, p.address2, p.name, p.tel, p.fax);
-  s.company = AddressBlock(co.postal, co.address1, co.address2, co.name, co.tel, co.fax);
   for (const TSsEdit* field : {SsEditZengetsu, SsEditNyukin, SsEditKurikoshi, SsEditUriage,
                                SsEditTax, SsEditKongetsu, SsEditSeikyu}) {
     s.figures << field->Text();
