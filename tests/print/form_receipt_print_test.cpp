@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "form_main.h"
 #include "form_receipt_print.h"
 #include "print_fixture.h"
 #include "sjis_codec.h"
@@ -133,4 +134,23 @@ TEST_F(ReceiptPrintTest, PrintHandsTheFilledReceiptToThePrinterChoice) {
     EXPECT_EQ(pages, 1);
     f.ButtonOk->click();
   });
+}
+
+// 領収書作成 opens the receipt window with tag 1, created in its place among the windows.
+TEST(ReceiptFromMainWindow, TheReceiptButtonOpensTheReceiptWindow) {
+  TFormMain main;
+  FormFactories factories;
+  AddMasterForms(factories);
+  AddPrintForms(factories);
+  Forms().Create(factories, main.Doc());
+  DialogScript script;
+  bool shown = false;
+  script.ExpectModal<TFormReceiptPrint>([&](TFormReceiptPrint& f) {
+    shown = true;
+    EXPECT_EQ(f.Tag, 1);
+    f.ButtonOk->click();
+  });
+  main.ButtonReceiptPrintClick();
+  EXPECT_TRUE(shown);
+  Forms().Destroy();
 }
