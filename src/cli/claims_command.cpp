@@ -15,14 +15,11 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-struct Month {
-  std::string text;  // as given, "2024-04"
-  double date = 0;   // its first day
-};
-
 bool AllDigits(const std::string& s) {
   return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
 }
+
+}  // namespace
 
 Month ParseMonth(const CliOptions& options) {
   const std::string& text = RequiredOption(options, "--month");
@@ -43,7 +40,7 @@ int ParseKind(const CliOptions& options) {
   throw std::invalid_argument("--kind must be customers or suppliers");
 }
 
-int32_t ParseId(const std::string& text) {
+int32_t ParseCustomerId(const std::string& text) {
   const bool negative = !text.empty() && text[0] == '-';
   const std::string digits = negative ? text.substr(1) : text;
   if (!AllDigits(digits) || digits.size() > 10) {
@@ -54,6 +51,8 @@ int32_t ParseId(const std::string& text) {
     throw std::invalid_argument("--customer must be a partner id");
   return static_cast<int32_t>(id);
 }
+
+namespace {
 
 std::string Utf8(const std::string& sjis) {
   return FromSjis(sjis).toStdString();
@@ -178,7 +177,7 @@ void ClaimDetailCommand(const std::vector<std::string>& files, const CliOptions&
                         bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("claim-detail takes one FILE");
   OnlyOptions(options, {"--customer", "--month", "--format", "--bom", "--crlf"});
-  const int32_t id = ParseId(RequiredOption(options, "--customer"));
+  const int32_t id = ParseCustomerId(RequiredOption(options, "--customer"));
   const Month month = ParseMonth(options);
   const bool csv = WantsCsv(options);
   const CsvStyle style = CsvStyleOf(options);

@@ -18,6 +18,7 @@
 #include "file_error.h"
 #include "json_export.h"
 #include "json_import.h"
+#include "pdf_billing.h"
 #include "pdf_output.h"
 #include "period_pdf.h"
 #include "sales_command.h"
@@ -56,6 +57,11 @@ const char kUsage[] =
     "  ends its lines with CR LF, as the windows' \"CSVで保存…\" writes it.\n"
     "  tenpo-cli pdf items|suppliers|customers FILE --out OUT.pdf [--password-stdin]\n"
     "  tenpo-cli pdf delivery-note FILE --slip ID --out OUT.pdf [--password-stdin]\n"
+    "  tenpo-cli pdf invoice FILE --customer ID --month YYYY-MM --out OUT.pdf\n"
+    "  tenpo-cli pdf claims FILE --kind customers|suppliers --month YYYY-MM --out OUT.pdf\n"
+    "  tenpo-cli pdf receipt --to NAME --amount N --date YYYY-MM-DD [--no TEXT]\n"
+    "          [--title 領収書|領収証] [--honorific 様|御中|殿|行] [--note TEXT]\n"
+    "          --out OUT.pdf [FILE]\n"
     "      Writes the product list, the supplier or customer list, or the delivery note\n"
     "      of one slip as an A4 PDF, as its window prints it with the options it starts\n"
     "      with. OUT is replaced only when it was written in full.\n"
@@ -120,7 +126,9 @@ using Options = CliOptions;
 bool TakesValue(const std::string& arg) {
   return arg == "--kind" || arg == "--partner" || arg == "--from" || arg == "--to" ||
          arg == "--format" || arg == "--month" || arg == "--customer" || arg == "--by" ||
-         arg == "--out" || arg == "--slip";
+         arg == "--out" || arg == "--slip" || arg == "--to" || arg == "--amount" ||
+         arg == "--date" || arg == "--no" || arg == "--title" || arg == "--honorific" ||
+         arg == "--note";
 }
 
 std::optional<std::string> Option(const Options& options, const char* name) {
@@ -202,23 +210,38 @@ void Slips(const std::vector<std::string>& files, const Options& options, bool p
   out << text;
 }
 
-void Pdf(const std::vector<std::string>& files, const Options& options, bool passwordStdin,
-         std::istream& in) {
+// The receipt needs no data file; the other documents come from one.
+Report PdfReport(const std::vector<std::string>& files, const Options& options, bool passwordStdin,
+                 std::istream& in) {
+  if (!files.empty() && files[0] == "receipt") {
+    if (files.size() > 2) throw std::invalid_argument("pdf receipt takes at most one FILE");
+    if (files.size() == 1) return ReceiptPdf(nullptr, options);
+    const Document doc = OpenForExport(files[1], passwordStdin, in);
+    return ReceiptPdf(&doc, options);
+  }
   if (files.size() != 2) throw std::invalid_argument("pdf takes a document and FILE");
-  const std::string outFile = Option(options, "--out").value_or("");
-  if (outFile.empty()) throw std::invalid_argument("pdf needs --out OUT.pdf");
   const std::optional<PeriodPdfQuery> period = ReadPeriodPdfQuery(files[0], options);
   const Document doc = OpenForExport(files[1], passwordStdin, in);
-  std::optional<int32_t> slip;
-  if (const std::optional<std::string> id = Option(options, "--slip"))
-    slip = ParseId(*id, "--slip");
-  Report report;
   try {
-    report =
-        period ? PeriodListReport(PeriodPdfSnapshot(doc, *period)) : CliReport(doc, files[0], slip);
+    if (period) return PeriodListReport(PeriodPdfSnapshot(doc, *period));
+    if (files[0] == "invoice") return InvoicePdf(doc, options);
+    if (files[0] == "claims") return ClaimsPdf(doc, options);
+    std::optional<int32_t> slip;
+    if (const std::optional<std::string> id = Option(options, "--slip"))
+      slip = ParseId(*id, "--slip");
+    return CliReport(doc, files[0], slip);
   } catch (const CliReportError& e) {
     throw Refusal(files[1] + ": " + e.what());
+  } catch (const MoneyOverflow& e) {
+    throw Refusal(files[1] + ": " + e.what());
   }
+}
+
+void Pdf(const std::vector<std::string>& files, const Options& options, bool passwordStdin,
+         std::istream& in) {
+  const std::string outFile = Option(options, "--out").value_or("");
+  if (outFile.empty()) throw std::invalid_argument("pdf needs --out OUT.pdf");
+  const Report report = PdfReport(files, options, passwordStdin, in);
   if (report.pageCount == 0) throw Refusal(OneLine(QStringLiteral("印刷対象がありません。")));
   try {
     WritePdf(QString::fromLocal8Bit(outFile.c_str()), report,

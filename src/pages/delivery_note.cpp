@@ -3,6 +3,7 @@
 #include "dates.h"
 #include "delivery_note_values.h"
 #include "document.h"
+#include "document_blocks.h"
 #include "list_report_frame.h"
 #include "partner_terms.h"
 #include "sjis_codec.h"
@@ -40,73 +41,11 @@ const std::vector<ListCell>& RowCells() {
   return cells;
 }
 
-QString At(const QStringList& texts, int i) {
-  return i < texts.size() ? texts[i] : QString();
-}
-
-// A text of the address blocks: cut to its bytes, then to the room of the block.
-void BlockLine(PageCanvas& c, Face face, double h, double left, double top, double roomMm,
-               const QString& text, int bytes) {
-  c.Text(face, h, {Align::Left, c.X(left), c.Y(top), c.LenX(roomMm), Fit::Cut},
-         CutToBytes(text, bytes));
-}
-
-void DrawHeader(PageCanvas& c, const DeliveryNoteSnapshot& s, int page, int count) {
-  if (!s.number.isEmpty()) {
-    c.Text(Face::Gothic, 4, {Align::Left, c.X(10), c.Y(15), c.LenX(60), Fit::Cut},
-           QStringLiteral("№") + s.number);
-  }
-  c.Text(Face::Gothic, 7.5, {Align::Centre, c.X(105), c.Y(18), c.LenX(120), Fit::Cut}, s.title);
-  c.Text(Face::Gothic, 3.5, {Align::Right, c.RightEdge(200), c.Y(15)}, JapaneseDate(s.date));
-  c.Text(Face::Gothic, 6, {Align::Right, c.RightEdge(200), c.Y(20)},
-         QStringLiteral("%1/%2").arg(page).arg(count));
-}
-
-void DrawPartner(PageCanvas& c, const DeliveryNoteSnapshot& s) {
-  const QStringList& p = s.partner;
-  constexpr double kRoom = 120;  // up to the own company's block
-  BlockLine(c, Face::PGothic, 4, 10, 31, kRoom, At(p, 0), 34);
-  BlockLine(c, Face::PGothic, 4, 10, 35.5, kRoom, At(p, 1), 34);
-  BlockLine(c, Face::PGothic, 4, 10, 40, kRoom, At(p, 2), 34);
-  c.Text(Face::PGothic, 4, {Align::Left, c.X(10), c.Y(44.5), c.LenX(kRoom), Fit::Cut},
-         CutToBytes(At(p, 3), 34) + QStringLiteral("　") + s.nameTitle);
-  if (!At(p, 4).isEmpty()) {
-    BlockLine(c, Face::Gothic, 4, 10, 49, kRoom, QStringLiteral("TEL:") + CutToBytes(At(p, 4), 30),
-              999);
-  }
-  if (!At(p, 5).isEmpty()) {
-    BlockLine(c, Face::Gothic, 4, 10, 53.5, kRoom,
-              QStringLiteral("FAX:") + CutToBytes(At(p, 5), 30), 999);
-  }
-}
-
-void DrawCompany(PageCanvas& c, const DeliveryNoteSnapshot& s) {
-  const QStringList& p = s.company;
-  constexpr double kRoom = 65;  // to the sheet's right edge
-  const double tops[] = {38, 42.3, 46.6, 50.9};
-  for (int i = 0; i < 4; ++i) BlockLine(c, Face::PGothic, 3.8, 135, tops[i], kRoom, At(p, i), 34);
-  if (!At(p, 4).isEmpty()) {
-    BlockLine(c, Face::Gothic, 3.8, 135, 55.2, kRoom,
-              QStringLiteral("TEL:") + CutToBytes(At(p, 4), 30), 999);
-  }
-  if (!At(p, 5).isEmpty()) {
-    BlockLine(c, Face::Gothic, 3.8, 135, 59.5, kRoom,
-              QStringLiteral("FAX:") + CutToBytes(At(p, 5), 30), 999);
-  }
-}
-
-void DrawStamp(PageCanvas& c, double left, const QString& caption) {
-  c.Rect(left, 66, left + 20, 91, c.ThinPen());
-  c.LineAcross(left, 71, 20, c.ThinPen());
-  c.Text(Face::Gothic, 4, {Align::Centre, c.X(left + 10), c.Y(66.5)}, caption);
-}
-
-void DrawCommentAndStamps(PageCanvas& c, const DeliveryNoteSnapshot& s) {
+void DrawComment(PageCanvas& c, const DeliveryNoteSnapshot& s) {
   // The comment stops short of the stamp boxes when they are printed.
   const double room = s.tantou || s.kakunin ? 124 : 190;
   c.Text(Face::PGothic, 4, {Align::Left, c.X(10), c.Y(65), c.LenX(room), Fit::Cut}, s.comment);
-  if (s.tantou) DrawStamp(c, 135, QStringLiteral("担当印"));
-  if (s.kakunin) DrawStamp(c, 155, QStringLiteral("確認印"));
+  DrawStampBoxes(c, s.tantou, s.kakunin);
 }
 
 void DrawTable(PageCanvas& c, const DeliveryNoteSnapshot& s, int page) {
@@ -200,10 +139,10 @@ Report DeliveryNoteReport(const DeliveryNoteSnapshot& snapshot) {
   report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), kDeliveryNoteRowsPerPage);
   report.draw = [snapshot, count = report.pageCount](const DeviceMetrics& m, int page) {
     PageCanvas c(m);
-    DrawHeader(c, snapshot, page, count);
-    DrawPartner(c, snapshot);
-    DrawCompany(c, snapshot);
-    DrawCommentAndStamps(c, snapshot);
+    DrawDocumentHeader(c, snapshot.number, snapshot.title, snapshot.date, page, count);
+    DrawPartnerBlock(c, snapshot.partner, snapshot.nameTitle);
+    DrawCompanyBlock(c, snapshot.company);
+    DrawComment(c, snapshot);
     DrawTable(c, snapshot, page);
     DrawTotals(c, snapshot, page, count);
     return c.Take();

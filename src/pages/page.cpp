@@ -23,7 +23,7 @@ void Play(QPainter& p, const LineOp& l) {
 
 void Play(QPainter& p, const RectOp& r) {
   if (r.filled) {
-    p.fillRect(r.rect, Qt::white);
+    p.fillRect(r.rect, QColor::fromRgb(r.colour));
     return;
   }
   p.setPen(QPen(Qt::black, r.pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -69,13 +69,16 @@ QString DescribeOp(const PageOp& op) {
         .arg(l->y2);
   }
   const auto& r = std::get<RectOp>(op);
-  return QStringLiteral("%1 %2 %3,%4 %5,%6")
-      .arg(r.filled ? QStringLiteral("fill") : QStringLiteral("rect"))
-      .arg(r.pen)
-      .arg(r.rect.left())
-      .arg(r.rect.top())
-      .arg(r.rect.right() + 1)
-      .arg(r.rect.bottom() + 1);
+  const QString line = QStringLiteral("%1 %2 %3,%4 %5,%6")
+                           .arg(r.filled ? QStringLiteral("fill") : QStringLiteral("rect"))
+                           .arg(r.pen)
+                           .arg(r.rect.left())
+                           .arg(r.rect.top())
+                           .arg(r.rect.right() + 1)
+                           .arg(r.rect.bottom() + 1);
+  // White, the paper itself, goes without its colour.
+  if (!r.filled || qRgb(255, 255, 255) == (r.colour | 0xFF000000)) return line;
+  return line + QLatin1Char(' ') + QColor::fromRgb(r.colour).name();
 }
 
 QString DescribePage(const Page& page) {

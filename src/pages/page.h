@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -31,11 +32,12 @@ struct LineOp {
   int pen = 0;
 };
 
-// An outline in black, or (filled) an area painted white.
+// An outline in black, or (filled) an area painted in `colour`.
 struct RectOp {
   QRect rect;
   int pen = 0;
   bool filled = false;
+  QRgb colour = 0xFFFFFFFF;
 };
 
 using PageOp = std::variant<TextOp, LineOp, RectOp>;

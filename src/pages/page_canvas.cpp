@@ -93,6 +93,15 @@ void PageCanvas::Rect(double l, double t, double r, double b, int pen) {
   page_.ops.push_back(RectOp{QRect(QPoint(X(l), Y(t)), QPoint(X(r) - 1, Y(b) - 1)), pen, false});
 }
 
+void PageCanvas::LineAcrossPage(double yMm, int pen) {
+  const int y = Y(yMm);
+  page_.ops.push_back(LineOp{0, y, m_.width, y, pen});
+}
+
+void PageCanvas::Fill(const QRect& area, QRgb colour) {
+  page_.ops.push_back(RectOp{area, 0, true, colour});
+}
+
 Page PageCanvas::Take() {
   return std::move(page_);
 }

@@ -52,6 +52,11 @@ class PageCanvas {
   void LineAcross(double xMm, std::initializer_list<double> yTerms, double wMm, int pen);
   void LineDown(double xMm, double yMm, double hMm, int pen);
   void Rect(double l, double t, double r, double b, int pen);
+  // A line over the whole width of the printable area, from its left edge.
+  void LineAcrossPage(double yMm, int pen);
+  int PageWidth() const { return m_.width; }
+  // A filled area in device pixels: shading and the solid bars under texts.
+  void Fill(const QRect& area, QRgb colour);
 
   Page Take();
 

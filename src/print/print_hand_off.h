@@ -8,10 +8,13 @@ enum ReportKind {
   kReportPartnerList = 1,
   kReportSlipList = 2,
   kReportDeliveryNote = 3,
+  kReportConfirmationList = 5,
+  kReportInvoice = 6,
   kReportItemSales = 7,
   kReportCustomerSales = 8,
   kReportDateSales = 9,
   kReportReturnList = 10,
+  kReportReceipt = 11,
 };
 
 // What every print button does: a document without pages gets "印刷対象がありません。";

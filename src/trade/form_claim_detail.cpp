@@ -16,22 +16,21 @@
 #include "amount_text.h"
 #include "billing_period.h"
 #include "date_convert.h"
+#include "dialogs.h"
 #include "document.h"
 #include "form_controls.h"
 #include "input_method.h"
+#include "invoice.h"
 #include "list_view.h"
 #include "overflow_guard.h"
 #include "pickers.h"
-#include "print_shown_rows.h"
+#include "print_hand_off.h"
 #include "sjis_codec.h"
 #include "slip_values.h"
 #include "ss_edit.h"
 #include "window_style.h"
 
 namespace {
-
-// The printer-choice window's report kind for the invoice.
-constexpr int kInvoiceReport = 6;
 
 TSsEdit* FigureField(QWidget* parent, const QString& name) {
   TSsEdit* edit = TSsEdit::Plain(parent);
@@ -54,10 +53,6 @@ QCheckBox* Option(QWidget* parent, const QString& caption, const QString& name) 
   auto* box = new QCheckBox(caption, parent);
   box->setObjectName(name);
   return box;
-}
-
-QString MonthDayText(double date) {
-  return ToQDate(date).toString(QStringLiteral("MM/dd"));
 }
 
 }  // namespace
@@ -171,35 +166,50 @@ void TFormClaimDetail::showEvent(QShowEvent* event) {
   FormShow();
 }
 
+// Rows and figures as the invoice prints them by default.
 void TFormClaimDetail::ShowRows() {
-  std::vector<QStringList> rows;
-  rows.reserve(detail_.rows.size());
-  for (const ClaimDetailRow& r : detail_.rows) {
-    if (r.receipt) {
-      rows.push_back({MonthDayText(r.date), QString(), FromSjis(r.name), QString(), QString(),
-                      QString(), FormattedAmount(r.amount), FromSjis(r.note)});
-      continue;
-    }
-    // Date and number head a slip's first line only.
-    rows.push_back({r.firstOfSlip ? MonthDayText(r.date) : QString(),
-                    r.firstOfSlip ? FromSjis(r.number) : QString(), FromSjis(r.name),
-                    FormattedAmount(r.quantity), FromSjis(r.unit), FormattedAmount(r.price),
-                    FormattedAmount(r.amount), FromSjis(r.note)});
-  }
-  FillListView(ListViewClaimDetail, rows);
+  FillListView(ListViewClaimDetail, InvoiceOf(Doc(), detail_).rows);
 }
 
 void TFormClaimDetail::ShowFigures() {
-  const std::pair<TSsEdit*, Money> figures[] = {{SsEditZengetsu, detail_.previousBalance},
-                                                {SsEditNyukin, detail_.received},
-                                                {SsEditKurikoshi, detail_.carriedOver},
-                                                {SsEditUriage, detail_.sales},
-                                                {SsEditTax, detail_.tax},
-                                                {SsEditKongetsu, detail_.salesWithTax},
-                                                {SsEditSeikyu, detail_.claimed}};
-  for (const auto& [field, value] : figures) field->SetText(FormattedAmount(value));
+  const QStringList figures = InvoiceOf(Doc(), detail_).figures;
+  TSsEdit* const fields[] = {SsEditZengetsu, SsEditNyukin,   SsEditKurikoshi, SsEditUriage,
+                             SsEditTax,      SsEditKongetsu, SsEditSeikyu};
+  for (int i = 0; i < 7; ++i) fields[i]->SetText(figures[i]);
 }
 
 void TFormClaimDetail::ButtonPrintClick() {
-  PrintShownRows(ListViewClaimDetail, kInvoiceReport);
+  if (ListViewClaimDetail->rowCount() == 0) {
+    ShowMessage(QStringLiteral("印刷対象がありません。"));
+    return;
+  }
+  PrintReport(kReportInvoice, InvoiceReport(PrintSnapshot()));
+}
+
+// The invoice prints the window as it stands: options, figures and rows as shown.
+InvoiceSnapshot TFormClaimDetail::PrintSnapshot() const {
+  InvoiceSnapshot s = InvoiceOf(Doc(), detail_);
+  s.figures.clear();
+  s.rows.clear();
+  s.date = DateTimePickerClaimDate->date();
+  s.title = ComboBoxTitle->currentText();
+  s.number = EditNo->text();
+  s.nameTitle = ComboBoxNameTitle->currentText();
+  s.bank = CheckBoxBank->isChecked();
+  s.bankComment = EditBank->text();
+  s.tantou = CheckBoxTantou->isChecked();
+  s.kakunin = CheckBoxKakunin->isChecked();
+  for (const TSsEdit* field : {SsEditZengetsu, SsEditNyukin, SsEditKurikoshi, SsEditUriage,
+                               SsEditTax, SsEditKongetsu, SsEditSeikyu}) {
+    s.figures << field->Text();
+  }
+  for (int r = 0; r < ListViewClaimDetail->rowCount(); ++r) {
+    QStringList row;
+    for (int c = 0; c < 8; ++c) {
+      const QTableWidgetItem* item = ListViewClaimDetail->item(r, c);
+      row << (item != nullptr ? item->text() : QString());
+    }
+    s.rows.push_back(row);
+  }
+  return s;
 }

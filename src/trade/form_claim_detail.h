@@ -4,6 +4,7 @@
 
 #include "claim_detail.h"
 #include "form.h"
+#include "invoice.h"
 
 class QCheckBox;
 class QComboBox;
@@ -45,6 +46,8 @@ class TFormClaimDetail : public TForm {
   void SetClaim(int32_t partnerId, double month);
   // What the window shows, for the printed invoice.
   const ClaimDetail& Detail() const { return detail_; }
+  // What the invoice prints: the window as it stands.
+  InvoiceSnapshot PrintSnapshot() const;
 
  public slots:
   void FormShow();

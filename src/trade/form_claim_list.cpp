@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "amount_text.h"
+#include "confirmation_list_report.h"
 #include "date_convert.h"
 #include "dates.h"
 #include "dialogs.h"
@@ -20,15 +21,13 @@
 #include "list_window_pattern.h"
 #include "overflow_guard.h"
 #include "pickers.h"
-#include "print_shown_rows.h"
+#include "print_hand_off.h"
 #include "sjis_codec.h"
 #include "window_style.h"
 
 namespace {
 
 constexpr int kIdColumn = 4;
-// The printer-choice window's report kind for the payment and receipt confirmation list.
-constexpr int kConfirmationListReport = 5;
 
 bool SameMonth(const QDate& a, const QDate& b) {
   return a.year() == b.year() && a.month() == b.month();
@@ -156,5 +155,26 @@ void TFormClaimList::ListViewClaimListDblClick() {
 }
 
 void TFormClaimList::ButtonPrintListClick() {
-  PrintShownRows(ListViewClaimList, kConfirmationListReport);
+  if (ListViewClaimList->rowCount() == 0) {
+    ShowMessage(QStringLiteral("印刷対象がありません。"));
+    return;
+  }
+  PrintReport(kReportConfirmationList, ConfirmationListReport(PrintSnapshot()));
+}
+
+// The report prints the rows as the list shows them; the page totals add the amounts the
+// list was filled from.
+ConfirmationListSnapshot TFormClaimList::PrintSnapshot() const {
+  ConfirmationListSnapshot snapshot;
+  snapshot.payments = Tag != kCustomerKind;
+  snapshot.month = DateTimePickerMonth->date();
+  for (int r = 0; r < ListViewClaimList->rowCount(); ++r) {
+    QStringList row;
+    for (int c = 0; c < kIdColumn; ++c) row << ListViewClaimList->item(r, c)->text();
+    snapshot.rows.push_back(row);
+    const auto index = static_cast<size_t>(r);
+    snapshot.values.push_back(index < rows_.size() ? rows_[index].amount : Money());
+  }
+  snapshot.printDate = QDate::currentDate();
+  return snapshot;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "claim_list.h"
+#include "confirmation_list_report.h"
 #include "form.h"
 
 class QDateEdit;
@@ -35,6 +36,8 @@ class TFormClaimList : public TForm {
   int32_t PartnerIdAt(int row) const;
   // The rows as computed for the month shown, for the confirmation list.
   const std::vector<ClaimListRow>& Rows() const { return rows_; }
+  // What the confirmation list prints: the rows as shown.
+  ConfirmationListSnapshot PrintSnapshot() const;
 
  public slots:
   void FormShow();

@@ -675,4 +675,65 @@ TEST_F(CliTest, PdfOfAPeriodListRefusesAnEmptyListAndWrongOptions) {
   }
 }
 
+// The billing documents: the invoice carries the claim's figures, the list its rows, the
+// receipt what the options say.
+TEST_F(CliTest, PdfOfTheInvoiceTheClaimsAndAReceipt) {
+  Save(Sample(), "a.tlg");
+  const QString file = QString::fromStdString(Path("a.tlg"));
+  const QString invoice =
+      PdfTextOf({"invoice", file, "--customer", "1", "--month", "2026-12"}, dir.filePath("i.pdf"));
+  const CliRun detail =
+      Cli({"claim-detail", Path("a.tlg"), "--customer", "1", "--month", "2026-12"});
+  ASSERT_EQ(detail.status, 0);
+  for (const QString& expected : {QStringLiteral("請求書"), QStringLiteral("customer 御中"),
+                                  QStringLiteral("12/08"), QStringLiteral("No,1")}) {
+    EXPECT_TRUE(invoice.contains(expected)) << expected.toStdString() << invoice.toStdString();
+  }
+  const QString claims = PdfTextOf({"claims", file, "--kind", "customers", "--month", "2026-12"},
+                                   dir.filePath("c.pdf"));
+  EXPECT_TRUE(claims.contains(QStringLiteral("入金確認一覧"))) << claims.toStdString();
+  EXPECT_TRUE(claims.contains(QStringLiteral("2026年12月"))) << claims.toStdString();
+  const QString receipt =
+      PdfTextOf({"receipt", "--to", QStringLiteral("山田商店"), "--amount", "12345.678", "--date",
+                 "2024-04-05", "--honorific", QStringLiteral("様"), "--note",
+                 QStringLiteral("但し、お品代として"), file},
+                dir.filePath("r.pdf"));
+  for (const QString& expected :
+       {QStringLiteral("領収書（控）"), QStringLiteral("山田商店"), QStringLiteral("12,345.67"),
+        QStringLiteral("但し、お品代として"), QStringLiteral("2024 年 04 月 05 日")}) {
+    EXPECT_TRUE(receipt.contains(expected)) << expected.toStdString() << receipt.toStdString();
+  }
+}
+
+TEST_F(CliTest, BillingPdfRefusalsWriteNothing) {
+  Save(Sample(), "a.tlg");
+  const std::string out = Path("x.pdf");
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+  };
+  const std::vector<std::string> receipt{"pdf",    "receipt",    "--to",  "A",
+                                         "--date", "2024-04-05", "--out", out};
+  auto with = [&](std::vector<std::string> extra) {
+    std::vector<std::string> args = receipt;
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+  };
+  for (const Case& k :
+       {Case{{"pdf", "invoice", Path("a.tlg"), "--customer", "7", "--month", "2026-12", "--out",
+              out},
+             1},
+        Case{{"pdf", "invoice", Path("a.tlg"), "--month", "2026-12", "--out", out}, 2},
+        Case{{"pdf", "claims", Path("a.tlg"), "--kind", "all", "--month", "2026-12", "--out", out},
+             2},
+        Case{with({"--amount", "abc"}), 2}, Case{with({"--amount", "1", "--title", "x"}), 2},
+        Case{with({"--amount", "1", "--honorific", "さん"}), 2},
+        Case{with({"--amount", "1", "--note", "\xF0\x9F\x98\x80"}), 1},
+        Case{with({"--amount", "1", "--slip", "0"}), 2}, Case{receipt, 2}}) {
+    const CliRun r = Cli(k.args);
+    EXPECT_EQ(r.status, k.status) << k.args[1] << " " << r.err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+  }
+}
+
 }  // namespace

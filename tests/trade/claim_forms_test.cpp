@@ -12,7 +12,9 @@
 #include "date_convert.h"
 #include "form_claim_detail.h"
 #include "form_claim_list.h"
+#include "form_set_printer.h"
 #include "list_window_pattern.h"
+#include "print_forms.h"
 #include "ss_edit.h"
 #include "trade_fixture.h"
 #include "window_helpers.h"
@@ -269,6 +271,82 @@ TEST(ClaimListFromMainWindow, InvoicesAndPaymentsDueOpenTheListInTheirMode) {
     (main.*click)();
   }
   EXPECT_TRUE(script.Messages().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// The confirmation list prints the rows as shown, its totals from the amounts they show,
+// and ends in the printer choice for report kind 5.
+TEST_F(ClaimFormsTest, TheConfirmationListHandsTheShownRowsToThePrinterChoice) {
+  Forms().Destroy();
+  FormFactories all;
+  AddMasterForms(all);
+  AddTradeForms(all);
+  AddPrintForms(all);
+  Forms().Create(all, doc_);
+  for (int mode : {kCustomerKind, kSupplierKind}) {
+    TFormClaimList& list = List(mode, QDate(2024, 4, 15));
+    const ConfirmationListSnapshot s = list.PrintSnapshot();
+    EXPECT_EQ(s.payments, mode == kSupplierKind);
+    EXPECT_EQ(s.month, QDate(2024, 4, 15));
+    ASSERT_EQ(static_cast<int>(s.rows.size()), list.ListViewClaimList->rowCount());
+    ASSERT_EQ(s.values.size(), s.rows.size());
+    for (size_t r = 0; r < s.rows.size(); ++r) {
+      EXPECT_EQ(s.rows[r], Row(list.ListViewClaimList, static_cast<int>(r)));
+      EXPECT_EQ(QString::fromStdString(FormatAmount(s.values[r])), s.rows[r][1]);
+    }
+    QString job;
+    script_.ExpectModal<TFormSetPrinter>([&](TFormSetPrinter& printer) {
+      EXPECT_EQ(printer.Tag, 5);
+      job = printer.CurrentReport().jobSuffix;
+      printer.reject();
+    });
+    list.ButtonPrintListClick();
+    EXPECT_EQ(job, QLatin1Char(' ') + list.ButtonPrintList->text());
+  }
+  EXPECT_TRUE(script_.Messages().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// The invoice prints the window as it stands, and its 請求額 is the list's amount.
+TEST_F(ClaimFormsTest, TheInvoicePrintsTheShownFiguresWhichEqualTheListsAmount) {
+  Forms().Destroy();
+  FormFactories all;
+  AddMasterForms(all);
+  AddTradeForms(all);
+  AddPrintForms(all);
+  Forms().Create(all, doc_);
+  TFormClaimList& list = List(kCustomerKind, QDate(2024, 4, 15));
+  for (int row = 0; row < list.ListViewClaimList->rowCount(); ++row) {
+    const QString amount = list.ListViewClaimList->item(row, 1)->text();
+    OpenDetail(list, row, [&](TFormClaimDetail& d) {
+      d.ComboBoxTitle->setEditText(QStringLiteral("合計請求書"));
+      d.CheckBoxBank->setChecked(true);
+      const InvoiceSnapshot s = d.PrintSnapshot();
+      EXPECT_EQ(s.figures, Figures(d));
+      EXPECT_EQ(s.figures.last(), amount) << row;
+      EXPECT_EQ(s.title, QStringLiteral("合計請求書"));
+      EXPECT_TRUE(s.bank);
+      EXPECT_EQ(s.partner.value(3), list.ListViewClaimList->item(row, 0)->text());
+      ASSERT_EQ(static_cast<int>(s.rows.size()), d.ListViewClaimDetail->rowCount());
+      if (s.rows.empty()) return;
+      EXPECT_EQ(s.rows[0], Row(d.ListViewClaimDetail, 0));
+      QString job;
+      script_.ExpectModal<TFormSetPrinter>([&](TFormSetPrinter& printer) {
+        EXPECT_EQ(printer.Tag, 6);
+        job = printer.CurrentReport().jobSuffix;
+        printer.reject();
+      });
+      d.ButtonPrintClick();
+      EXPECT_EQ(job, QStringLiteral(" 請求書"));
+    });
+  }
+  EXPECT_TRUE(script_.Messages().isEmpty());
 }
 
 }  // namespace

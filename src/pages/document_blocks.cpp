@@ -1,0 +1,73 @@
+#include "document_blocks.h"
+
+#include "list_report_frame.h"
+
+QString BlockAt(const QStringList& texts, int i) {
+  return i < texts.size() ? texts[i] : QString();
+}
+
+void BlockLine(PageCanvas& c, Face face, double h, double left, double top, double roomMm,
+               const QString& text, int bytes) {
+  c.Text(face, h, {Align::Left, c.X(left), c.Y(top), c.LenX(roomMm), Fit::Cut},
+         CutToBytes(text, bytes));
+}
+
+void DrawDocumentHeader(PageCanvas& c, const QString& number, const QString& title,
+                        const QDate& date, int page, int count) {
+  if (!number.isEmpty()) {
+    c.Text(Face::Gothic, 4, {Align::Left, c.X(10), c.Y(15), c.LenX(60), Fit::Cut},
+           QStringLiteral("№") + number);
+  }
+  c.Text(Face::Gothic, 7.5, {Align::Centre, c.X(105), c.Y(18), c.LenX(120), Fit::Cut}, title);
+  c.Text(Face::Gothic, 3.5, {Align::Right, c.RightEdge(200), c.Y(15)}, JapaneseDate(date));
+  c.Text(Face::Gothic, 6, {Align::Right, c.RightEdge(200), c.Y(20)},
+         QStringLiteral("%1/%2").arg(page).arg(count));
+}
+
+void DrawPartnerBlock(PageCanvas& c, const QStringList& p, const QString& nameTitle) {
+  constexpr double kRoom = 120;  // up to the own company's block
+  BlockLine(c, Face::PGothic, 4, 10, 31, kRoom, BlockAt(p, 0), 34);
+  BlockLine(c, Face::PGothic, 4, 10, 35.5, kRoom, BlockAt(p, 1), 34);
+  BlockLine(c, Face::PGothic, 4, 10, 40, kRoom, BlockAt(p, 2), 34);
+  c.Text(Face::PGothic, 4, {Align::Left, c.X(10), c.Y(44.5), c.LenX(kRoom), Fit::Cut},
+         CutToBytes(BlockAt(p, 3), 34) + QStringLiteral("　") + nameTitle);
+  if (!BlockAt(p, 4).isEmpty()) {
+    BlockLine(c, Face::Gothic, 4, 10, 49, kRoom,
+              QStringLiteral("TEL:") + CutToBytes(BlockAt(p, 4), 30), 999);
+  }
+  if (!BlockAt(p, 5).isEmpty()) {
+    BlockLine(c, Face::Gothic, 4, 10, 53.5, kRoom,
+              QStringLiteral("FAX:") + CutToBytes(BlockAt(p, 5), 30), 999);
+  }
+}
+
+void DrawCompanyBlock(PageCanvas& c, const QStringList& p) {
+  constexpr double kRoom = 65;  // to the sheet's right edge
+  const double tops[] = {38, 42.3, 46.6, 50.9};
+  for (int i = 0; i < 4; ++i) {
+    BlockLine(c, Face::PGothic, 3.8, 135, tops[i], kRoom, BlockAt(p, i), 34);
+  }
+  if (!BlockAt(p, 4).isEmpty()) {
+    BlockLine(c, Face::Gothic, 3.8, 135, 55.2, kRoom,
+              QStringLiteral("TEL:") + CutToBytes(BlockAt(p, 4), 30), 999);
+  }
+  if (!BlockAt(p, 5).isEmpty()) {
+    BlockLine(c, Face::Gothic, 3.8, 135, 59.5, kRoom,
+              QStringLiteral("FAX:") + CutToBytes(BlockAt(p, 5), 30), 999);
+  }
+}
+
+namespace {
+
+void DrawStamp(PageCanvas& c, double left, const QString& caption) {
+  c.Rect(left, 66, left + 20, 91, c.ThinPen());
+  c.LineAcross(left, 71, 20, c.ThinPen());
+  c.Text(Face::Gothic, 4, {Align::Centre, c.X(left + 10), c.Y(66.5)}, caption);
+}
+
+}  // namespace
+
+void DrawStampBoxes(PageCanvas& c, bool tantou, bool kakunin) {
+  if (tantou) DrawStamp(c, 135, QStringLiteral("担当印"));
+  if (kakunin) DrawStamp(c, 155, QStringLiteral("確認印"));
+}

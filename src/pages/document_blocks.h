@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include "page_canvas.h"
+
+// The parts the delivery note and the invoice share: the head of the sheet, the partner's
+// and the own company's address blocks and the stamp boxes. A block is postal code,
+// address 1, address 2, name, TEL, FAX.
+
+// The text at i, empty past the end.
+QString BlockAt(const QStringList& texts, int i);
+
+// "№" + number (when set), the title centred, the date and the page number.
+void DrawDocumentHeader(PageCanvas& c, const QString& number, const QString& title,
+                        const QDate& date, int page, int count);
+// The partner's name is followed by the honorific; the names are cut to the block.
+void DrawPartnerBlock(PageCanvas& c, const QStringList& partner, const QString& nameTitle);
+void DrawCompanyBlock(PageCanvas& c, const QStringList& company);
+void DrawStampBoxes(PageCanvas& c, bool tantou, bool kakunin);
+// A line of the blocks: cut to its bytes, then to the room of the block.
+void BlockLine(PageCanvas& c, Face face, double h, double left, double top, double roomMm,
+               const QString& text, int bytes);

@@ -1,0 +1,155 @@
+#include "invoice.h"
+
+#include "dates.h"
+#include "document.h"
+#include "document_blocks.h"
+#include "list_report_frame.h"
+#include "sjis_codec.h"
+
+namespace {
+
+constexpr double kTableTop = 117;
+constexpr double kRowHeight = 6.3;
+
+const std::vector<double>& ColumnRules() {
+  static const std::vector<double> rules{22, 38, 83, 100, 115, 132, 154};
+  return rules;
+}
+
+const std::vector<ListCell>& RowCells() {
+  static const std::vector<ListCell> cells{
+      {0, Face::Gothic, Align::Centre, 16, 0, Fit::Squeeze},
+      {1, Face::PGothic, Align::Centre, 30, 8, Fit::Squeeze},
+      {2, Face::PGothic, Align::Left, 38.5, 25, Fit::Cut},
+      {3, Face::Gothic, Align::Right, 99.5, 0, Fit::Squeeze},
+      {4, Face::PGothic, Align::Centre, 107.5, 8, Fit::Cut},
+      {5, Face::Gothic, Align::Right, 131.5, 0, Fit::Squeeze},
+      {6, Face::Gothic, Align::Right, 153.5, 0, Fit::Squeeze, true},
+      {7, Face::PGothic, Align::Left, 154.5, 25, Fit::Cut}};
+  return cells;
+}
+
+void DrawBank(PageCanvas& c, const InvoiceSnapshot& s) {
+  if (!s.bank) return;
+  // Free text stops short of the stamp boxes when they are printed.
+  const double right = s.tantou || s.kakunin ? 134 : 200;
+  const QStringList& a = s.account;
+  BlockLine(c, Face::PGothic, 4, 10, 65, right - 10, s.bankComment, 999);
+  BlockLine(c, Face::PGothic, 4, 21, 70, right - 21,
+            CutToBytes(BlockAt(a, 0), 26) + QLatin1Char(' ') + CutToBytes(BlockAt(a, 1), 26), 999);
+  BlockLine(c, Face::PGothic, 4, 21, 75, right - 21,
+            CutToBytes(BlockAt(a, 2), 26) + QLatin1Char(' ') + CutToBytes(BlockAt(a, 3), 26), 999);
+  BlockLine(c, Face::PGothic, 4, 21, 80, right - 21, BlockAt(a, 4), 52);
+}
+
+// Headings on every page; the figures on page 1 only.
+void DrawFigures(PageCanvas& c, const InvoiceSnapshot& s, int page) {
+  const int heavy = c.HeavyPen();
+  c.Rect(10, 96, 200, 110, heavy);
+  c.LineAcross(10, 103, 190, heavy);
+  const double rules[] = {10, 37, 64, 91, 118, 137, 164, 200};
+  for (int i = 1; i < 7; ++i) c.LineDown(rules[i], 96, 14, heavy);
+  const char* headings[] = {"前月累計", "今月入金",   "繰越額", "今月売上",
+                            "消費税",   "今月請求額", "請求額"};
+  for (int i = 0; i < 7; ++i) {
+    const double centre = (rules[i] + rules[i + 1]) / 2;
+    c.Text(Face::Gothic, 4, {Align::Centre, c.X(centre), c.Y(97.5)},
+           QString::fromUtf8(headings[i]));
+    if (page != 1) continue;
+    // Numbers are squeezed into their column, never cut.
+    const double width = rules[i + 1] - rules[i] - 1;
+    c.Text(Face::Gothic, 4,
+           {Align::Right, c.X(rules[i + 1] - 0.5), c.Y(104.5), c.LenX(width), Fit::Squeeze},
+           WithYen(BlockAt(s.figures, i)));
+  }
+}
+
+void DrawTable(PageCanvas& c, const InvoiceSnapshot& s, int page) {
+  c.Rect(10, kTableTop, 200, 281.5, c.HeavyPen());
+  for (double x : ColumnRules()) c.LineDown(x, kTableTop, 164.5, c.ThinPen());
+  const std::pair<const char*, double> headings[] = {
+      {"日付", 16},    {"伝票№", 30},   {"商品名", 60.5}, {"数量", 91.5},
+      {"単位", 107.5}, {"単価", 123.5}, {"金額", 143},    {"備考", 177}};
+  for (const auto& [text, centre] : headings) {
+    c.Text(Face::Gothic, 4, {Align::Centre, c.X(centre), c.Y(118.5)}, QString::fromUtf8(text));
+  }
+  c.LineAcross(10, 124, 190, c.HeavyPen());
+  for (int i = 0; i < kInvoiceRowsPerPage; ++i) {
+    c.LineAcross(10, {124, kRowHeight * i}, 190, c.ThinPen());
+  }
+  const RowRange range = RowsOnPage(static_cast<int>(s.rows.size()), kInvoiceRowsPerPage, page);
+  for (int r = range.first; r < range.end; ++r) {
+    const int top = c.Y({kTableTop, kRowHeight * (r - range.first), 7, 1.4});
+    DrawRowCells(c, RowCells(), ColumnRules(), s.rows[static_cast<size_t>(r)], top);
+  }
+}
+
+QString Amount(Money v) {
+  return QString::fromStdString(FormatAmount(v));
+}
+
+QString MonthDay(double date) {
+  const Ymd d = DecodeDate(date);
+  return QDate(d.year, d.month, d.day).toString(QStringLiteral("MM/dd"));
+}
+
+QStringList RowTexts(const ClaimDetailRow& r) {
+  if (r.receipt) {
+    return {MonthDay(r.date), QString(), FromSjis(r.name), QString(),
+            QString(),        QString(), Amount(r.amount), FromSjis(r.note)};
+  }
+  // Date and number head a slip's first line only.
+  return {r.firstOfSlip ? MonthDay(r.date) : QString(),
+          r.firstOfSlip ? FromSjis(r.number) : QString(),
+          FromSjis(r.name),
+          Amount(r.quantity),
+          FromSjis(r.unit),
+          Amount(r.price),
+          Amount(r.amount),
+          FromSjis(r.note)};
+}
+
+QStringList Block(const std::string& postal, const std::string& address1,
+                  const std::string& address2, const std::string& name, const std::string& tel,
+                  const std::string& fax) {
+  return {FromSjis(postal), FromSjis(address1), FromSjis(address2),
+          FromSjis(name),   FromSjis(tel),      FromSjis(fax)};
+}
+
+}  // namespace
+
+InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& d) {
+  InvoiceSnapshot s;
+  const Ymd closing = DecodeDate(d.closingDate);
+  s.date = QDate(closing.year, closing.month, closing.day);
+  const CompanySettings& co = doc.company;
+  s.account = {FromSjis(co.bankName), FromSjis(co.bankBranch), FromSjis(co.accountKind),
+               FromSjis(co.accountNumber), FromSjis(co.accountHolder)};
+  const CustomerRecord& p = d.partner;
+  s.partner = Block(p.postal, p.address1, p.address2, p.name, p.tel, p.fax);
+  s.company = Block(co.postal, co.address1, co.address2, co.name, co.tel, co.fax);
+  for (Money v :
+       {d.previousBalance, d.received, d.carriedOver, d.sales, d.tax, d.salesWithTax, d.claimed}) {
+    s.figures << Amount(v);
+  }
+  for (const ClaimDetailRow& r : d.rows) s.rows.push_back(RowTexts(r));
+  return s;
+}
+
+Report InvoiceReport(const InvoiceSnapshot& snapshot) {
+  Report report;
+  report.jobSuffix = QStringLiteral(" 請求書");
+  report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), kInvoiceRowsPerPage);
+  report.draw = [snapshot, count = report.pageCount](const DeviceMetrics& m, int page) {
+    PageCanvas c(m);
+    DrawDocumentHeader(c, snapshot.number, snapshot.title, snapshot.date, page, count);
+    DrawPartnerBlock(c, snapshot.partner, snapshot.nameTitle);
+    DrawCompanyBlock(c, snapshot.company);
+    DrawBank(c, snapshot);
+    DrawStampBoxes(c, snapshot.tantou, snapshot.kakunin);
+    DrawFigures(c, snapshot, page);
+    DrawTable(c, snapshot, page);
+    return c.Take();
+  };
+  return report;
+}
