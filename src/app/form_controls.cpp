@@ -48,12 +48,34 @@ class EnterLeavesCompletion : public QObject {
   QComboBox* combo_;
 };
 
+// Without auto-default a button ignores Enter even when it has the focus; a user who
+// tabbed to "印刷" or "戻る" expects Enter to press it, as it does a window's OK.
+class EnterPressesFocusedButton : public QObject {
+ public:
+  explicit EnterPressesFocusedButton(QPushButton* button) : QObject(button), button_(button) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    if (!button_->hasFocus() || !button_->isEnabled()) return false;
+    button_->click();
+    return true;
+  }
+
+ private:
+  QPushButton* button_;
+};
+
 }  // namespace
 
 QPushButton* FormButton(QWidget* parent, const QString& caption, const QString& name) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
   button->setAutoDefault(false);
+  button->installEventFilter(new EnterPressesFocusedButton(button));
   return button;
 }
 

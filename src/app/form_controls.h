@@ -15,7 +15,7 @@ class QWidget;
 // The standard controls of the windows, named as their members.
 
 // A push button that never becomes the window's default button, so Enter in a list or an
-// edit does not press it.
+// edit does not press it; Enter on the button itself does.
 QPushButton* FormButton(QWidget* parent, const QString& caption, const QString& name);
 // One that the Tab key passes over (move buttons and the like).
 QPushButton* SideButton(QWidget* parent, const QString& caption, const QString& name);
