@@ -7,7 +7,7 @@
 
 #include "billing.h"
 #include "cli_open.h"
-#include "csv_writer.h"
+#include "computed_list_csv.h"
 #include "dates.h"
 #include "sjis_codec.h"
 
@@ -62,13 +62,6 @@ std::string Text(Money v) {
   return MoneyToText(v);
 }
 
-std::string DateText(double date) {
-  const Ymd d = DecodeDate(date);
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
-  return buf;
-}
-
 Json Sums(const CumulativeSums& sums) {
   return {{"previous", Text(sums.previous)}, {"current", Text(sums.current)}};
 }
@@ -82,8 +75,8 @@ std::string ClaimsJson(const std::vector<ClaimListRow>& rows, const std::string&
                     {"amount", Text(r.amount)},
                     {"closingDay", r.closingDayText.toStdString()},
                     {"due", r.dueText.toStdString()},
-                    {"closingDate", DateText(r.closingDate)},
-                    {"previousClosingDate", DateText(r.previousClosingDate)},
+                    {"closingDate", IsoDate(r.closingDate)},
+                    {"previousClosingDate", IsoDate(r.previousClosingDate)},
                     {"sales", Sums(r.sales)},
                     {"payments", Sums(r.payments)}});
   }
@@ -91,44 +84,18 @@ std::string ClaimsJson(const std::vector<ClaimListRow>& rows, const std::string&
   return j.dump(2) + "\n";
 }
 
-std::string ClaimsCsv(const std::vector<ClaimListRow>& rows, const CsvStyle& style) {
-  std::vector<std::vector<std::string>> cells = {{"id", "name", "amount", "closingDay", "due"}};
-  for (const ClaimListRow& r : rows) {
-    cells.push_back({std::to_string(r.id), Utf8(r.name), Text(r.amount),
-                     r.closingDayText.toStdString(), r.dueText.toStdString()});
-  }
-  return CsvText(cells, style);
-}
-
-// A row's cells as the detail window shows them: date and number on a slip's first line,
-// no quantity, unit or price on a receipt.
-std::vector<std::string> DetailCells(const ClaimDetailRow& r) {
-  const bool head = r.firstOfSlip;
-  return {head ? DateText(r.date) : "",
-          head ? Utf8(r.number) : "",
-          Utf8(r.name),
-          r.receipt ? "" : Text(r.quantity),
-          r.receipt ? "" : Utf8(r.unit),
-          r.receipt ? "" : Text(r.price),
-          Text(r.amount),
-          Utf8(r.note)};
-}
-
-const std::vector<std::string> kDetailColumns = {"date", "number", "name",   "quantity",
-                                                 "unit", "price",  "amount", "note"};
-
 std::string DetailJson(const ClaimDetail& d, const Month& month) {
   Json rows = Json::array();
   for (const ClaimDetailRow& r : d.rows) {
-    const std::vector<std::string> cells = DetailCells(r);
+    const std::vector<std::string> cells = ClaimDetailCells(r);
     Json row = Json::object();
-    for (size_t i = 0; i < cells.size(); ++i) row[kDetailColumns[i]] = cells[i];
+    for (size_t i = 0; i < cells.size(); ++i) row[ClaimDetailColumns()[i]] = cells[i];
     rows.push_back(row);
   }
   const Json j = {{"customer", {{"id", d.partnerId}, {"name", Utf8(d.partner.name)}}},
                   {"month", month.text},
-                  {"closingDate", DateText(d.closingDate)},
-                  {"previousClosingDate", DateText(d.previousClosingDate)},
+                  {"closingDate", IsoDate(d.closingDate)},
+                  {"previousClosingDate", IsoDate(d.previousClosingDate)},
                   {"previousBalance", Text(d.previousBalance)},
                   {"received", Text(d.received)},
                   {"carriedOver", Text(d.carriedOver)},
@@ -138,12 +105,6 @@ std::string DetailJson(const ClaimDetail& d, const Month& month) {
                   {"claimed", Text(d.claimed)},
                   {"rows", rows}};
   return j.dump(2) + "\n";
-}
-
-std::string DetailCsv(const ClaimDetail& d, const CsvStyle& style) {
-  std::vector<std::vector<std::string>> cells = {kDetailColumns};
-  for (const ClaimDetailRow& r : d.rows) cells.push_back(DetailCells(r));
-  return CsvText(cells, style);
 }
 
 // Runs a computation, turning an overflow into a refusal before anything is written.
@@ -168,8 +129,8 @@ void ClaimsCommand(const std::vector<std::string>& files, const CliOptions& opti
   const CsvStyle style = CsvStyleOf(options);
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   out << Computed(files[0], [&] {
-    const std::vector<ClaimListRow> rows = ComputeClaimList(doc, kind, month.date);
-    return csv ? ClaimsCsv(rows, style) : ClaimsJson(rows, options.at("--kind"), month);
+    if (csv) return ClaimsCsv(doc, kind, month.date, style);
+    return ClaimsJson(ComputeClaimList(doc, kind, month.date), options.at("--kind"), month);
   });
 }
 
@@ -184,7 +145,7 @@ void ClaimDetailCommand(const std::vector<std::string>& files, const CliOptions&
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   if (!doc.customers.Exists(id)) throw Refusal("no customer has the id " + std::to_string(id));
   out << Computed(files[0], [&] {
-    const ClaimDetail detail = ComputeClaimDetail(doc, kCustomerKind, id, month.date);
-    return csv ? DetailCsv(detail, style) : DetailJson(detail, month);
+    if (csv) return ClaimDetailCsv(doc, id, month.date, style);
+    return DetailJson(ComputeClaimDetail(doc, kCustomerKind, id, month.date), month);
   });
 }

@@ -3,7 +3,6 @@
 #include <QString>
 #include <cstdio>
 #include <regex>
-#include <vector>
 
 #include "dates.h"
 #include "return_list.h"
@@ -88,24 +87,6 @@ const char* ByName(SalesBy by) {
   return "";
 }
 
-// A value's text in a cell (the writer quotes it where needed).
-std::string CellText(const Json& value) {
-  if (value.is_null()) return {};
-  if (value.is_boolean()) return value.get<bool>() ? "true" : "false";
-  return value.is_string() ? value.get<std::string>() : value.dump();
-}
-
-// The header of a list: every key its rows can have, in order.
-std::vector<std::string> CsvColumns(const Json& list) {
-  if (!list.contains("by")) {
-    return {"code", "name", "quantity", "price", "amount", "date", "partner", "subtotal"};
-  }
-  const std::string by = list.at("by").get<std::string>();
-  if (by == "item") return {"id", "code", "name", "quantity", "amount", "cost", "profit"};
-  if (by == "customer") return {"id", "name", "sales", "cost", "profit"};
-  return {"date", "sales", "cost", "profit"};
-}
-
 }  // namespace
 
 Json SalesJson(const Document& doc, SalesBy by, SlipPeriod period, bool hideZero) {
@@ -131,16 +112,6 @@ Json ReturnsJson(const Document& doc, int partnerKind, SlipPeriod period, bool s
           {"to", IsoDate(period.to)},
           {"rows", rows},
           {"totals", {{"quantity", Amount(returns.quantity)}, {"amount", Amount(returns.amount)}}}};
-}
-
-std::string RowsCsv(const Json& list, const CsvStyle& style) {
-  const std::vector<std::string> keys = CsvColumns(list);
-  std::vector<std::vector<std::string>> cells = {keys};
-  for (const Json& row : list.at("rows")) {
-    std::vector<std::string>& line = cells.emplace_back();
-    for (const std::string& key : keys) line.push_back(row.contains(key) ? CellText(row[key]) : "");
-  }
-  return CsvText(cells, style);
 }
 
 std::optional<double> DateFromIso(const std::string& text) {

@@ -18,12 +18,13 @@ SlipPeriod PeriodOf(const CliOptions& options) {
 }
 
 // Built whole before anything is written, so a refusal prints nothing.
-void PrintList(const std::function<Json()>& compute, const CliOptions& options, std::ostream& out) {
-  const bool csv = WantsCsv(options);
+void PrintList(const std::function<Json()>& json, const std::function<std::string(CsvStyle)>& csv,
+               const CliOptions& options, std::ostream& out) {
+  const bool wantsCsv = WantsCsv(options);
   const CsvStyle style = CsvStyleOf(options);
-  Json list;
-  WithinRange([&] { list = compute(); });
-  out << (csv ? RowsCsv(list, style) : list.dump(2) + '\n');
+  std::string text;
+  WithinRange([&] { text = wantsCsv ? csv(style) : json().dump(2) + '\n'; });
+  out << text;
 }
 
 }  // namespace
@@ -70,7 +71,8 @@ void SalesCommand(const std::vector<std::string>& files, const CliOptions& optio
   const SalesQuery q = ReadSalesQuery(options);
   CsvStyleOf(options);  // a wrong format is a usage error before the file is read
   const Document doc = OpenForExport(files[0], passwordStdin, in);
-  PrintList([&] { return SalesJson(doc, q.by, q.period, q.hideZero); }, options, out);
+  PrintList([&] { return SalesJson(doc, q.by, q.period, q.hideZero); },
+            [&](CsvStyle style) { return SalesCsv(doc, q, style); }, options, out);
 }
 
 void ReturnsCommand(const std::vector<std::string>& files, const CliOptions& options,
@@ -80,5 +82,6 @@ void ReturnsCommand(const std::vector<std::string>& files, const CliOptions& opt
   const ReturnsQuery q = ReadReturnsQuery(options);
   CsvStyleOf(options);  // a wrong format is a usage error before the file is read
   const Document doc = OpenForExport(files[0], passwordStdin, in);
-  PrintList([&] { return ReturnsJson(doc, q.partnerKind, q.period, q.subtotals); }, options, out);
+  PrintList([&] { return ReturnsJson(doc, q.partnerKind, q.period, q.subtotals); },
+            [&](CsvStyle style) { return ReturnsCsv(doc, q, style); }, options, out);
 }

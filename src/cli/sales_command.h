@@ -8,18 +8,6 @@
 #include "cli_options.h"
 #include "list_output.h"
 
-struct SalesQuery {
-  SalesBy by = SalesBy::Item;
-  SlipPeriod period;
-  bool hideZero = false;
-};
-
-struct ReturnsQuery {
-  int partnerKind = 0;  // 0 purchase returns, 1 shipment returns
-  SlipPeriod period;
-  bool subtotals = false;
-};
-
 // --by, --from, --to, --hide-zero and --kind, --from, --to, --subtotals; a missing or
 // wrong value is a usage error. Other options are left to the caller.
 SalesQuery ReadSalesQuery(const CliOptions& options);
