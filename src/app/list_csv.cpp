@@ -47,23 +47,36 @@ std::vector<std::vector<std::string>> ListViewCsvCells(const QTableWidget* view)
   return cells;
 }
 
+std::string ListViewCsv(const QTableWidget* view) {
+  return CsvText(ListViewCsvCells(view), kSpreadsheetCsv);
+}
+
 void SaveListViewCsv(const QTableWidget* view, const QString& path) {
-  WriteFileAtomically(path, CsvText(ListViewCsvCells(view), {.bom = true, .crlf = true}));
+  WriteFileAtomically(path, ListViewCsv(view));
 }
 
 void InstallCsvSave(QTableWidget* view) {
   auto* save = new QAction(QStringLiteral("CSVで保存…"), view);
   save->setObjectName(QStringLiteral("ActionSaveCsv"));
-  QObject::connect(save, &QAction::triggered, view, [view] {
+  view->addAction(save);
+  view->setContextMenuPolicy(Qt::ActionsContextMenu);
+  SetCsvSource(view, [view] { return ListViewCsv(view); });
+}
+
+void SetCsvSource(QTableWidget* view, CsvSource source) {
+  auto* save = view->findChild<QAction*>(QStringLiteral("ActionSaveCsv"));
+  save->disconnect(view);
+  QObject::connect(save, &QAction::triggered, view, [view, source = std::move(source)] {
     const QString path = AskSaveFileName(view->window(), QStringLiteral("CSVで保存"), QString(),
                                          QStringLiteral("CSV ファイル (*.csv)"));
     if (path.isEmpty()) return;
     try {
-      SaveListViewCsv(view, path);
+      WriteFileAtomically(path, source());
     } catch (const FileError& e) {
       ShowMessage(e.Message());
+    } catch (const std::exception& e) {
+      // A list that cannot be computed or written faithfully: nothing is written.
+      ShowMessage(QString::fromStdString(e.what()));
     }
   });
-  view->addAction(save);
-  view->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -117,10 +117,10 @@ std::string ClaimsCsv(const Document& doc, int kind, double month, const CsvStyl
   return CsvText(cells, style);
 }
 
-std::string ClaimDetailCsv(const Document& doc, int32_t customer, double month,
+std::string ClaimDetailCsv(const Document& doc, int mode, int32_t partner, double month,
                            const CsvStyle& style) {
   Cells cells = {ClaimDetailColumns()};
-  for (const ClaimDetailRow& r : ComputeClaimDetail(doc, kCustomerKind, customer, month).rows)
+  for (const ClaimDetailRow& r : ComputeClaimDetail(doc, mode, partner, month).rows)
     cells.push_back(ClaimDetailCells(r));
   return CsvText(cells, style);
 }

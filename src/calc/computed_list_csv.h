@@ -59,7 +59,7 @@ std::vector<std::string> ClaimDetailCells(const ClaimDetailRow& row);
 std::string SlipListCsv(const Document& doc, const SlipListQuery& query,
                         const CsvStyle& style = {});
 std::string ClaimsCsv(const Document& doc, int kind, double month, const CsvStyle& style = {});
-std::string ClaimDetailCsv(const Document& doc, int32_t customer, double month,
+std::string ClaimDetailCsv(const Document& doc, int mode, int32_t partner, double month,
                            const CsvStyle& style = {});
 std::string SalesCsv(const Document& doc, const SalesQuery& query, const CsvStyle& style = {});
 std::string ReturnsCsv(const Document& doc, const ReturnsQuery& query, const CsvStyle& style = {});

@@ -145,7 +145,7 @@ void ClaimDetailCommand(const std::vector<std::string>& files, const CliOptions&
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   if (!doc.customers.Exists(id)) throw Refusal("no customer has the id " + std::to_string(id));
   out << Computed(files[0], [&] {
-    if (csv) return ClaimDetailCsv(doc, id, month.date, style);
+    if (csv) return ClaimDetailCsv(doc, kCustomerKind, id, month.date, style);
     return DetailJson(ComputeClaimDetail(doc, kCustomerKind, id, month.date), month);
   });
 }

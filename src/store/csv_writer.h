@@ -10,6 +10,8 @@ struct CsvStyle {
   bool bom = false;
   bool crlf = false;
 };
+// What a spreadsheet opens with Japanese text intact.
+inline constexpr CsvStyle kSpreadsheetCsv{.bom = true, .crlf = true};
 
 // A cell quoted when it holds a comma, a quote or a line break, its quotes doubled.
 std::string CsvCell(std::string_view cell);

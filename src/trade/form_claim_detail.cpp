@@ -15,12 +15,14 @@
 
 #include "amount_text.h"
 #include "billing_period.h"
+#include "computed_list_csv.h"
 #include "date_convert.h"
 #include "dialogs.h"
 #include "document.h"
 #include "form_controls.h"
 #include "input_method.h"
 #include "invoice.h"
+#include "list_csv.h"
 #include "list_view.h"
 #include "overflow_guard.h"
 #include "pickers.h"
@@ -104,6 +106,8 @@ void TFormClaimDetail::BuildOptions() {
                                      {QStringLiteral("単価"), 100, true},
                                      {QStringLiteral("金額"), 150, true},
                                      {QStringLiteral("備考"), 180}});
+  SetCsvSource(ListViewClaimDetail,
+               [this] { return ClaimDetailCsv(Doc(), Tag, partnerId_, month_, kSpreadsheetCsv); });
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
 }

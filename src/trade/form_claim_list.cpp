@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "amount_text.h"
+#include "computed_list_csv.h"
 #include "confirmation_list_report.h"
 #include "date_convert.h"
 #include "dates.h"
@@ -17,6 +18,7 @@
 #include "form_claim_detail.h"
 #include "form_controls.h"
 #include "form_registry.h"
+#include "list_csv.h"
 #include "list_view.h"
 #include "list_window_pattern.h"
 #include "overflow_guard.h"
@@ -57,6 +59,9 @@ void TFormClaimList::BuildControls() {
                                    {QStringLiteral("支払予定"), 120},
                                    {QStringLiteral("id"), 0}});
   ListViewClaimList->setColumnHidden(kIdColumn, true);
+  SetCsvSource(ListViewClaimList, [this] {
+    return ClaimsCsv(Doc(), Tag, FromQDate(DateTimePickerMonth->date()), kSpreadsheetCsv);
+  });
   ButtonPrint =
       FormButton(this, QStringLiteral("請求書表示（印刷）"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));

@@ -41,7 +41,14 @@ TFormReturnList::TFormReturnList(Document& doc) : TFormPeriodList(doc, ReturnDes
   SsEditTotalPrice = TotalField(1);
 }
 
+int TFormReturnList::Kind() const {
+  return ComboBoxKind->currentIndex() == 1 ? kCustomerKind : kSupplierKind;
+}
+
 PeriodListView TFormReturnList::Compute(SlipPeriod period) {
-  const int kind = ComboBoxKind->currentIndex() == 1 ? kCustomerKind : kSupplierKind;
-  return ReturnListView(ComputeReturnList(Doc(), kind, period, CheckBoxSubTotal->isChecked()));
+  return ReturnListView(ComputeReturnList(Doc(), Kind(), period, CheckBoxSubTotal->isChecked()));
+}
+
+std::string TFormReturnList::Csv(SlipPeriod period) const {
+  return ReturnsCsv(Doc(), {Kind(), period, CheckBoxSubTotal->isChecked()}, kSpreadsheetCsv);
 }

@@ -21,4 +21,8 @@ class TFormReturnList : public TFormPeriodList {
 
  protected:
   PeriodListView Compute(SlipPeriod period) override;
+  std::string Csv(SlipPeriod period) const override;
+
+ private:
+  int Kind() const;
 };

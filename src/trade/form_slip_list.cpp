@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "amount_text.h"
+#include "computed_list_csv.h"
 #include "date_convert.h"
 #include "dates.h"
 #include "dialogs.h"
@@ -21,6 +22,7 @@
 #include "form_delivery_print.h"
 #include "form_registry.h"
 #include "form_slip_add.h"
+#include "list_csv.h"
 #include "list_find.h"
 #include "list_view.h"
 #include "overflow_guard.h"
@@ -97,6 +99,9 @@ void TFormSlipList::BuildSlipPanel() {
                                   {QStringLiteral("金額"), 150, true},
                                   {QStringLiteral("id"), 0}});
   ListViewSlipList->setColumnHidden(kIdColumn, true);
+  SetCsvSource(ListViewSlipList, [this] {
+    return SlipListCsv(Doc(), {Tag, PartnerId().value_or(-1), Period()}, kSpreadsheetCsv);
+  });
   SsEditTotal = TSsEdit::Plain(PanelSlipList);
   SsEditTotal->setObjectName(QStringLiteral("SsEditTotal"));
   SsEditTotal->setReadOnly(true);

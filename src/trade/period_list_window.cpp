@@ -12,6 +12,7 @@
 #include "dates.h"
 #include "form_controls.h"
 #include "form_registry.h"
+#include "list_csv.h"
 #include "overflow_guard.h"
 #include "pickers.h"
 #include "print_hand_off.h"
@@ -32,6 +33,7 @@ void TFormPeriodList::Build() {
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
   list_ = NewListView(this, design_.listName, design_.columns);
+  SetCsvSource(list_, [this] { return Csv(Period()); });
   if (design_.hiddenLastColumn) list_->setColumnHidden(list_->columnCount() - 1, true);
 
   top_ = ControlRow({new QLabel(QStringLiteral("期間"), this), DateTimePickerFrom,

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "computed_list_csv.h"
 #include "form.h"
 #include "list_view.h"
 #include "period_list_reports.h"
@@ -66,6 +67,8 @@ class TFormPeriodList : public TForm {
   // Resets the window's own filters on showing.
   virtual void ResetFilters() {}
   virtual PeriodListView Compute(SlipPeriod period) = 0;
+  // The list's CSV file for the filters as they stand, as tenpo-cli writes it.
+  virtual std::string Csv(SlipPeriod period) const = 0;
 
  private:
   void Build();

@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QDateEdit>
 
-TFormSalesAnalysis::TFormSalesAnalysis(Document& doc, const PeriodListDesign& design)
-    : TFormPeriodList(doc, design) {
+TFormSalesAnalysis::TFormSalesAnalysis(Document& doc, const PeriodListDesign& design, SalesBy by)
+    : TFormPeriodList(doc, design), by_(by) {
   CheckBoxZero = new QCheckBox(QStringLiteral("売上が0の場合は表示しない"), this);
   CheckBoxZero->setObjectName(QStringLiteral("CheckBoxZero"));
   AddFilters({CheckBoxZero});
@@ -21,6 +21,10 @@ void TFormSalesAnalysis::ResetFilters() {
 
 bool TFormSalesAnalysis::HideZero() const {
   return CheckBoxZero->isChecked();
+}
+
+std::string TFormSalesAnalysis::Csv(SlipPeriod period) const {
+  return SalesCsv(Doc(), {by_, period, HideZero()}, kSpreadsheetCsv);
 }
 
 void TFormSalesAnalysis::DateTimePickerFromChange() {

@@ -9,7 +9,7 @@ class TFormSalesAnalysis : public TFormPeriodList {
   Q_OBJECT
 
  public:
-  TFormSalesAnalysis(Document& doc, const PeriodListDesign& design);
+  TFormSalesAnalysis(Document& doc, const PeriodListDesign& design, SalesBy by);
 
   QCheckBox* CheckBoxZero = nullptr;
   QTableWidget* ListViewSalesList = nullptr;
@@ -24,6 +24,10 @@ class TFormSalesAnalysis : public TFormPeriodList {
  protected:
   void ResetFilters() override;
   bool HideZero() const;
+  std::string Csv(SlipPeriod period) const override;
+
+ private:
+  SalesBy by_;
 };
 
 // The columns and totals every sales analysis shares after its own first columns.
