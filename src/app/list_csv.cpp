@@ -10,6 +10,7 @@
 #include "dialogs.h"
 #include "file_error.h"
 #include "list_view.h"
+#include "money.h"
 
 namespace {
 
@@ -74,6 +75,8 @@ void SetCsvSource(QTableWidget* view, CsvSource source) {
       WriteFileAtomically(path, source());
     } catch (const FileError& e) {
       ShowMessage(e.Message());
+    } catch (const MoneyOverflow&) {
+      ShowMessage(QStringLiteral("金額が大きすぎるため計算できません。"));
     } catch (const std::exception& e) {
       // A list that cannot be computed or written faithfully: nothing is written.
       ShowMessage(QString::fromStdString(e.what()));

@@ -1,8 +1,10 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "date_convert.h"
 #include "form_customer_sales_list.h"
@@ -185,6 +187,15 @@ TEST_F(AnalysisWindowsTest, AnOverflowIsAMessageAndAnEmptyList) {
   EXPECT_EQ(script_.Messages(), QStringList({"金額が大きすぎるため計算できません。"}));
   EXPECT_EQ(w.ListViewSalesList->rowCount(), 0);
   EXPECT_EQ(w.SsEditTotalPrice->text(), QStringLiteral("0"));
+
+  // Nor is a CSV of it written.
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("sales.csv"));
+  script_.ChooseSaveFile(path);
+  w.ListViewSalesList->findChild<QAction*>(QStringLiteral("ActionSaveCsv"))->trigger();
+  EXPECT_EQ(script_.Messages().size(), 2);
+  EXPECT_EQ(script_.Messages().back(), QStringLiteral("金額が大きすぎるため計算できません。"));
+  EXPECT_FALSE(QFile::exists(path));
 }
 
 // Each window's 印刷 hands the rows and totals it shows to its report in the printer choice.
