@@ -60,7 +60,7 @@ void ReadSettings(FieldIn& in, CompanySettings& c, bool& useBackup) {
   useBackup = in.Bool();
 }
 
-// Fields 5 on: settings, backup switch and the lists, all of them and nothing after.
+// Fields 5 on: settings, backup switch and the lists, then nothing or one invoice block.
 bool ReadBody(ByteReader& reader, const FieldKey& key, Document& doc) {
   try {
     FieldIn in(reader, key);
@@ -70,7 +70,9 @@ bool ReadBody(ByteReader& reader, const FieldKey& key, Document& doc) {
   }
   bool ok = true;
   ForEachList(doc, [&](auto& list) { ok = ok && list.LoadFromStream(reader, key); });
-  return ok && reader.AtEnd();
+  if (!ok) return false;
+  if (reader.AtEnd()) return true;
+  return ReadInvoiceBlock(reader, key, doc.invoice) && reader.AtEnd();
 }
 
 enum class PasswordCheck { Passed, Cancelled, Failed, Damaged };
@@ -117,6 +119,8 @@ void WriteDocument(const Document& doc, ByteWriter& w) {
   FieldOut body(w, key);
   WriteSettings(body, doc.company, doc.useBackup);
   ForEachList(doc, [&](const auto& list) { list.SaveToStream(w, key); });
+  // Left out at its defaults, so such files stay as older readers know them.
+  if (!doc.invoice.IsDefault()) WriteInvoiceBlock(w, key, doc.invoice);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ void ResetDocument(Document& doc) {
   doc.lineNotes.Clear();
   doc.receipts.Clear();
   doc.payments.Clear();
+  doc.invoice = InvoiceSettings{};
   doc.filePath.clear();
   doc.company = CompanySettings{};
   doc.useBackup = ReadBackupSwitch();

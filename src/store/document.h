@@ -7,6 +7,7 @@
 #include "company.h"
 #include "customer_list.h"
 #include "group_list.h"
+#include "invoice_settings.h"
 #include "item_list.h"
 #include "payment_list.h"
 #include "slip.h"
@@ -32,6 +33,7 @@ struct Document {
   LineNoteList lineNotes;
   PaymentList receipts;  // from customers
   PaymentList payments;  // to suppliers
+  InvoiceSettings invoice;
 
   // Partner kind 0 suppliers, 1 customers.
   CustomerList& Partners(int kind) { return kind == kCustomerKind ? customers : suppliers; }

@@ -63,3 +63,9 @@ bool TaxList::LoadFromStream(ByteReader& stream, const FieldKey& key) {
     return false;
   }
 }
+
+TaxList DefaultReducedRates() {
+  TaxList list;
+  list.Assign({{Money::FromInt(8), EncodeDate(2019, 10, 1), -1}});
+  return list;
+}

@@ -39,3 +39,6 @@ class TaxList {
  private:
   std::vector<TaxRate> rates_;
 };
+
+// The reduced-rate history of a new document: 8 % from 2019/10/01 without end.
+TaxList DefaultReducedRates();

@@ -9,7 +9,9 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <deque>
+#include <functional>
 #include <random>
+#include <set>
 
 #include "atomic_file.h"
 #include "config.h"
@@ -247,6 +249,84 @@ TEST_F(DataFileTest, DamagedFilesAreRefusedWholeWherever) {
       ASSERT_EQ(p.messages, std::vector<QString>{damaged});
       ASSERT_EQ(SerializeDocument(back), empty);
     }
+  }
+}
+
+TEST_F(DataFileTest, InvoiceBlockIsWrittenOnlyWhenNeededAndRoundTrips) {
+  Fill(doc);
+  const std::string without = SerializeDocument(doc);
+  const size_t listFields = FieldsOf(without).size();
+  // Each setting alone brings the block; defaults leave the file as it was.
+  const std::vector<std::function<void(InvoiceSettings&)>> changes = {
+      [](InvoiceSettings& s) { s.enabled = true; },
+      [](InvoiceSettings& s) { s.registrationNumber = "T1234567890123"; },
+      [](InvoiceSettings& s) { s.reducedRates.SetRate(0, Money::FromInt(6)); },
+      [](InvoiceSettings& s) { s.reducedItems = {0}; },
+  };
+  for (size_t i = 0; i < changes.size(); ++i) {
+    SCOPED_TRACE(i);
+    Document d = doc;
+    changes[i](d.invoice);
+    const std::string bytes = SerializeDocument(d);
+    ASSERT_EQ(bytes.substr(0, without.size()), without);
+    EXPECT_EQ(FieldsOf(bytes)[listFields], "TENPOEXT");
+  }
+  EXPECT_TRUE(doc.invoice.IsDefault());
+
+  doc.invoice.enabled = true;
+  doc.invoice.registrationNumber = "T1234567890123";
+  doc.invoice.reducedItems = {7, 3};
+  std::vector<std::string> tail = FieldsOf(SerializeDocument(doc));
+  tail.erase(tail.begin(), tail.begin() + static_cast<long>(listFields));
+  EXPECT_EQ(tail, (std::vector<std::string>{"TENPOEXT", "1", "-1", "T1234567890123", "1", "8",
+                                            "43739", "-1", "2", "3", "7"}));
+
+  for (const std::string pw : {"", "secret"}) {
+    SCOPED_TRACE(pw);
+    doc.usePassword = !pw.empty();
+    doc.password = pw;
+    SaveDocument(doc, Path("i.tlg"));
+    Prompter p;
+    p.answers = {pw};
+    Document back;
+    ResetDocument(back);
+    ASSERT_EQ(OpenDocument(back, Path("i.tlg"), p.Prompts()), OpenResult::Opened);
+    EXPECT_EQ(back.invoice.reducedItems, (std::set<int32_t>{3, 7}));
+    EXPECT_EQ(SerializeDocument(back), ReadBytes(Path("i.tlg")));
+    // The mark and version stay readable; what follows is keyed like the lists.
+    if (!pw.empty()) {
+      const std::string bytes = ReadBytes(Path("i.tlg"));
+      EXPECT_NE(bytes.find("TENPOEXT"), std::string::npos);
+      EXPECT_EQ(bytes.find("T1234567890123"), std::string::npos);
+    }
+  }
+}
+
+TEST_F(DataFileTest, ForeignOrDamagedTrailingBlocksAreDamage) {
+  Fill(doc);
+  const std::vector<std::string> lists = FieldsOf(SerializeDocument(doc));
+  const std::vector<std::string> good = {"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "0"};
+  // The good block opens; a wrong mark, version, value, count or anything more does not.
+  const std::vector<std::pair<std::vector<std::string>, bool>> cases = {
+      {good, true},
+      {{"TENPOEXX", "1", "0", "", "1", "8", "43739", "-1", "0"}, false},
+      {{"TENPOEXT", "2", "0", "", "1", "8", "43739", "-1", "0"}, false},
+      {{"TENPOEXT", "1", "yes", "", "1", "8", "43739", "-1", "0"}, false},
+      {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "1"}, false},
+      {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "2", "4", "4"}, false},
+      {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1"}, false},
+      {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "0", "TENPOEXT"}, false},
+      {{"x"}, false},
+  };
+  for (const auto& [block, opens] : cases) {
+    SCOPED_TRACE(block.size());
+    std::vector<std::string> fields = lists;
+    fields.insert(fields.end(), block.begin(), block.end());
+    WriteBytes(Path("d.tlg"), PlainFields(fields));
+    Document back;
+    Prompter p;
+    EXPECT_EQ(OpenDocument(back, Path("d.tlg"), p.Prompts()) == OpenResult::Opened, opens);
+    EXPECT_EQ(p.messages.size(), opens ? 0u : 1u);
   }
 }
 
