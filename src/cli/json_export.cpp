@@ -102,11 +102,11 @@ Json TextsJson(const std::vector<std::string>& texts, const char* name) {
   return list;
 }
 
-Json TaxJson(const TaxList& taxes) {
+Json TaxJson(const TaxList& taxes, const char* name) {
   Json list = Json::array();
   for (int i = 0; i < taxes.Count(); ++i) {
     const TaxRate r = taxes.Get(i);
-    const JsonOut o = JsonOut("").Item("taxRates", static_cast<size_t>(i));
+    const JsonOut o = JsonOut("").Item(name, static_cast<size_t>(i));
     list.push_back(Json{{"rate", JsonOut::Amount(r.rate)},
                         {"start", o.Date(r.start, "start")},
                         {"end", r.end == -1 ? Json(nullptr) : o.Date(r.end, "end")}});
@@ -205,6 +205,16 @@ Json PaymentsJson(const PaymentList& payments, const char* name) {
   return list;
 }
 
+Json InvoiceJson(const InvoiceSettings& s) {
+  const JsonOut o("invoice");
+  Json items = Json::array();
+  for (int32_t id : s.reducedItems) items.push_back(id);
+  return Json{{"enabled", s.enabled},
+              {"registrationNumber", o.Text(s.registrationNumber, "registrationNumber")},
+              {"reducedRates", TaxJson(s.reducedRates, "invoice.reducedRates")},
+              {"reducedItems", std::move(items)}};
+}
+
 }  // namespace
 
 Json DocumentToJson(const Document& doc) {
@@ -214,7 +224,7 @@ Json DocumentToJson(const Document& doc) {
   j["backup"] = doc.useBackup;
   j["groups"] = GroupsJson(doc);
   j["units"] = TextsJson(doc.units.Strings(), "units");
-  j["taxRates"] = TaxJson(doc.taxes);
+  j["taxRates"] = TaxJson(doc.taxes, "taxRates");
   j["items"] = ItemsJson(doc.items);
   j["suppliers"] = PartnersJson(doc.suppliers, "suppliers");
   j["customers"] = PartnersJson(doc.customers, "customers");
@@ -222,5 +232,7 @@ Json DocumentToJson(const Document& doc) {
   j["lineNotes"] = TextsJson(doc.lineNotes.Strings(), "lineNotes");
   j["receipts"] = PaymentsJson(doc.receipts, "receipts");
   j["payments"] = PaymentsJson(doc.payments, "payments");
+  // Present exactly when the data file carries the block.
+  if (!doc.invoice.IsDefault()) j["invoice"] = InvoiceJson(doc.invoice);
   return j;
 }

@@ -173,12 +173,37 @@ void ReadPayments(const JsonIn& j, PaymentList& list) {
   list.AssignRecords(std::move(records));
 }
 
+InvoiceSettings ReadInvoice(const JsonIn& j) {
+  j.ExpectObject({"enabled", "registrationNumber", "reducedRates", "reducedItems"});
+  InvoiceSettings s;
+  s.enabled = j.At("enabled").Bool();
+  const JsonIn number = j.At("registrationNumber");
+  s.registrationNumber = number.Text();
+  if (!s.registrationNumber.empty() && !IsRegistrationNumber(s.registrationNumber)) {
+    number.Fail("expected \"T\" and 13 digits");
+  }
+  ReadTaxes(j.At("reducedRates"), s.reducedRates);
+  const JsonIn items = j.At("reducedItems");
+  const size_t n = items.ArraySize();
+  for (size_t i = 0; i < n; ++i) {
+    if (!s.reducedItems.insert(items.At(i).Id()).second) items.At(i).Fail("repeated product id");
+  }
+  return s;
+}
+
 }  // namespace
 
 Document JsonToDocument(const Json& json) {
   const JsonIn j(json, "");
-  j.ExpectObject({"password", "company", "backup", "groups", "units", "taxRates", "items",
-                  "suppliers", "customers", "slips", "lineNotes", "receipts", "payments"});
+  const bool hasInvoice = json.is_object() && json.contains("invoice");
+  if (hasInvoice) {
+    j.ExpectObject({"password", "company", "backup", "groups", "units", "taxRates", "items",
+                    "suppliers", "customers", "slips", "lineNotes", "receipts", "payments",
+                    "invoice"});
+  } else {
+    j.ExpectObject({"password", "company", "backup", "groups", "units", "taxRates", "items",
+                    "suppliers", "customers", "slips", "lineNotes", "receipts", "payments"});
+  }
   Document doc;
   doc.usePassword = j.At("password").Bool();
   doc.company = ReadCompany(j.At("company"));
@@ -193,5 +218,6 @@ Document JsonToDocument(const Json& json) {
   ReadTexts(j.At("lineNotes"), doc.lineNotes);
   ReadPayments(j.At("receipts"), doc.receipts);
   ReadPayments(j.At("payments"), doc.payments);
+  if (hasInvoice) doc.invoice = ReadInvoice(j.At("invoice"));
   return doc;
 }

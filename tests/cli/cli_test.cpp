@@ -118,6 +118,37 @@ TEST_F(CliTest, ExportThenImportGivesBackTheSameBytes) {
   EXPECT_EQ(Bytes("b.tlg"), Bytes("a.tlg"));
 }
 
+TEST_F(CliTest, InvoiceBlockGoesOutAndComesBackPlainAndLocked) {
+  Document d = Sample();
+  d.invoice.enabled = true;
+  d.invoice.registrationNumber = "T1234567890123";
+  d.invoice.reducedItems = {7, 3};
+  for (const std::string pw : {"", "pw"}) {
+    SCOPED_TRACE(pw);
+    d.usePassword = !pw.empty();
+    d.password = pw;
+    Save(d, "a.tlg");
+    const std::vector<std::string> withPw =
+        pw.empty() ? std::vector<std::string>{} : std::vector<std::string>{"--password-stdin"};
+    std::vector<std::string> args = {"export", Path("a.tlg")};
+    args.insert(args.end(), withPw.begin(), withPw.end());
+    const CliRun exported = Cli(args, pw + "\n");
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(Json::parse(exported.out)["invoice"], Json::parse(R"json({"enabled": true,
+        "registrationNumber": "T1234567890123",
+        "reducedRates": [{"rate": "8", "start": "2019-10-01", "end": null}],
+        "reducedItems": [3, 7]})json"));
+    WriteText("a.json", exported.out);
+    args = {"import", Path("a.json"), Path("b.tlg")};
+    args.insert(args.end(), withPw.begin(), withPw.end());
+    const CliRun imported = Cli(args, pw + "\n");
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(Bytes("b.tlg"), Bytes("a.tlg"));
+  }
+  Save(Sample(), "c.tlg");
+  EXPECT_FALSE(Json::parse(Cli({"export", Path("c.tlg")}).out).contains("invoice"));
+}
+
 TEST_F(CliTest, ExportShowsTheDocumentInReadableForm) {
   Save(Sample(), "a.tlg");
   const Json j = Json::parse(Cli({"export", Path("a.tlg")}).out);
@@ -211,6 +242,22 @@ TEST_F(CliTest, BadJsonIsRefusedAndTheOutputLeftAlone) {
        "suppliers[0].openTime: expected a time"},
       {ChangedJson([](Json& j) { j["extra"] = 1; }), "unknown key \"extra\""},
       {ChangedJson([](Json& j) { j["groups"].erase(2); }), "groups: expected three"},
+      {ChangedJson([](Json& j) { j["invoice"] = Json::object(); }),
+       "invoice: missing key \"enabled\""},
+      {ChangedJson([](Json& j) {
+         j["invoice"] = {{"enabled", true},
+                         {"registrationNumber", "T123456789012"},
+                         {"reducedRates", Json::array()},
+                         {"reducedItems", Json::array()}};
+       }),
+       "invoice.registrationNumber: expected \"T\" and 13 digits"},
+      {ChangedJson([](Json& j) {
+         j["invoice"] = {{"enabled", false},
+                         {"registrationNumber", ""},
+                         {"reducedRates", Json::array()},
+                         {"reducedItems", {1, 1}}};
+       }),
+       "invoice.reducedItems[1]: repeated product id"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.where);
