@@ -53,7 +53,8 @@ bool ReadInvoiceBlock(ByteReader& r, const FieldKey& key, InvoiceSettings& s) {
       // A repeated id would not come back as written.
       if (!s.reducedItems.insert(in.Int()).second) return false;
     }
-    return true;
+    // Never written so, and saving would drop it: the file would not come back as read.
+    return !s.IsDefault();
   } catch (const std::exception&) {
     return false;
   }

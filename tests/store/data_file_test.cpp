@@ -305,17 +305,19 @@ TEST_F(DataFileTest, InvoiceBlockIsWrittenOnlyWhenNeededAndRoundTrips) {
 TEST_F(DataFileTest, ForeignOrDamagedTrailingBlocksAreDamage) {
   Fill(doc);
   const std::vector<std::string> lists = FieldsOf(SerializeDocument(doc));
-  const std::vector<std::string> good = {"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "0"};
-  // The good block opens; a wrong mark, version, value, count or anything more does not.
+  const std::vector<std::string> good = {"TENPOEXT", "1", "-1", "", "1", "8", "43739", "-1", "0"};
+  // The good block opens; a wrong mark, version, value, count or anything more does not,
+  // nor a block of defaults only, which is never written and would not come back as read.
   const std::vector<std::pair<std::vector<std::string>, bool>> cases = {
       {good, true},
-      {{"TENPOEXX", "1", "0", "", "1", "8", "43739", "-1", "0"}, false},
-      {{"TENPOEXT", "2", "0", "", "1", "8", "43739", "-1", "0"}, false},
+      {{"TENPOEXX", "1", "-1", "", "1", "8", "43739", "-1", "0"}, false},
+      {{"TENPOEXT", "2", "-1", "", "1", "8", "43739", "-1", "0"}, false},
       {{"TENPOEXT", "1", "yes", "", "1", "8", "43739", "-1", "0"}, false},
-      {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "1"}, false},
-      {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "2", "4", "4"}, false},
-      {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1"}, false},
-      {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "0", "TENPOEXT"}, false},
+      {{"TENPOEXT", "1", "-1", "", "1", "8", "43739", "-1", "1"}, false},
+      {{"TENPOEXT", "1", "-1", "", "1", "8", "43739", "-1", "2", "4", "4"}, false},
+      {{"TENPOEXT", "1", "-1", "", "1", "8", "43739", "-1"}, false},
+      {{"TENPOEXT", "1", "-1", "", "1", "8", "43739", "-1", "0", "TENPOEXT"}, false},
+      {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "0"}, false},
       {{"x"}, false},
   };
   for (const auto& [block, opens] : cases) {
