@@ -107,3 +107,10 @@ std::vector<QStringList> ListViewTexts(const QTableWidget* view) {
   }
   return rows;
 }
+
+std::vector<ListColumn> SlipLineColumns() {
+  return {{QStringLiteral("商品コード"), 120}, {QStringLiteral("商品名"), 150},
+          {QStringLiteral("数量"), 100, true}, {QStringLiteral("単位"), 60},
+          {QStringLiteral("単価"), 100, true}, {QStringLiteral("金額"), 130, true},
+          {QStringLiteral("備考"), 230}};
+}

@@ -23,6 +23,8 @@ int ListRowHeight(const QTableWidget* view);
 // A new table so set up, named as its member.
 QTableWidget* NewListView(QWidget* parent, const QString& name,
                           const std::vector<ListColumn>& columns);
+// The lines of one slip, as the slip list's detail and the delivery note show them.
+std::vector<ListColumn> SlipLineColumns();
 // Replaces the rows; each row gives the texts of its columns in order.
 void FillListView(QTableWidget* view, const std::vector<QStringList>& rows);
 // The texts of every row as displayed, column by column: what a report of the window prints.

@@ -44,14 +44,8 @@ void TFormDeliveryPrint::BuildControls() {
   CheckBoxKakunin = new QCheckBox(QStringLiteral("確認印欄を印刷する"), this);
   CheckBoxKakunin->setObjectName(QStringLiteral("CheckBoxKakunin"));
   // The amount is the sixth column, as the page totals read it.
-  ListViewDeliveryList = NewListView(this, QStringLiteral("ListViewDeliveryList"),
-                                     {{QStringLiteral("商品コード"), 120},
-                                      {QStringLiteral("商品名"), 150},
-                                      {QStringLiteral("数量"), 100, true},
-                                      {QStringLiteral("単位"), 60},
-                                      {QStringLiteral("単価"), 100, true},
-                                      {QStringLiteral("金額"), 130, true},
-                                      {QStringLiteral("備考"), 230}});
+  ListViewDeliveryList =
+      NewListView(this, QStringLiteral("ListViewDeliveryList"), SlipLineColumns());
   for (TSsEdit** edit : {&SsEditSubTotal, &SsEditTaxTotal, &SsEditGrandTotal}) {
     *edit = TSsEdit::Plain(this);
     (*edit)->setReadOnly(true);

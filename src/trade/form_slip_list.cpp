@@ -122,14 +122,8 @@ void TFormSlipList::BuildSlipPanel() {
 void TFormSlipList::BuildDetailPanel() {
   PanelSlipDetail = new QWidget(Splitter1);
   PanelSlipDetail->setObjectName(QStringLiteral("PanelSlipDetail"));
-  ListViewSlipDetail = NewListView(PanelSlipDetail, QStringLiteral("ListViewSlipDetail"),
-                                   {{QStringLiteral("商品コード"), 120},
-                                    {QStringLiteral("商品名"), 150},
-                                    {QStringLiteral("数量"), 100, true},
-                                    {QStringLiteral("単位"), 60},
-                                    {QStringLiteral("単価"), 100, true},
-                                    {QStringLiteral("金額"), 130, true},
-                                    {QStringLiteral("備考"), 230}});
+  ListViewSlipDetail =
+      NewListView(PanelSlipDetail, QStringLiteral("ListViewSlipDetail"), SlipLineColumns());
   ButtonDelSlip =
       FormButton(PanelSlipDetail, QStringLiteral("削除"), QStringLiteral("ButtonDelSlip"));
   ButtonEditSlip =
