@@ -1,30 +1,12 @@
 #include "claim_detail.h"
 
-#include <limits>
-
 #include "billing_period.h"
 #include "date_sort.h"
 #include "slip_values.h"
 
 namespace {
 
-__extension__ typedef __int128 Wide;
-
-constexpr int32_t kTaxExcluded = 0;
-constexpr int32_t kTaxIncluded = 1;
 constexpr char kReceiptName[] = "\x82\xb2\x93\xfc\x8b\xe0";  // ご入金 in CP932
-
-// n / d (d > 0) to the nearest integer, ties to even.
-Wide DivideNearestEven(Wide n, Wide d) {
-  Wide q = n / d;
-  Wide r = n % d;
-  if (r < 0) {
-    q -= 1;
-    r += d;
-  }
-  if (2 * r > d || (2 * r == d && q % 2 != 0)) q += 1;
-  return q;
-}
 
 bool InPeriod(double date, const BillingPeriod& period) {
   return UpTo(date, period.closing) && !UpTo(date, period.previousClosing);
@@ -45,17 +27,17 @@ std::vector<const Slip*> PeriodSlips(const Document& doc, int mode, int32_t part
   return kept;
 }
 
-void AddSlipRows(ClaimDetail& detail, const Slip& slip, const ItemIndex& items, Money rate) {
+void AddSlipRows(ClaimDetail& detail, const Slip& slip, const ItemIndex& items,
+                 const TaxRules& rules) {
   const bool isReturn = IsReturnSlip(slip.kind);
   const int rounding = detail.terms.rounding;
+  const DayRates day = rules.On(slip.date);
   bool first = true;
   for (const SlipLine& line : slip.Lines()) {
     const ItemRecord* item = items.Find(line.product);
     // A return is the negated sale of the same line, so the detail and the claim list
     // (which subtracts the sale's value) agree to the yen.
-    const Money amount = isReturn ? -LineAmount(line, rounding) : LineAmount(line, rounding);
-    const Money value =
-        isReturn ? -LineValue(line, item, rate, rounding) : LineValue(line, item, rate, rounding);
+    const Money amount = LineAmount(line, rounding);
     ClaimDetailRow row;
     row.firstOfSlip = first;
     row.date = slip.date;
@@ -68,16 +50,17 @@ void AddSlipRows(ClaimDetail& detail, const Slip& slip, const ItemIndex& items, 
     }
     row.quantity = isReturn ? -line.quantity : line.quantity;
     row.price = line.price;
-    row.amount = amount;
+    row.amount = isReturn ? -amount : amount;
     row.note = line.note;
+    row.reduced = rules.TakesReduced(item, day);
     detail.rows.push_back(std::move(row));
-    detail.sales += amount;
-    if (item != nullptr && item->taxClass == kTaxExcluded) detail.outerTax += value - amount;
-    if (item != nullptr && item->taxClass == kTaxIncluded) {
-      detail.innerTax += RoundAmount(rounding, ContainedTax(amount, rate));
-    }
     first = false;
   }
+  const SlipTaxes taxes = ComputeSlipTaxes(slip, items, rules, rounding);
+  detail.sales += taxes.amount;
+  detail.outerTax += taxes.outerTax;
+  detail.innerTax += taxes.innerTax;
+  AddRateTaxes(detail.rates, taxes.rates);
 }
 
 void AddReceiptRows(ClaimDetail& detail, const Document& doc, int mode,
@@ -110,16 +93,6 @@ void SetFigures(ClaimDetail& detail) {
 
 }  // namespace
 
-Money ContainedTax(Money amount, Money rate) {
-  const Wide denominator = static_cast<Wide>(rate.raw) + 100 * Money::kScale;
-  if (denominator <= 0) return Money{};
-  const Wide q = DivideNearestEven(static_cast<Wide>(amount.raw) * rate.raw, denominator);
-  if (q > std::numeric_limits<int64_t>::max() || q < std::numeric_limits<int64_t>::min()) {
-    throw MoneyOverflow("Money product out of range");
-  }
-  return Money::FromRaw(static_cast<int64_t>(q));
-}
-
 ClaimDetail ComputeClaimDetail(const Document& doc, int mode, int32_t partnerId, double month) {
   ClaimDetail detail;
   detail.partnerId = partnerId;
@@ -133,8 +106,9 @@ ClaimDetail ComputeClaimDetail(const Document& doc, int mode, int32_t partnerId,
   detail.previousClosingDate = period.previousClosing;
 
   const ItemIndex items(doc.items);
+  const TaxRules rules(doc);
   for (const Slip* slip : PeriodSlips(doc, mode, partnerId, period)) {
-    AddSlipRows(detail, *slip, items, doc.taxes.RateAt(slip->date));
+    AddSlipRows(detail, *slip, items, rules);
   }
   AddReceiptRows(detail, doc, mode, period);
   detail.cumulativeSales = CumulativeSales(doc, partnerId, mode, month);

@@ -6,6 +6,7 @@
 
 #include "cumulative_sums.h"
 #include "partner_terms.h"
+#include "slip_taxes.h"
 
 // One row of the claim detail: a slip line, or a receipt after all slip lines.
 struct ClaimDetailRow {
@@ -21,6 +22,7 @@ struct ClaimDetailRow {
   Money price;
   Money amount;  // the line amount in whole yen, negative on returns; the receipt amount
   std::string note;
+  bool reduced = false;  // the product took the reduced rate
 };
 
 // The invoice figures and rows of one partner and month.
@@ -33,9 +35,10 @@ struct ClaimDetail {
   double previousClosingDate = 0;
   CumulativeSums cumulativeSales;
   CumulativeSums cumulativePayments;
-  Money sales;     // sum of the listed line amounts, returns negative
-  Money outerTax;  // tax added to tax-excluded lines
-  Money innerTax;  // tax contained in tax-included lines; already in `sales`
+  Money sales;                 // sum of the listed line amounts, returns negative
+  Money outerTax;              // tax added to tax-excluded lines
+  Money innerTax;              // tax contained in tax-included lines; already in `sales`
+  std::vector<RateTax> rates;  // the slips' per-rate figures summed; when taxed per rate
 
   Money previousBalance;  // 前月累計: Sp - Pp
   Money received;         // 今月入金: Pc - Pp
@@ -50,7 +53,3 @@ struct ClaimDetail {
 // The slips (oldest first) and receipts (in recorded order) of the period for the partner
 // of the mode (the claim list opens it for customers, mode 1). Throws MoneyOverflow.
 ClaimDetail ComputeClaimDetail(const Document& doc, int mode, int32_t partnerId, double month);
-
-// Tax contained in a tax-included amount: amount x rate / (100 + rate) to the nearest
-// 1/10000; 0 for a rate at or below -100, where the formula has no meaning.
-Money ContainedTax(Money amount, Money rate);

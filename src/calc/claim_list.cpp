@@ -56,13 +56,13 @@ std::vector<ClaimListRow> ComputeClaimList(const Document& doc, int mode, double
     byId.emplace(partner.id, sums);
   }
   const ItemIndex items(doc.items);
+  const TaxRules rules(doc);
   for (const Slip& slip : doc.slips.Slips()) {
     if (slip.kind != mode && slip.kind != mode + 2) continue;
     const auto it = byId.find(slip.partner);
     if (it == byId.end() || !UpTo(slip.date, it->second.period.closing)) continue;
     PartnerSums& sums = it->second;
-    AddUpTo(sums.sales, slip.date, SlipValue(slip, items, doc.taxes, sums.terms.rounding),
-            sums.period);
+    AddUpTo(sums.sales, slip.date, SlipValue(slip, items, rules, sums.terms.rounding), sums.period);
   }
   for (const Payment& payment : doc.PaymentsOf(mode).Records()) {
     const auto it = byId.find(payment.partner);

@@ -26,10 +26,11 @@ CumulativeSums CumulativeSales(const Document& doc, int32_t partnerId, int mode,
   const PartnerTerms terms = TermsOf(doc, mode, partnerId);
   const BillingPeriod period = BillingPeriodOf(terms.closingDay, month);
   const ItemIndex items(doc.items);
+  const TaxRules rules(doc);
   for (const Slip& slip : doc.slips.Slips()) {
     if (slip.partner != partnerId || (slip.kind != mode && slip.kind != mode + 2)) continue;
     if (!UpTo(slip.date, period.closing)) continue;
-    AddUpTo(sums, slip.date, SlipValue(slip, items, doc.taxes, terms.rounding), period);
+    AddUpTo(sums, slip.date, SlipValue(slip, items, rules, terms.rounding), period);
   }
   return sums;
 }

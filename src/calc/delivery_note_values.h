@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "document.h"
+#include "slip_taxes.h"
 
 // One line of a delivery note; returns carry negated quantity and amount.
 struct DeliveryNoteLine {
@@ -14,6 +15,7 @@ struct DeliveryNoteLine {
   Money price;
   Money amount;  // the line amount rounded to whole yen, as in the slip's value
   std::string note;
+  bool reduced = false;  // the product took the reduced rate
 };
 
 struct DeliveryNoteValues {
@@ -21,8 +23,9 @@ struct DeliveryNoteValues {
   Money subtotal;  // the sum of the line amounts
   Money tax;       // tax added to tax-excluded lines plus tax inside tax-included prices
   Money total;     // subtotal plus the added tax: the slip's value in the slip list
+  std::vector<RateTax> rates;  // per rate, when taxed per rate
 };
 
-// The figures of the slip's delivery note at the rounding method of its terms: each line
-// is rounded first, then its tax, so the note's total is the slip's value.
+// The figures of the slip's delivery note at the rounding method of its terms, taxed as
+// the slip's value is, so the note's total is the slip's value.
 DeliveryNoteValues ComputeDeliveryNote(const Document& doc, const Slip& slip, int rounding);

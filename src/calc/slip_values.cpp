@@ -8,11 +8,6 @@ namespace {
 
 constexpr int32_t kTaxExcluded = 0;
 
-// 1 + rate / 100 to the nearest 1/10000.
-Money TaxFactor(Money rate) {
-  return Money::FromInt(1) + DivideRounded(rate, 100);
-}
-
 bool WithinPeriod(double date, const SlipPeriod& period) {
   const double day = std::floor(date);
   return day >= std::floor(period.from) && day <= std::floor(period.to);
@@ -53,22 +48,17 @@ Money LineAmount(const SlipLine& line, int rounding) {
 Money LineValue(const SlipLine& line, const ItemRecord* item, Money rate, int rounding) {
   const Money amount = LineAmount(line, rounding);
   if (item == nullptr || item->taxClass != kTaxExcluded) return amount;
-  return RoundAmount(rounding, amount * TaxFactor(rate));
+  return amount + AddedTax(amount, rate, rounding);
 }
 
-Money SlipValue(const Slip& slip, const ItemIndex& items, const TaxList& taxes, int rounding) {
-  const Money rate = taxes.RateAt(slip.date);
-  Money total;
-  for (const SlipLine& line : slip.Lines()) {
-    total += LineValue(line, items.Find(line.product), rate, rounding);
-  }
-  return IsReturnSlip(slip.kind) ? -total : total;
+Money SlipValue(const Slip& slip, const ItemIndex& items, const TaxRules& rules, int rounding) {
+  return ComputeSlipTaxes(slip, items, rules, rounding).total;
 }
 
 Money SlipTotal(const Document& doc, int32_t slipId, int rounding) {
   const Slip* slip = doc.slips.Find(slipId);
   if (slip == nullptr) return Money{};
-  return SlipValue(*slip, ItemIndex(doc.items), doc.taxes, rounding);
+  return SlipValue(*slip, ItemIndex(doc.items), TaxRules(doc), rounding);
 }
 
 SlipListRows ComputeSlipList(const Document& doc, int mode, int32_t partnerId,
@@ -85,10 +75,11 @@ SlipListRows ComputeSlipList(const Document& doc, int mode, int32_t partnerId,
   }
   const int rounding = TermsOf(doc, mode, partnerId).rounding;
   const ItemIndex items(doc.items);
+  const TaxRules rules(doc);
   SlipListRows result;
   result.rows.reserve(kept.size());
   for (const Slip* slip : kept) {
-    const Money total = SlipValue(*slip, items, doc.taxes, rounding);
+    const Money total = SlipValue(*slip, items, rules, rounding);
     result.rows.push_back({slip->id, slip->date, slip->number, slip->kind, total, slip});
     result.total += total;
   }

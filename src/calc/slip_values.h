@@ -3,33 +3,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "document.h"
+#include "id_index.h"
 #include "partner_terms.h"
-
-// Records of one list by id, indexed once per computation so no line or slip searches
-// the list. Find gives nullptr when no record has the id (a damaged but readable file);
-// the first record wins when a damaged file repeats an id, as IndexOf would find it.
-template <typename Record>
-class IdIndex {
- public:
-  explicit IdIndex(const IdList<Record>& list) {
-    byId_.reserve(list.Records().size());
-    for (const Record& r : list.Records()) byId_.emplace(r.id, &r);
-  }
-  const Record* Find(int32_t id) const {
-    const auto it = byId_.find(id);
-    return it == byId_.end() ? nullptr : it->second;
-  }
-
- private:
-  std::unordered_map<int32_t, const Record*> byId_;
-};
-
-using ItemIndex = IdIndex<ItemRecord>;
-using PartnerIndex = IdIndex<CustomerRecord>;
+#include "slip_taxes.h"
 
 // The terms a computation applies to a partner (its own or the company's, by its
 // basis); the company's terms when no partner has that id.
@@ -46,9 +25,10 @@ Money LineAmount(const SlipLine& line, int rounding);
 // The line's value with tax: the rounded amount, plus the tax of a tax-excluded product
 // at `rate` (percent), rounded again. A missing product (nullptr) adds no tax.
 Money LineValue(const SlipLine& line, const ItemRecord* item, Money rate, int rounding);
-// The slip's amount with tax, negative for returns (kinds 2 and 3). Every computation
-// here throws MoneyOverflow when a product or sum leaves the money range.
-Money SlipValue(const Slip& slip, const ItemIndex& items, const TaxList& taxes, int rounding);
+// The slip's amount with tax (ComputeSlipTaxes' total), negative for returns (kinds 2
+// and 3). Every computation here throws MoneyOverflow when a product or sum leaves the
+// money range.
+Money SlipValue(const Slip& slip, const ItemIndex& items, const TaxRules& rules, int rounding);
 
 // SlipValue of the stored slip with that id at the method; 0 when no slip has the id.
 Money SlipTotal(const Document& doc, int32_t slipId, int rounding);

@@ -30,11 +30,15 @@ bool TaxList::RemoveLast() {
 }
 
 Money TaxList::RateAt(double date) const {
+  return RateInForce(date).value_or(Money{});
+}
+
+std::optional<Money> TaxList::RateInForce(double date) const {
   for (auto it = rates_.rbegin(); it != rates_.rend(); ++it) {
     if (it->start > date) continue;
     if (it->end == -1 || date <= it->end) return it->rate;
   }
-  return Money{};
+  return std::nullopt;
 }
 
 bool TaxList::SaveToStream(ByteWriter& stream, const FieldKey& key) const {

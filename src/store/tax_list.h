@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,7 +29,10 @@ class TaxList {
   // Removes the newest entry; the one before it loses its end. Empty: every rate is 0.
   bool RemoveLast();
   TaxRate Get(int index) const { return rates_[static_cast<size_t>(index)]; }
+  // The rate in force on the date; 0 when none is.
   Money RateAt(double date) const;
+  // The same, but empty when no entry covers the date (a rate of 0 % is still a rate).
+  std::optional<Money> RateInForce(double date) const;
   int Count() const { return static_cast<int>(rates_.size()); }
   // Takes over the entries as they are, ends included.
   void Assign(std::vector<TaxRate> rates) { rates_ = std::move(rates); }

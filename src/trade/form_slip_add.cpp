@@ -468,7 +468,7 @@ bool TFormSlipAdd::FormCloseQuery() {
   }
   // A slip whose total cannot be computed stays here, where its lines can be mended.
   return ComputedWithinRange(
-      [&] { SlipValue(slip_, ItemIndex(Doc().items), Doc().taxes, rounding_); });
+      [&] { SlipValue(slip_, ItemIndex(Doc().items), TaxRules(Doc()), rounding_); });
 }
 
 void TFormSlipAdd::done(int result) {

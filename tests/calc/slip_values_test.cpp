@@ -98,7 +98,7 @@ TEST_F(SlipValues, SlipValueTakesTheRateOfTheSlipDateAndNegatesReturns) {
     s.AddLine("0", "1000", "1", "");
     s.AddLine("1", "500", "1", "");
     s.AddLine("0", "10.5", "1", "");  // 10.5 -> 10 or 11 before tax
-    return SlipValue(s, items, doc.taxes, rounding);
+    return SlipValue(s, items, TaxRules(doc), rounding);
   };
   EXPECT_EQ(value(1, may2000, 0), M("1560"));                  // 1050 + 500 + 10
   EXPECT_EQ(value(1, EncodeDate(1990, 1, 1), 0), M("1540"));   // 1030 + 500 + 10
@@ -110,7 +110,7 @@ TEST_F(SlipValues, SlipValueTakesTheRateOfTheSlipDateAndNegatesReturns) {
       EXPECT_EQ(value(kind + 2, may2000, rounding), -value(kind, may2000, rounding));
     }
   }
-  EXPECT_EQ(SlipValue(MakeSlip(1, may2000), items, doc.taxes, 2), Money{});
+  EXPECT_EQ(SlipValue(MakeSlip(1, may2000), items, TaxRules(doc), 2), Money{});
 }
 
 TEST_F(SlipValues, SlipTotalByIdAgreesWithSlipValue) {
@@ -120,7 +120,7 @@ TEST_F(SlipValues, SlipTotalByIdAgreesWithSlipValue) {
   const int32_t id = Store(s);
   for (const int rounding : {0, 1, 2}) {
     EXPECT_EQ(SlipTotal(doc, id, rounding),
-              SlipValue(*doc.slips.Find(id), ItemIndex(doc.items), doc.taxes, rounding));
+              SlipValue(*doc.slips.Find(id), ItemIndex(doc.items), TaxRules(doc), rounding));
   }
   EXPECT_EQ(SlipTotal(doc, id, 0), M("-602"));  // -(308 + 294)
   EXPECT_EQ(SlipTotal(doc, 99, 0), Money{});
@@ -130,7 +130,7 @@ TEST_F(SlipValues, SumsBeyondTheRangeThrowMoneyOverflow) {
   Slip s = MakeSlip(1, may2000);
   s.AddLine("1", "500000000000000", "1", "");
   s.AddLine("1", "500000000000000", "1", "");
-  EXPECT_THROW(SlipValue(s, ItemIndex(doc.items), doc.taxes, 0), MoneyOverflow);
+  EXPECT_THROW(SlipValue(s, ItemIndex(doc.items), TaxRules(doc), 0), MoneyOverflow);
   // The list's grand total is checked too.
   Slip half = MakeSlip(1, may2000);
   half.AddLine("1", "500000000000000", "1", "");
