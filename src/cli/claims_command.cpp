@@ -9,6 +9,7 @@
 #include "cli_open.h"
 #include "computed_list_csv.h"
 #include "dates.h"
+#include "rate_taxes_json.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -84,7 +85,7 @@ std::string ClaimsJson(const std::vector<ClaimListRow>& rows, const std::string&
   return j.dump(2) + "\n";
 }
 
-std::string DetailJson(const ClaimDetail& d, const Month& month) {
+std::string DetailJson(const ClaimDetail& d, const Month& month, bool perRate) {
   Json rows = Json::array();
   for (const ClaimDetailRow& r : d.rows) {
     const std::vector<std::string> cells = ClaimDetailCells(r);
@@ -92,18 +93,19 @@ std::string DetailJson(const ClaimDetail& d, const Month& month) {
     for (size_t i = 0; i < cells.size(); ++i) row[ClaimDetailColumns()[i]] = cells[i];
     rows.push_back(row);
   }
-  const Json j = {{"customer", {{"id", d.partnerId}, {"name", Utf8(d.partner.name)}}},
-                  {"month", month.text},
-                  {"closingDate", IsoDate(d.closingDate)},
-                  {"previousClosingDate", IsoDate(d.previousClosingDate)},
-                  {"previousBalance", Text(d.previousBalance)},
-                  {"received", Text(d.received)},
-                  {"carriedOver", Text(d.carriedOver)},
-                  {"sales", Text(d.sales)},
-                  {"tax", Text(d.tax)},
-                  {"salesWithTax", Text(d.salesWithTax)},
-                  {"claimed", Text(d.claimed)},
-                  {"rows", rows}};
+  Json j = {{"customer", {{"id", d.partnerId}, {"name", Utf8(d.partner.name)}}},
+            {"month", month.text},
+            {"closingDate", IsoDate(d.closingDate)},
+            {"previousClosingDate", IsoDate(d.previousClosingDate)},
+            {"previousBalance", Text(d.previousBalance)},
+            {"received", Text(d.received)},
+            {"carriedOver", Text(d.carriedOver)},
+            {"sales", Text(d.sales)},
+            {"tax", Text(d.tax)},
+            {"salesWithTax", Text(d.salesWithTax)},
+            {"claimed", Text(d.claimed)},
+            {"rows", rows}};
+  if (perRate) j["taxes"] = RateTaxesJson(d.rates);
   return j.dump(2) + "\n";
 }
 
@@ -146,6 +148,7 @@ void ClaimDetailCommand(const std::vector<std::string>& files, const CliOptions&
   if (!doc.customers.Exists(id)) throw Refusal("no customer has the id " + std::to_string(id));
   out << Computed(files[0], [&] {
     if (csv) return ClaimDetailCsv(doc, kCustomerKind, id, month.date, style);
-    return DetailJson(ComputeClaimDetail(doc, kCustomerKind, id, month.date), month);
+    return DetailJson(ComputeClaimDetail(doc, kCustomerKind, id, month.date), month,
+                      doc.invoice.enabled);
   });
 }

@@ -1,5 +1,7 @@
 #include "slip_list_output.h"
 
+#include "rate_taxes_json.h"
+
 namespace {
 
 Json LinesJson(const ItemIndex& items, const Slip& slip, int rounding) {
@@ -24,14 +26,19 @@ Json SlipListJson(const Document& doc, const SlipListQuery& query) {
   const SlipListRows list = SlipListOf(doc, query);
   const int rounding = TermsOf(doc, query.mode, query.partner).rounding;
   const ItemIndex items(doc.items);
+  const TaxRules rules(doc);
   Json slips = Json::array();
   for (const SlipListRow& row : list.rows) {
-    slips.push_back(Json{{"id", row.id},
-                         {"date", IsoDate(row.date)},
-                         {"number", CheckedUtf8(row.number, "slip number")},
-                         {"kind", row.kind},
-                         {"total", MoneyToText(row.total)},
-                         {"lines", LinesJson(items, *row.slip, rounding)}});
+    Json slip{{"id", row.id},
+              {"date", IsoDate(row.date)},
+              {"number", CheckedUtf8(row.number, "slip number")},
+              {"kind", row.kind},
+              {"total", MoneyToText(row.total)},
+              {"lines", LinesJson(items, *row.slip, rounding)}};
+    if (rules.PerRate()) {
+      slip["taxes"] = RateTaxesJson(ComputeSlipTaxes(*row.slip, items, rules, rounding).rates);
+    }
+    slips.push_back(std::move(slip));
   }
   return Json{
       {"kind", query.mode == kCustomerKind ? "shipment" : "purchase"},

@@ -538,6 +538,37 @@ TEST_F(CliTest, ClaimDetailShowsTheInvoiceFiguresAndRows) {
             "2024-03-25,,ご入金,,,,1000,bank\n");
 }
 
+// With qualified invoices the slips and the detail carry their tax per rate; the apple is
+// food, so 8 %, and its tax is rounded down once per slip.
+TEST_F(CliTest, QualifiedInvoicesListTheTaxPerRate) {
+  Document d = BillingSample();
+  d.invoice.enabled = true;
+  d.invoice.registrationNumber = "T1234567890123";
+  d.invoice.reducedItems = {0};
+  Save(d, "q.tlg");
+  const CliRun detail =
+      Cli({"claim-detail", Path("q.tlg"), "--customer", "0", "--month", "2024-04"});
+  ASSERT_EQ(detail.status, 0) << detail.err;
+  const Json j = Json::parse(detail.out);
+  EXPECT_EQ(j["taxes"], Json::parse(R"([{"rate": "10", "base": "1000", "tax": "100"},
+                                         {"rate": "8", "base": "94", "tax": "7"}])"));
+  EXPECT_EQ(j["tax"], "107");  // 23.52 -> 23 on S2, less 16 on R1, and 100 inside
+  EXPECT_EQ(j["salesWithTax"], "1201");
+
+  const CliRun slips = Cli({"slips", Path("q.tlg"), "--kind", "shipment", "--partner", "0"});
+  ASSERT_EQ(slips.status, 0) << slips.err;
+  const Json list = Json::parse(slips.out)["slips"];
+  ASSERT_EQ(list.size(), 3u);
+  const char* const want[][2] = {{"1080", R"([{"rate": "8", "base": "1000", "tax": "80"}])"},
+                                 {"-216", R"([{"rate": "8", "base": "-200", "tax": "-16"}])"},
+                                 {"1417", R"([{"rate": "10", "base": "1000", "tax": "100"},
+                   {"rate": "8", "base": "294", "tax": "23"}])"}};
+  for (size_t i = 0; i < list.size(); ++i) {
+    EXPECT_EQ(list[i]["total"], want[i][0]);
+    EXPECT_EQ(list[i]["taxes"], Json::parse(want[i][1]));
+  }
+}
+
 // --bom and --crlf change only the mark and the line ends; without --format csv they are a
 // usage error.
 TEST_F(CliTest, CsvStyleOptionsChangeOnlyTheMarkAndLineEnds) {
