@@ -366,6 +366,8 @@ void TFormMain::TakeSettings(const TFormSetting& form) {
   WriteBackupSwitch(doc_.useBackup);
   doc_.usePassword = form.PasswordOn();
   doc_.password = doc_.usePassword ? form.Password() : std::string();
+  doc_.invoice.enabled = form.InvoiceOn();
+  doc_.invoice.registrationNumber = form.RegistrationNumber();
 }
 
 void TFormMain::W1Click() {

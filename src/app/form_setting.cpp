@@ -101,6 +101,9 @@ QWidget* TFormSetting::BuildCompanyPage() {
   EditTel = TextEdit(QStringLiteral("EditTel"), 257, Ime::Off);
   EditFax = TextEdit(QStringLiteral("EditFax"), 257, Ime::Off);
   EditPerson = TextEdit(QStringLiteral("EditPerson"), 181, Ime::On);
+  EditRegistrationNumber = TextEdit(QStringLiteral("EditRegistrationNumber"), 181, Ime::Off);
+  CheckBoxInvoice = new QCheckBox(QStringLiteral("適格請求書（インボイス）形式で発行する"), page);
+  CheckBoxInvoice->setObjectName(QStringLiteral("CheckBoxInvoice"));
   auto* left = new QFormLayout;
   left->addRow(QStringLiteral("会社名"), EditCompanyName);
   left->addRow(QStringLiteral("〒"), EditPostal);
@@ -109,6 +112,8 @@ QWidget* TFormSetting::BuildCompanyPage() {
   left->addRow(QStringLiteral("TEL"), EditTel);
   left->addRow(QStringLiteral("FAX"), EditFax);
   left->addRow(QStringLiteral("担当者名"), EditPerson);
+  left->addRow(QStringLiteral("登録番号"), EditRegistrationNumber);
+  left->addRow(QString(), CheckBoxInvoice);
 
   ComboBoxPeriod = PickList(page, QStringLiteral("ComboBoxPeriod"), DayChoices());
   ComboBoxPayMonth = PickList(page, QStringLiteral("ComboBoxPayMonth"), PayMonthChoices());
@@ -209,6 +214,8 @@ void TFormSetting::FormShow() {
   EditPassword2->setText(password);
   CheckBoxPasswordClick();
   CheckBoxBackUp->setChecked(Doc().useBackup);
+  EditRegistrationNumber->setText(FromSjis(Doc().invoice.registrationNumber));
+  CheckBoxInvoice->setChecked(Doc().invoice.enabled);
   ctrlHeld_ = false;
   PageControl1->setCurrentWidget(TabSheet1);
 }
@@ -238,17 +245,38 @@ bool TFormSetting::PasswordKey(QEvent* event) {
 }
 
 void TFormSetting::done(int result) {
-  if (result == Accepted && CheckBoxPassword->isChecked()) {
-    if (EditPassword1->text().isEmpty() || EditPassword2->text().isEmpty()) {
-      ShowMessage(QStringLiteral("パスワードが入力されていません。"));
-      return;
-    }
-    if (EditPassword1->text() != EditPassword2->text()) {
-      ShowMessage(QStringLiteral("パスワードの入力が一致していません。"));
-      return;
-    }
-  }
+  if (result == Accepted && !(RegistrationAccepted() && PasswordAccepted())) return;
   TForm::done(result);
+}
+
+bool TFormSetting::RegistrationAccepted() {
+  const std::string number = RegistrationNumber();
+  QString refusal;
+  if (!number.empty() && !IsRegistrationNumber(number)) {
+    refusal = QStringLiteral("登録番号は「T」と13桁の数字で入力してください。");
+  } else if (number.empty() && CheckBoxInvoice->isChecked()) {
+    // A qualified invoice is one that carries the number.
+    refusal =
+        QStringLiteral("適格請求書（インボイス）形式で発行するには登録番号を入力してください。");
+  }
+  if (refusal.isEmpty()) return true;
+  ShowMessage(refusal);
+  PageControl1->setCurrentWidget(TabSheet1);
+  EditRegistrationNumber->setFocus();
+  return false;
+}
+
+bool TFormSetting::PasswordAccepted() {
+  if (!CheckBoxPassword->isChecked()) return true;
+  if (EditPassword1->text().isEmpty() || EditPassword2->text().isEmpty()) {
+    ShowMessage(QStringLiteral("パスワードが入力されていません。"));
+    return false;
+  }
+  if (EditPassword1->text() != EditPassword2->text()) {
+    ShowMessage(QStringLiteral("パスワードの入力が一致していません。"));
+    return false;
+  }
+  return true;
 }
 
 void TFormSetting::ButtonTaxClick() {
@@ -288,4 +316,12 @@ std::string TFormSetting::Password() const {
 
 bool TFormSetting::BackupOn() const {
   return CheckBoxBackUp->isChecked();
+}
+
+bool TFormSetting::InvoiceOn() const {
+  return CheckBoxInvoice->isChecked();
+}
+
+std::string TFormSetting::RegistrationNumber() const {
+  return TextBytes(EditRegistrationNumber->text().trimmed());
 }

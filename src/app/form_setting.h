@@ -14,8 +14,9 @@ class QPushButton;
 class QTabWidget;
 class RadioGroup;
 
-// The company settings, the file password and the backup switch. The main window copies
-// the values into the document when the window closes with OK.
+// The company settings with the invoice registration, the file password and the backup
+// switch. The main window copies the values into the document when the window closes
+// with OK.
 class TFormSetting : public TForm {
   Q_OBJECT
 
@@ -27,6 +28,9 @@ class TFormSetting : public TForm {
   bool PasswordOn() const;
   std::string Password() const;
   bool BackupOn() const;
+  bool InvoiceOn() const;
+  // CP932, without the blanks around it.
+  std::string RegistrationNumber() const;
 
   QTabWidget* PageControl1;
   QWidget* TabSheet1;
@@ -39,6 +43,8 @@ class TFormSetting : public TForm {
   QLineEdit* EditTel;
   QLineEdit* EditFax;
   QLineEdit* EditPerson;
+  QLineEdit* EditRegistrationNumber;
+  QCheckBox* CheckBoxInvoice;
   QComboBox* ComboBoxPeriod;
   QComboBox* ComboBoxPayMonth;
   QComboBox* ComboBoxPayDay;
@@ -80,6 +86,9 @@ class TFormSetting : public TForm {
   QLineEdit* TextEdit(const QString& name, int width, Ime ime);
   // EditPassword1KeyDown / EditPassword1KeyPress: a key typed with Ctrl held is dropped.
   bool PasswordKey(QEvent* event);
+  // FormCloseQuery's checks; each refusal has told the user and put the focus on the field.
+  bool RegistrationAccepted();
+  bool PasswordAccepted();
 
   bool ctrlHeld_ = false;
 };

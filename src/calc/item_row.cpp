@@ -26,14 +26,16 @@ QStringList TaxClassChoices() {
   return {QStringLiteral("税抜"), QStringLiteral("税込"), QStringLiteral("非課税")};
 }
 
-QStringList ItemRowTexts(const ItemRecord& item, const std::array<GroupList, 3>& groups) {
+QStringList ItemRowTexts(const ItemRecord& item, const std::array<GroupList, 3>& groups,
+                         const std::set<int32_t>& reducedItems) {
+  const QString mark = reducedItems.contains(item.id) ? QStringLiteral("※") : QString();
   return {FromSjis(item.code),
           FromSjis(item.name),
           FromSjis(item.unit),
           FormattedAmount(item.price),
           FormattedAmount(item.cost),
           FromSjis(item.speedCode),
-          TaxClassText(item.taxClass),
+          TaxClassText(item.taxClass) + mark,
           FromSjis(item.note),
           GroupName(groups[0], item.group1),
           GroupName(groups[1], item.group2),

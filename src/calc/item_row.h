@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
+#include <set>
 
 class GroupList;
 struct ItemRecord;
@@ -13,4 +15,6 @@ QStringList TaxClassChoices();
 
 // The texts of a product's row in the product list, in column order: code, name, unit,
 // price, cost, short code, tax class, remark and the names of its three classifications.
-QStringList ItemRowTexts(const ItemRecord& item, const std::array<GroupList, 3>& groups);
+// A product among `reducedItems` has "※" after its tax class.
+QStringList ItemRowTexts(const ItemRecord& item, const std::array<GroupList, 3>& groups,
+                         const std::set<int32_t>& reducedItems);

@@ -15,7 +15,7 @@ namespace {
 ListSnapshot ItemSnapshot(const Document& doc) {
   ListSnapshot s{QStringLiteral("登録商品一覧"), {}, QDate::currentDate()};
   for (const ItemRecord& item : doc.items.Records())
-    s.rows.push_back(ItemRowTexts(item, doc.groups));
+    s.rows.push_back(ItemRowTexts(item, doc.groups, doc.invoice.reducedItems));
   return s;
 }
 

@@ -53,6 +53,8 @@ void TFormItemAdd::BuildControls() {
   ComboBoxGroup3 = PickList(this, QStringLiteral("ComboBoxGroup3"));
   RadioGroupTax = new RadioGroup(QStringLiteral("税区分"), TaxClassChoices(), 3, this);
   RadioGroupTax->setObjectName(QStringLiteral("RadioGroupTax"));
+  CheckBoxReducedTax = new QCheckBox(QStringLiteral("軽減税率対象"), this);
+  CheckBoxReducedTax->setObjectName(QStringLiteral("CheckBoxReducedTax"));
   EditNote = TextField(this, QStringLiteral("EditNote"), Ime::On);
   CheckBoxContinue = new QCheckBox(QStringLiteral("連続登録"), this);
   CheckBoxContinue->setObjectName(QStringLiteral("CheckBoxContinue"));
@@ -85,6 +87,7 @@ void TFormItemAdd::BuildLayout() {
   right->addRow(QStringLiteral("分類２"), ComboBoxGroup2);
   right->addRow(QStringLiteral("分類３"), ComboBoxGroup3);
   right->addRow(RadioGroupTax);
+  right->addRow(CheckBoxReducedTax);
   LayOutEntryWindow(this, left, right, EditNote,
                     ControlRow({CheckBoxContinue}, {ButtonOk, ButtonCancel}));
   SetFixedWindowStyle(this, {664, 406});
@@ -103,6 +106,7 @@ void TFormItemAdd::PrepareAdd() {
   SsEditPrice->SetText(QStringLiteral("0"));
   SsEditCost->SetText(QStringLiteral("0"));
   RadioGroupTax->SetItemIndex(0);
+  CheckBoxReducedTax->setChecked(false);
   for (int part = 0; part < 3; ++part) SetGroup(part, 0);
 }
 
@@ -122,6 +126,7 @@ void TFormItemAdd::PrepareEdit(const ItemRecord& item) {
   EditSpeedCode->setText(FromSjis(item.speedCode));
   EditNote->setText(FromSjis(item.note));
   RadioGroupTax->SetItemIndex(item.taxClass);
+  CheckBoxReducedTax->setChecked(Doc().invoice.reducedItems.contains(item.id));
   SetGroup(0, item.group1);
   SetGroup(1, item.group2);
   SetGroup(2, item.group3);
@@ -141,6 +146,7 @@ ItemFields TFormItemAdd::Entered() const {
   f.group1 = GroupId(0);
   f.group2 = GroupId(1);
   f.group3 = GroupId(2);
+  f.reducedTax = CheckBoxReducedTax->isChecked();
   return f;
 }
 
@@ -174,7 +180,7 @@ bool TFormItemAdd::FormCloseQuery() {
   }
   if (editing_ || !CheckBoxContinue->isChecked()) return true;
   // Continuous mode: this product goes in now and the window stays for the next one.
-  AddItem(Doc().items, Entered());
+  AddItem(Doc(), Entered());
   PrepareAdd();
   EditItemCode->setFocus();
   addedInSeries_ = true;

@@ -30,12 +30,14 @@ class TFormItemAdd : public TEntryForm {
   QComboBox* ComboBoxGroup2 = nullptr;
   QComboBox* ComboBoxGroup3 = nullptr;
   RadioGroup* RadioGroupTax = nullptr;
+  QCheckBox* CheckBoxReducedTax = nullptr;
   QLineEdit* EditNote = nullptr;
   QCheckBox* CheckBoxContinue = nullptr;
   QPushButton* ButtonOk = nullptr;
   QPushButton* ButtonCancel = nullptr;
 
-  // Empty fields, price and cost "0", "税抜", every classification "指定なし".
+  // Empty fields, price and cost "0", "税抜", every classification "指定なし", no
+  // reduced rate.
   void PrepareAdd();
   void PrepareEdit(const ItemRecord& item);
   ItemFields Entered() const;

@@ -109,7 +109,7 @@ ListActions TFormItemList::Actions() {
                ? QStringLiteral("この商品は既に伝票に記録されているため削除することが出来ません。")
                : QString();
   };
-  a.remove = [this](int row) { Doc().items.Delete(row); };
+  a.remove = [this](int row) { DeleteItem(Doc(), row); };
   a.moveUp = [this](int row) { Doc().items.MoveUp(row); };
   a.moveDown = [this](int row) { Doc().items.MoveDown(row); };
   return a;
@@ -168,7 +168,7 @@ void TFormItemList::showEvent(QShowEvent* event) {
 void TFormItemList::Fill() {
   std::vector<QStringList> rows;
   for (const ItemRecord& item : Doc().items.Records()) {
-    rows.push_back(ItemRowTexts(item, Doc().groups));
+    rows.push_back(ItemRowTexts(item, Doc().groups, Doc().invoice.reducedItems));
   }
   FillListView(ListViewItemList, rows);
 }
@@ -177,7 +177,7 @@ bool TFormItemList::AddProducts() {
   TFormItemAdd* entry = Entry();
   entry->PrepareAdd();
   if (ShowModal(entry) == QDialog::Accepted) {
-    AddItem(Doc().items, entry->Entered());
+    AddItem(Doc(), entry->Entered());
     return true;
   }
   // Cancel ends a continuous series; the products added before it stay.
@@ -188,7 +188,7 @@ bool TFormItemList::ChangeProduct(int row) {
   TFormItemAdd* entry = Entry();
   entry->PrepareEdit(Doc().items.Get(row));
   if (ShowModal(entry) != QDialog::Accepted) return false;
-  UpdateItem(Doc().items, row, entry->Entered());
+  UpdateItem(Doc(), row, entry->Entered());
   return true;
 }
 

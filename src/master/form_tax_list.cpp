@@ -1,28 +1,13 @@
 #include "form_tax_list.h"
 
-#include <QDateEdit>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "amount_text.h"
-#include "date_convert.h"
-#include "dates.h"
-#include "dialogs.h"
 #include "document.h"
 #include "form_controls.h"
-#include "list_view.h"
-#include "list_window_pattern.h"
-#include "pickers.h"
-#include "sjis_codec.h"
-#include "ss_edit.h"
-#include "tax_table.h"
+#include "tax_history_panel.h"
 
 TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) {
   setObjectName(QStringLiteral("FormTaxList"));
@@ -30,65 +15,54 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   SetEscCancels(false);
 
-  ListViewTaxList = new QTableWidget(this);
-  SetUpListView(ListViewTaxList, {{QString(), 1},
-                                  {QStringLiteral("税率"), 60, true},
-                                  {QStringLiteral("適用開始日"), 130},
-                                  {QStringLiteral("適用終了日"), 130}});
-  // The one-pixel first column only ever showed the current cell's focus box.
-  ListViewTaxList->setColumnHidden(0, true);
-  ListViewTaxList->setFixedHeight(105 + 40);
-
-  GroupBoxAdd = new QGroupBox(QStringLiteral("新税率の追加"), this);
-  DateTimePickerStartDay = DatePicker(GroupBoxAdd, QStringLiteral("DateTimePickerStartDay"));
-  SsEditRateAdd = TSsEdit::Plain(GroupBoxAdd);
-  ButtonTaxAdd = FormButton(GroupBoxAdd, QStringLiteral("登録"), QStringLiteral("ButtonTaxAdd"));
-  auto* addLayout = new QVBoxLayout(GroupBoxAdd);
-  addLayout->addLayout(ControlRow(
-      {new QLabel(QStringLiteral("適用開始日"), GroupBoxAdd), DateTimePickerStartDay}, {}));
-  addLayout->addLayout(ControlRow({new QLabel(QStringLiteral("税率"), GroupBoxAdd), SsEditRateAdd,
-                                   new QLabel(QStringLiteral("％"), GroupBoxAdd), ButtonTaxAdd},
-                                  {}));
-
-  GroupBoxEdit = new QGroupBox(QStringLiteral("税率の変更"), this);
-  EditStartDayEdit = new QLineEdit(GroupBoxEdit);
-  EditStartDayEdit->setReadOnly(true);
-  EditStartDayEdit->setFocusPolicy(Qt::NoFocus);
-  SsEditRateEdit = TSsEdit::Plain(GroupBoxEdit);
-  ButtonTaxEdit = FormButton(GroupBoxEdit, QStringLiteral("変更"), QStringLiteral("ButtonTaxEdit"));
-  auto* editLayout = new QVBoxLayout(GroupBoxEdit);
-  editLayout->addLayout(
-      ControlRow({new QLabel(QStringLiteral("適用開始日"), GroupBoxEdit), EditStartDayEdit}, {}));
-  editLayout->addLayout(
-      ControlRow({new QLabel(QStringLiteral("税率"), GroupBoxEdit), SsEditRateEdit,
-                  new QLabel(QStringLiteral("％"), GroupBoxEdit), ButtonTaxEdit},
-                 {}));
-
-  GroupBoxDelete = new QGroupBox(QStringLiteral("直近の税率の削除"), this);
-  ButtonTaxDelete =
-      FormButton(GroupBoxDelete, QStringLiteral("削除"), QStringLiteral("ButtonTaxDelete"));
-  auto* deleteLayout = new QHBoxLayout(GroupBoxDelete);
-  deleteLayout->addWidget(ButtonTaxDelete);
-  deleteLayout->addStretch();
-
+  standard_ = new TaxHistoryPanel(
+      doc.taxes, {QString(), QStringLiteral("税率"), QStringLiteral("標準税率")}, this);
+  reduced_ = new TaxHistoryPanel(
+      doc.invoice.reducedRates,
+      {QStringLiteral("Reduced"), QStringLiteral("軽減税率"), QStringLiteral("軽減税率")}, this);
+  TakeStandardControls();
+  TakeReducedControls();
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
 
+  auto* panels = new QHBoxLayout;
+  panels->addWidget(standard_);
+  panels->addSpacing(16);
+  panels->addWidget(reduced_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ListViewTaxList);
-  layout->addWidget(GroupBoxAdd);
-  layout->addWidget(GroupBoxEdit);
-  layout->addWidget(GroupBoxDelete);
-  layout->addStretch();
+  layout->addLayout(panels);
   layout->addWidget(ButtonOk, 0, Qt::AlignRight);
-  resize(410, 508);
-  setMinimumSize(410, 508);
+  resize(820, 508);
+  setMinimumSize(820, 508);
 
-  connect(ListViewTaxList, &QTableWidget::itemSelectionChanged, this,
-          &TFormTaxList::ListViewTaxListSelectItem);
-  connect(ButtonTaxAdd, &QPushButton::clicked, this, &TFormTaxList::ButtonTaxAddClick);
-  connect(ButtonTaxEdit, &QPushButton::clicked, this, &TFormTaxList::ButtonTaxEditClick);
-  connect(ButtonTaxDelete, &QPushButton::clicked, this, &TFormTaxList::ButtonTaxDeleteClick);
   connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFormTaxList::TakeStandardControls() {
+  ListViewTaxList = standard_->Table;
+  GroupBoxAdd = standard_->GroupBoxAdd;
+  DateTimePickerStartDay = standard_->StartDay;
+  SsEditRateAdd = standard_->RateAdd;
+  ButtonTaxAdd = standard_->ButtonAdd;
+  GroupBoxEdit = standard_->GroupBoxEdit;
+  EditStartDayEdit = standard_->StartDayEdit;
+  SsEditRateEdit = standard_->RateEdit;
+  ButtonTaxEdit = standard_->ButtonEdit;
+  GroupBoxDelete = standard_->GroupBoxDelete;
+  ButtonTaxDelete = standard_->ButtonDelete;
+}
+
+void TFormTaxList::TakeReducedControls() {
+  ListViewReducedTaxList = reduced_->Table;
+  GroupBoxReducedAdd = reduced_->GroupBoxAdd;
+  DateTimePickerReducedStartDay = reduced_->StartDay;
+  SsEditReducedRateAdd = reduced_->RateAdd;
+  ButtonReducedTaxAdd = reduced_->ButtonAdd;
+  GroupBoxReducedEdit = reduced_->GroupBoxEdit;
+  EditReducedStartDayEdit = reduced_->StartDayEdit;
+  SsEditReducedRateEdit = reduced_->RateEdit;
+  ButtonReducedTaxEdit = reduced_->ButtonEdit;
+  GroupBoxReducedDelete = reduced_->GroupBoxDelete;
+  ButtonReducedTaxDelete = reduced_->ButtonDelete;
 }
 
 void TFormTaxList::showEvent(QShowEvent* event) {
@@ -97,88 +71,38 @@ void TFormTaxList::showEvent(QShowEvent* event) {
 }
 
 void TFormTaxList::FormShow() {
-  RefreshTable();
-  ResetAddGroup();
-}
-
-void TFormTaxList::RefreshTable() {
-  const QSignalBlocker quiet(ListViewTaxList);
-  FillListView(ListViewTaxList, TaxRows(Doc().taxes));
-  SsEditRateEdit->SetText(QString());
-  EditStartDayEdit->clear();
-}
-
-void TFormTaxList::ResetAddGroup() {
-  SsEditRateAdd->SetText(QString());
-  const QDate today = ToQDate(Today());
-  if (const std::optional<double> earliest = EarliestNewStart(Doc().taxes)) {
-    const QDate first = ToQDate(*earliest);
-    DateTimePickerStartDay->setMinimumDate(first);
-    DateTimePickerStartDay->setDate(today < first ? first : today);
-  } else {
-    DateTimePickerStartDay->setDate(today);
-  }
+  standard_->Show();
+  reduced_->Show();
 }
 
 void TFormTaxList::ListViewTaxListSelectItem() {
-  const int row = SelectedViewRow(ListViewTaxList);
-  if (row < 0) {
-    SsEditRateEdit->SetText(QString());
-    EditStartDayEdit->clear();
-    return;
-  }
-  const TaxRate rate = Doc().taxes.Get(row);
-  SsEditRateEdit->SetText(FormattedAmount(rate.rate));
-  EditStartDayEdit->setText(ShortDateText(rate.start));
-}
-
-std::optional<Money> TFormTaxList::RateOf(TSsEdit* field) {
-  const QString text = field->Text().trimmed();
-  std::optional<Money> rate;
-  if (text.isEmpty()) {
-    ShowMessage(QStringLiteral("税率を入力してください。"));
-  } else if (!(rate = AmountOf(text)) || *rate < Money{}) {
-    // A negative rate has no meaning, and at -100 the tax contained in an amount would
-    // divide by zero.
-    ShowMessage(QStringLiteral("税率の入力が正しくありません。"));
-    rate.reset();
-  }
-  if (!rate) field->setFocus();
-  return rate;
+  standard_->SelectItem();
 }
 
 void TFormTaxList::ButtonTaxAddClick() {
-  const std::optional<Money> rate = RateOf(SsEditRateAdd);
-  if (!rate) return;
-  Doc().taxes.Add(FromQDate(DateTimePickerStartDay->date()), *rate);
-  RefreshTable();
-  ResetAddGroup();
-  SelectViewRow(ListViewTaxList, ListViewTaxList->rowCount() - 1);
+  standard_->AddClick();
 }
 
 void TFormTaxList::ButtonTaxEditClick() {
-  const int row = SelectedViewRow(ListViewTaxList);
-  if (row < 0) {
-    ShowMessage(QStringLiteral("変更する項目を選択してください。"));
-    return;
-  }
-  const std::optional<Money> rate = RateOf(SsEditRateEdit);
-  if (!rate) return;
-  if (!AskYesNo(QStringLiteral("税率を変更します、よろしいですか？"))) {
-    ShowMessage(QStringLiteral("変更を中止しました。"));
-    return;
-  }
-  Doc().taxes.SetRate(row, *rate);
-  RefreshTable();
-  SelectViewRow(ListViewTaxList, row);
+  standard_->EditClick();
 }
 
 void TFormTaxList::ButtonTaxDeleteClick() {
-  if (Doc().taxes.Count() == 0) {
-    ShowMessage(QStringLiteral("削除する項目がありません。"));
-    return;
-  }
-  if (!AskYesNo(QStringLiteral("一番新しい税率を削除します。よろしいですか？"))) return;
-  Doc().taxes.RemoveLast();
-  RefreshTable();
+  standard_->DeleteClick();
+}
+
+void TFormTaxList::ListViewReducedTaxListSelectItem() {
+  reduced_->SelectItem();
+}
+
+void TFormTaxList::ButtonReducedTaxAddClick() {
+  reduced_->AddClick();
+}
+
+void TFormTaxList::ButtonReducedTaxEditClick() {
+  reduced_->EditClick();
+}
+
+void TFormTaxList::ButtonReducedTaxDeleteClick() {
+  reduced_->DeleteClick();
 }

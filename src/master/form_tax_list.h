@@ -1,9 +1,6 @@
 #pragma once
 
-#include <optional>
-
 #include "form.h"
-#include "money.h"
 
 class QDateEdit;
 class QGroupBox;
@@ -11,9 +8,11 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class TSsEdit;
+class TaxHistoryPanel;
 
-// The consumption-tax rate history: add a rate after the newest, change any rate,
-// delete the newest. Changes go into the document at once.
+// The consumption-tax rate history and beside it the reduced-rate history, each edited
+// alike: add a rate after the newest, change any rate, delete the newest. Changes go into
+// the document at once.
 class TFormTaxList : public TForm {
   Q_OBJECT
 
@@ -31,6 +30,19 @@ class TFormTaxList : public TForm {
   QPushButton* ButtonTaxEdit;
   QGroupBox* GroupBoxDelete;
   QPushButton* ButtonTaxDelete;
+
+  QTableWidget* ListViewReducedTaxList;
+  QGroupBox* GroupBoxReducedAdd;
+  QDateEdit* DateTimePickerReducedStartDay;
+  TSsEdit* SsEditReducedRateAdd;
+  QPushButton* ButtonReducedTaxAdd;
+  QGroupBox* GroupBoxReducedEdit;
+  QLineEdit* EditReducedStartDayEdit;
+  TSsEdit* SsEditReducedRateEdit;
+  QPushButton* ButtonReducedTaxEdit;
+  QGroupBox* GroupBoxReducedDelete;
+  QPushButton* ButtonReducedTaxDelete;
+
   QPushButton* ButtonOk;
 
  public slots:
@@ -39,13 +51,18 @@ class TFormTaxList : public TForm {
   void ButtonTaxAddClick();
   void ButtonTaxEditClick();
   void ButtonTaxDeleteClick();
+  void ListViewReducedTaxListSelectItem();
+  void ButtonReducedTaxAddClick();
+  void ButtonReducedTaxEditClick();
+  void ButtonReducedTaxDeleteClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void RefreshTable();
-  void ResetAddGroup();
-  // The rate typed into the field, or nothing after telling the user what is wrong.
-  std::optional<Money> RateOf(TSsEdit* field);
+  void TakeStandardControls();
+  void TakeReducedControls();
+
+  TaxHistoryPanel* standard_;
+  TaxHistoryPanel* reduced_;
 };

@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string>
 
-class ItemList;
+struct Document;
 
 // A product as the entry window hands it over: texts as typed (CP932), the price and the
-// cost as typed amounts, which the list reads with ParseAmount.
+// cost as typed amounts, which the list reads with ParseAmount, and whether it sells at
+// the reduced rate.
 struct ItemFields {
   std::string code;
   std::string name;
@@ -20,9 +21,13 @@ struct ItemFields {
   int32_t group1 = 0;
   int32_t group2 = 0;
   int32_t group3 = 0;
+  bool reducedTax = false;
 };
 
+// The reduced-rate mark lives beside the product list, keyed by id; these keep it in step.
 // Appends a product with a new id; false when an amount does not parse.
-bool AddItem(ItemList& items, const ItemFields& fields);
+bool AddItem(Document& doc, const ItemFields& fields);
 // Replaces every field but the id.
-bool UpdateItem(ItemList& items, int index, const ItemFields& fields);
+bool UpdateItem(Document& doc, int index, const ItemFields& fields);
+// Deletes the product and its mark, so that no later product inherits the id's mark.
+void DeleteItem(Document& doc, int index);

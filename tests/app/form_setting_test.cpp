@@ -17,6 +17,7 @@
 #include "form_tax_list.h"
 #include "radio_group.h"
 #include "shell_fixture.h"
+#include "sjis_codec.h"
 #include "ss_edit.h"
 #include "ui_test_helpers.h"
 
@@ -96,6 +97,98 @@ TEST_F(FormSettingTest, PasswordMustBeTypedTwiceAlike) {
   EXPECT_FALSE(Settings().PasswordOn());
 }
 
+// The invoice fields follow the other settings: shown from the document, taken only on OK,
+// and for New too.
+TEST_F(FormSettingTest, InvoiceFieldsShowTheDocumentAndAreTakenOnlyOnOk) {
+  Document& doc = main_->Doc();
+  doc.invoice.enabled = true;
+  doc.invoice.registrationNumber = "T1234567890123";
+  doc.invoice.reducedItems = {3};
+  script_->ExpectModal<TFormSetting>([](TFormSetting& f) {
+    EXPECT_EQ(f.EditRegistrationNumber->text(), QStringLiteral("T1234567890123"));
+    EXPECT_TRUE(f.CheckBoxInvoice->isChecked());
+    f.EditRegistrationNumber->clear();
+    f.CheckBoxInvoice->setChecked(false);
+    f.ButtonCancel->click();
+  });
+  main_->ButtonSettingsClick();
+  EXPECT_TRUE(doc.invoice.enabled);
+  EXPECT_EQ(doc.invoice.registrationNumber, "T1234567890123");
+
+  script_->ExpectModal<TFormSetting>([](TFormSetting& f) {
+    f.EditRegistrationNumber->setText(QStringLiteral(" T9876543210987 "));
+    f.CheckBoxInvoice->setChecked(false);
+    f.ButtonOk->click();
+  });
+  main_->ButtonSettingsClick();
+  EXPECT_FALSE(doc.invoice.enabled);
+  EXPECT_EQ(doc.invoice.registrationNumber, "T9876543210987");  // without the blanks
+  EXPECT_EQ(doc.invoice.reducedItems, std::set<int32_t>{3});    // not the window's to touch
+
+  // New starts from nothing and takes what was entered.
+  script_->ExpectModal<TFormSetting>([](TFormSetting& f) {
+    EXPECT_TRUE(f.EditRegistrationNumber->text().isEmpty());
+    EXPECT_FALSE(f.CheckBoxInvoice->isChecked());
+    f.EditRegistrationNumber->setText(QStringLiteral("T0000000000001"));
+    f.CheckBoxInvoice->setChecked(true);
+    f.ButtonOk->click();
+  });
+  main_->New1Click();
+  EXPECT_TRUE(doc.invoice.enabled);
+  EXPECT_EQ(doc.invoice.registrationNumber, "T0000000000001");
+  EXPECT_TRUE(doc.invoice.reducedItems.empty());
+}
+
+TEST_F(FormSettingTest, RegistrationNumberIsTAndThirteenDigitsOrRefused) {
+  const QString badNumber = QStringLiteral("登録番号は「T」と13桁の数字で入力してください。");
+  const QString noNumber =
+      QStringLiteral("適格請求書（インボイス）形式で発行するには登録番号を入力してください。");
+  struct Case {
+    QString number;
+    bool invoiceOn;
+    QString message;  // empty: accepted
+  };
+  const std::vector<Case> cases = {
+      {"T123456789012", false, badNumber},    // 12 digits
+      {"T12345678901234", false, badNumber},  // 14 digits
+      {"t1234567890123", false, badNumber},
+      {"1234567890123", false, badNumber},
+      {"T123456789012X", false, badNumber},
+      {"T 1234567890123", false, badNumber},
+      {"T１２３４５６７８９０１２３", true, badNumber},  // full-width digits
+      {"", true, noNumber},
+      {"   ", true, noNumber},
+      {"", false, ""},
+      {"T1234567890123", true, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.number.toStdString());
+    main_->Doc().invoice = InvoiceSettings{};
+    script_->ExpectModal<TFormSetting>([&](TFormSetting& f) {
+      f.PageControl1->setCurrentWidget(f.TabSheet3);
+      f.EditRegistrationNumber->setText(c.number);
+      f.CheckBoxInvoice->setChecked(c.invoiceOn);
+      f.ButtonOk->click();
+      if (c.message.isEmpty()) return;
+      EXPECT_TRUE(f.isVisible());
+      EXPECT_EQ(f.PageControl1->currentWidget(), f.TabSheet1);
+      EXPECT_EQ(f.focusWidget(), f.EditRegistrationNumber);
+      f.ButtonCancel->click();
+    });
+    const int messages = script_->Messages().size();
+    main_->ButtonSettingsClick();
+    if (c.message.isEmpty()) {
+      EXPECT_EQ(script_->Messages().size(), messages);
+      EXPECT_EQ(main_->Doc().invoice.enabled, c.invoiceOn);
+      EXPECT_EQ(FromSjis(main_->Doc().invoice.registrationNumber), c.number);
+    } else {
+      ASSERT_EQ(script_->Messages().size(), messages + 1);
+      EXPECT_EQ(script_->Messages().last(), c.message);
+      EXPECT_TRUE(main_->Doc().invoice.IsDefault());  // nothing copied
+    }
+  }
+}
+
 TEST_F(FormSettingTest, PastingIntoThePasswordInsertsNothing) {
   TFormSetting& f = Settings();
   ShowActive(&f);
@@ -136,9 +229,10 @@ TEST_F(FormSettingTest, EnterWalksTheCompanyPageToOkWithTheFocusShown) {
   TFormSetting& f = Settings();
   ShowActive(&f);
   FocusOn(f.EditCompanyName);
-  EXPECT_EQ(WalkWithEnter(12),
+  EXPECT_EQ(WalkWithEnter(14),
             (QStringList{"EditPostal", "EditAddress1", "EditAddress2", "EditTel", "EditFax",
-                         "EditPerson", "ComboBoxPeriod", "ComboBoxPayMonth", "ComboBoxPayDay",
+                         "EditPerson", "EditRegistrationNumber", "CheckBoxInvoice",
+                         "ComboBoxPeriod", "ComboBoxPayMonth", "ComboBoxPayDay",
                          "RadioGroupUnderOne", "RadioGroupRound", "ButtonOk"}));
   ASSERT_NE(FocusMarkFrame(), nullptr);
   EXPECT_EQ(FocusMarkFrame()->geometry(), f.ButtonOk->geometry().adjusted(-2, -2, 2, 2));

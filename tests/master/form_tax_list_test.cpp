@@ -167,4 +167,53 @@ TEST_F(TaxListTest, DeletingTheNewestReopensThePreviousUntilNoneIsLeft) {
   EXPECT_EQ(doc.taxes.Count(), 1);
 }
 
+// The second table is the same piece over the reduced rates: its own controls, its own
+// list, its own words in the messages, and the standard rates stay as they were.
+TEST_F(TaxListTest, ReducedTableEditsOnlyTheReducedRates) {
+  const auto standard = [this] { return TaxRows(doc.taxes); };
+  const std::vector<QStringList> before = standard();
+  QTableWidget* view = form.ListViewReducedTaxList;
+  ASSERT_EQ(form.findChild<QTableWidget*>(QStringLiteral("ListViewReducedTaxList")), view);
+  ASSERT_EQ(view->rowCount(), 1);
+  EXPECT_EQ(Row(view, 0), (QStringList{"", "8%", "2019/10/01", "-"}));
+  EXPECT_EQ(form.DateTimePickerReducedStartDay->minimumDate(), QDate(2019, 10, 2));
+
+  form.SsEditReducedRateAdd->SetText(QStringLiteral("x"));
+  form.ButtonReducedTaxAdd->click();
+  EXPECT_EQ(script.Messages().last(), QStringLiteral("軽減税率の入力が正しくありません。"));
+  form.DateTimePickerReducedStartDay->setDate(QDate(2031, 4, 1));
+  form.SsEditReducedRateAdd->SetText(QStringLiteral("6.5"));
+  form.ButtonReducedTaxAdd->click();
+  ASSERT_EQ(view->rowCount(), 2);
+  EXPECT_EQ(Row(view, 0)[3], QStringLiteral("2031/03/31"));
+  EXPECT_EQ(Row(view, 1), (QStringList{"", "6.5%", "2031/04/01", "-"}));
+  EXPECT_EQ(SelectedViewRow(view), 1);
+  EXPECT_EQ(form.DateTimePickerReducedStartDay->minimumDate(), QDate(2031, 4, 2));
+
+  SelectViewRow(view, 0);
+  EXPECT_EQ(form.SsEditReducedRateEdit->Text(), QStringLiteral("8"));
+  EXPECT_EQ(form.EditReducedStartDayEdit->text(), QStringLiteral("2019/10/01"));
+  form.SsEditReducedRateEdit->SetText(QStringLiteral("7"));
+  script.AnswerYes();
+  form.ButtonReducedTaxEdit->click();
+  EXPECT_EQ(script.Questions().last(), QStringLiteral("軽減税率を変更します、よろしいですか？"));
+  EXPECT_EQ(doc.invoice.reducedRates.Get(0).rate, Money::FromInt(7));
+
+  script.AnswerYes();
+  form.ButtonReducedTaxDelete->click();
+  EXPECT_EQ(script.Questions().last(),
+            QStringLiteral("一番新しい軽減税率を削除します。よろしいですか？"));
+  ASSERT_EQ(doc.invoice.reducedRates.Count(), 1);
+  EXPECT_EQ(doc.invoice.reducedRates.Get(0).end, -1);
+  EXPECT_EQ(Row(view, 0), (QStringList{"", "7%", "2019/10/01", "-"}));
+  EXPECT_EQ(standard(), before);
+  EXPECT_EQ(form.ListViewTaxList->rowCount(), 2);
+
+  // And the standard table's changes stay out of the reduced rates.
+  AddRate(QDate(2032, 1, 1), QStringLiteral("12"));
+  EXPECT_EQ(doc.taxes.Count(), 3);
+  EXPECT_EQ(doc.invoice.reducedRates.Count(), 1);
+  EXPECT_EQ(view->rowCount(), 1);
+}
+
 }  // namespace

@@ -54,7 +54,8 @@ TEST(ItemRow, ShowsAmountsTaxClassAndClassificationNames) {
   item.cost = Money::FromRaw(10000000);
   item.taxClass = 2;
   item.group3 = 1;
-  const QStringList row = ItemRowTexts(item, groups);
+  item.id = 4;
+  const QStringList row = ItemRowTexts(item, groups, {});
   ASSERT_EQ(row.size(), 11);
   EXPECT_EQ(row[0], QStringLiteral("A-1"));
   EXPECT_EQ(row[3], QStringLiteral("1,234.5"));
@@ -64,7 +65,11 @@ TEST(ItemRow, ShowsAmountsTaxClassAndClassificationNames) {
   EXPECT_EQ(row[10], QStringLiteral("春物"));
   // An entry that has gone (a damaged file) shows nothing instead of failing.
   item.group2 = 9;
-  EXPECT_EQ(ItemRowTexts(item, groups)[9], QString());
+  EXPECT_EQ(ItemRowTexts(item, groups, {})[9], QString());
+  // A reduced-rate product is marked after its tax class, and only that one.
+  item.taxClass = 0;
+  EXPECT_EQ(ItemRowTexts(item, groups, {3, 4})[6], QStringLiteral("税抜※"));
+  EXPECT_EQ(ItemRowTexts(item, groups, {3, 5})[6], QStringLiteral("税抜"));
 }
 
 TEST_F(ItemFormsTest, NewProductStartsEmptyWithZeroAmountsAndNoClassification) {
@@ -215,10 +220,10 @@ TEST_F(ItemFormsTest, KeyboardAloneWalksEveryFieldAndTypesANegativeCost) {
   script_.ExpectModal<TFormItemAdd>([](TFormItemAdd& entry) {
     ShowActive(&entry);
     FocusOn(entry.EditItemCode);
-    EXPECT_EQ(WalkWithEnter(12),
+    EXPECT_EQ(WalkWithEnter(13),
               (QStringList{"EditName", "EditNameKana", "ComboBoxTanni", "SsEditPrice", "SsEditCost",
                            "EditSpeedCode", "EditNote", "ComboBoxGroup1", "ComboBoxGroup2",
-                           "ComboBoxGroup3", "RadioGroupTax", "ButtonOk"}));
+                           "ComboBoxGroup3", "RadioGroupTax", "CheckBoxReducedTax", "ButtonOk"}));
 
     FocusOn(entry.ComboBoxTanni);
     PressKey(entry.ComboBoxTanni, Qt::Key_Down);
@@ -301,6 +306,77 @@ TEST_F(ItemFormsTest, UsedProductIsRefusedWithoutAQuestion_UnusedIsAskedThenDele
   EXPECT_EQ(script_.Questions(), QStringList{"削除します。よろしいですか？"});
   EXPECT_EQ(Names(), QStringList({"塩", "砂糖"}));
   EXPECT_EQ(view->currentRow(), 1);  // the new last row
+}
+
+// The mark is kept by product id beside the list: adding (also in a series), changing and
+// deleting keep it in step with the products, and the list shows it.
+TEST_F(ItemFormsTest, ReducedTaxBoxMarksTheProductByIdInEveryMode) {
+  AddProduct("既存");
+  doc_.invoice.reducedItems = {1, 2};  // left from a deleted product: ids the next ones get
+  List().show();
+  script_.ExpectModal<TFormItemAdd>([this](TFormItemAdd& entry) {
+    entry.CheckBoxContinue->setChecked(true);
+    EXPECT_FALSE(entry.CheckBoxReducedTax->isChecked());
+    Fill(entry, QString(), QStringLiteral("米"));
+    entry.CheckBoxReducedTax->setChecked(true);
+    entry.ButtonOk->click();
+    EXPECT_FALSE(entry.CheckBoxReducedTax->isChecked());  // the next entry starts unmarked
+    Fill(entry, QString(), QStringLiteral("洗剤"));
+    entry.ButtonOk->click();
+    entry.CheckBoxContinue->setChecked(false);
+    Fill(entry, QString(), QStringLiteral("茶"));
+    entry.RadioGroupTax->SetItemIndex(1);
+    entry.CheckBoxReducedTax->setChecked(true);
+    entry.ButtonOk->click();
+  });
+  List().ButtonAddItemClick();
+  ASSERT_EQ(Names(), QStringList({"既存", "米", "洗剤", "茶"}));
+  EXPECT_EQ(doc_.invoice.reducedItems, (std::set<int32_t>{1, 3}));
+  QTableWidget* view = List().ListViewItemList;
+  EXPECT_EQ(Cell(view, 0, 6), QStringLiteral("税抜"));
+  EXPECT_EQ(Cell(view, 1, 6), QStringLiteral("税抜※"));
+  EXPECT_EQ(Cell(view, 2, 6), QStringLiteral("税抜"));
+  EXPECT_EQ(Cell(view, 3, 6), QStringLiteral("税込※"));
+
+  SelectViewRow(view, 1);
+  script_.ExpectModal<TFormItemAdd>([](TFormItemAdd& entry) {
+    EXPECT_TRUE(entry.CheckBoxReducedTax->isChecked());
+    entry.CheckBoxReducedTax->setChecked(false);
+    entry.ButtonCancel->click();
+  });
+  List().ButtonEditItemClick();
+  EXPECT_EQ(doc_.invoice.reducedItems, (std::set<int32_t>{1, 3}));  // cancelled
+  script_.ExpectModal<TFormItemAdd>([](TFormItemAdd& entry) {
+    entry.CheckBoxReducedTax->setChecked(false);
+    entry.ButtonOk->click();
+  });
+  List().ButtonEditItemClick();
+  EXPECT_EQ(doc_.invoice.reducedItems, (std::set<int32_t>{3}));
+  EXPECT_EQ(Cell(view, 1, 6), QStringLiteral("税抜"));
+  SelectViewRow(view, 2);
+  script_.ExpectModal<TFormItemAdd>([](TFormItemAdd& entry) {
+    EXPECT_FALSE(entry.CheckBoxReducedTax->isChecked());
+    entry.CheckBoxReducedTax->setChecked(true);
+    entry.ButtonOk->click();
+  });
+  List().ListViewItemListDblClick();
+  EXPECT_EQ(doc_.invoice.reducedItems, (std::set<int32_t>{2, 3}));
+}
+
+TEST_F(ItemFormsTest, DeletingAProductDropsItsMark) {
+  AddProduct("塩");
+  AddProduct("米");
+  doc_.invoice.reducedItems = {1};
+  List().show();
+  SelectViewRow(List().ListViewItemList, 1);
+  script_.AnswerYes();
+  List().ButtonDeleteItemClick();
+  EXPECT_TRUE(doc_.invoice.reducedItems.empty());
+  // The id comes back with the next product, unmarked.
+  AddProduct("砂糖");
+  ASSERT_EQ(doc_.items.Get(1).id, 1);
+  List().FormShow();
+  EXPECT_EQ(Cell(List().ListViewItemList, 1, 6), QStringLiteral("税抜"));
 }
 
 // The kana is no column of the list, yet finds its product; the buttons then act on it.

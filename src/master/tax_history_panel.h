@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "money.h"
+
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+class TSsEdit;
+class TaxList;
+
+// What tells one rate history's panel from another: the infix of its control names
+// ("ListView" + infix + "TaxList"), the word for its rates in captions and messages, and
+// the heading above its table.
+struct TaxHistoryVariant {
+  QString infix;
+  QString term;
+  QString heading;
+};
+
+// One rate history: its table, then adding a rate after the newest, changing a rate and
+// deleting the newest. Changes go into the list at once.
+class TaxHistoryPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  TaxHistoryPanel(TaxList& rates, const TaxHistoryVariant& variant, QWidget* parent);
+
+  QTableWidget* Table;
+  QGroupBox* GroupBoxAdd;
+  QDateEdit* StartDay;
+  TSsEdit* RateAdd;
+  QPushButton* ButtonAdd;
+  QGroupBox* GroupBoxEdit;
+  QLineEdit* StartDayEdit;
+  TSsEdit* RateEdit;
+  QPushButton* ButtonEdit;
+  QGroupBox* GroupBoxDelete;
+  QPushButton* ButtonDelete;
+
+  // The table and the add group afresh from the list.
+  void Show();
+  void SelectItem();
+  void AddClick();
+  void EditClick();
+  void DeleteClick();
+
+ private:
+  void BuildAddGroup();
+  void BuildEditGroup();
+  void BuildDeleteGroup();
+  QString Name(const char* prefix, const char* suffix) const;
+  void RefreshTable();
+  void ResetAddGroup();
+  // The rate typed into the field, or nothing after telling the user what is wrong.
+  std::optional<Money> RateOf(TSsEdit* field);
+
+  TaxList& rates_;
+  TaxHistoryVariant variant_;
+};
