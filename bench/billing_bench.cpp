@@ -15,6 +15,20 @@ const Document& Sample() {
   return doc;
 }
 
+// The same document issuing qualified invoices, every other product at the reduced rate.
+const Document& QualifiedSample() {
+  static const Document doc = [] {
+    Document d = TenYearDocument();
+    d.invoice.enabled = true;
+    d.invoice.registrationNumber = "T1234567890123";
+    for (size_t i = 0; i < d.items.Records().size(); i += 2) {
+      d.invoice.reducedItems.insert(d.items.Records()[i].id);
+    }
+    return d;
+  }();
+  return doc;
+}
+
 // June 2024; a function, since the date helpers are not ready during static initialisation.
 double Month() {
   return EncodeDate(2024, 6, 1);
@@ -25,6 +39,11 @@ void BM_ClaimList(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ComputeClaimList(doc, kCustomerKind, Month()));
   state.counters["rows"] =
       static_cast<double>(ComputeClaimList(doc, kCustomerKind, Month()).size());
+}
+
+void BM_ClaimListQualified(benchmark::State& state) {
+  const Document& doc = QualifiedSample();
+  for (auto _ : state) benchmark::DoNotOptimize(ComputeClaimList(doc, kCustomerKind, Month()));
 }
 
 // The same rows by the per-partner rule, for comparison.
@@ -77,6 +96,7 @@ void BM_ClaimListTableTexts(benchmark::State& state) {
 }
 
 BENCHMARK(BM_ClaimList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClaimListQualified)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClaimListPerPartner)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_ClaimDetail)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClaimListTableTexts)->Unit(benchmark::kMillisecond);
