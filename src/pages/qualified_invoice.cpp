@@ -1,0 +1,21 @@
+#include "qualified_invoice.h"
+
+#include "document.h"
+#include "list_report_frame.h"
+#include "sjis_codec.h"
+
+QString RegistrationLine(const Document& doc) {
+  const InvoiceSettings& s = doc.invoice;
+  if (!s.enabled || s.registrationNumber.empty()) return {};
+  return QStringLiteral("登録番号 ") + FromSjis(s.registrationNumber);
+}
+
+QStringList RateSummaryLines(const std::vector<RateTax>& rates) {
+  QStringList lines;
+  for (const RateTax& r : rates) {
+    const auto text = [](Money v) { return QString::fromStdString(FormatAmount(v)); };
+    lines << QStringLiteral("%1%対象 %2 消費税 %3")
+                 .arg(text(r.rate), WithYen(text(r.base)), WithYen(text(r.tax)));
+  }
+  return lines;
+}
