@@ -4,6 +4,14 @@
 #include "list_report_frame.h"
 #include "sjis_codec.h"
 
+namespace {
+
+QString Text(Money v) {
+  return QString::fromStdString(FormatAmount(v));
+}
+
+}  // namespace
+
 QString RegistrationLine(const Document& doc) {
   const InvoiceSettings& s = doc.invoice;
   if (!s.enabled || s.registrationNumber.empty()) return {};
@@ -13,9 +21,8 @@ QString RegistrationLine(const Document& doc) {
 QStringList RateSummaryLines(const std::vector<RateTax>& rates) {
   QStringList lines;
   for (const RateTax& r : rates) {
-    const auto text = [](Money v) { return QString::fromStdString(FormatAmount(v)); };
     lines << QStringLiteral("%1%対象 %2 消費税 %3")
-                 .arg(text(r.rate), WithYen(text(r.base)), WithYen(text(r.tax)));
+                 .arg(Text(r.rate), WithYen(Text(r.base)), WithYen(Text(r.tax)));
   }
   return lines;
 }
