@@ -98,10 +98,6 @@ Report ReceiptPdf(const Document* doc, const CliOptions& options) {
     s.tadashi = true;
     s.tadashiText = Printable(options.at("--note"), "--note");
   }
-  if (doc != nullptr) {
-    const CompanySettings& co = doc->company;
-    s.company = {FromSjis(co.postal), FromSjis(co.address1), FromSjis(co.address2),
-                 FromSjis(co.name)};
-  }
+  if (doc != nullptr) SetReceiptCompany(s, *doc);
   return ReceiptReport(s);
 }

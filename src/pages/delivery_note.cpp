@@ -1,17 +1,21 @@
 #include "delivery_note.h"
 
+#include <algorithm>
+
 #include "dates.h"
 #include "delivery_note_values.h"
 #include "document.h"
 #include "document_blocks.h"
 #include "list_report_frame.h"
 #include "partner_terms.h"
+#include "qualified_invoice.h"
 #include "sjis_codec.h"
 
 namespace {
 
 constexpr double kTableTop = 96;
 constexpr double kRowHeight = 6.3;
+constexpr double kNameRight = 83;
 
 QString Amount(Money v) {
   return QString::fromStdString(FormatAmount(v));
@@ -65,7 +69,8 @@ void DrawTable(PageCanvas& c, const DeliveryNoteSnapshot& s, int page) {
       RowsOnPage(static_cast<int>(s.rows.size()), kDeliveryNoteRowsPerPage, page);
   for (int r = range.first; r < range.end; ++r) {
     const int top = c.Y({kTableTop, kRowHeight * (r - range.first), 7, 1.4});
-    DrawRowCells(c, RowCells(), ColumnRules(), s.rows[static_cast<size_t>(r)].texts, top);
+    const DeliveryNoteRow& row = s.rows[static_cast<size_t>(r)];
+    DrawMarkedRow(c, RowCells(), ColumnRules(), row.texts, top, row.reduced, kNameRight);
   }
 }
 
@@ -108,6 +113,19 @@ void DrawTotals(PageCanvas& c, const DeliveryNoteSnapshot& s, int page, int coun
   TotalRow(c, 274.5, QStringLiteral("累計合計"), Amount(running));
 }
 
+bool AnyReduced(const DeliveryNoteSnapshot& s) {
+  return std::any_of(s.rows.begin(), s.rows.end(),
+                     [](const DeliveryNoteRow& r) { return r.reduced; });
+}
+
+// Left of the totals block on the last page: the legend under the table, then the
+// rates on the totals' own lines.
+void DrawTaxNotes(PageCanvas& c, const DeliveryNoteSnapshot& s) {
+  constexpr double kRoom = 88;  // up to the totals block at 100 mm
+  if (AnyReduced(s)) DrawTextLines(c, 10.5, 255.6, kRowHeight, kRoom, {kReducedLegend});
+  DrawTextLines(c, 10.5, 261.9, kRowHeight, kRoom, s.rateSummary);
+}
+
 }  // namespace
 
 DeliveryNoteSnapshot DeliveryNoteOf(const Document& doc, const Slip& slip,
@@ -125,8 +143,11 @@ DeliveryNoteSnapshot DeliveryNoteOf(const Document& doc, const Slip& slip,
   for (const DeliveryNoteLine& l : values.lines) {
     s.rows.push_back({{FromSjis(l.code), FromSjis(l.name), Amount(l.quantity), FromSjis(l.unit),
                        Amount(l.price), Amount(l.amount), FromSjis(l.note)},
-                      l.amount});
+                      l.amount,
+                      doc.invoice.enabled && l.reduced});
   }
+  s.registration = RegistrationLine(doc);
+  s.rateSummary = RateSummaryLines(values.rates);
   s.subtotal = Amount(values.subtotal);
   s.tax = Amount(values.tax);
   s.total = Amount(values.total);
@@ -141,10 +162,11 @@ Report DeliveryNoteReport(const DeliveryNoteSnapshot& snapshot) {
     PageCanvas c(m);
     DrawDocumentHeader(c, snapshot.number, snapshot.title, snapshot.date, page, count);
     DrawPartnerBlock(c, snapshot.partner, snapshot.nameTitle);
-    DrawCompanyBlock(c, snapshot.company);
+    DrawCompanyBlock(c, snapshot.company, snapshot.registration);
     DrawComment(c, snapshot);
     DrawTable(c, snapshot, page);
     DrawTotals(c, snapshot, page, count);
+    if (page == count) DrawTaxNotes(c, snapshot);
     return c.Take();
   };
   return report;

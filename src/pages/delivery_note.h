@@ -17,6 +17,7 @@ struct CustomerRecord;
 struct DeliveryNoteRow {
   QStringList texts;  // code, name, quantity, unit, unit price, amount, remark
   Money value;
+  bool reduced = false;  // printed with the reduced-rate mark
 };
 
 // What the delivery-note window shows and prints.
@@ -34,6 +35,9 @@ struct DeliveryNoteSnapshot {
   QString subtotal;
   QString tax;
   QString total;
+  // The qualified-invoice format; all empty when it is off.
+  QString registration;     // "登録番号 T…" under the company name
+  QStringList rateSummary;  // "10%対象 \1,000 消費税 \100", highest rate first
 };
 
 inline constexpr int kDeliveryNoteRowsPerPage = 24;

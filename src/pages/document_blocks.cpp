@@ -1,6 +1,7 @@
 #include "document_blocks.h"
 
 #include "list_report_frame.h"
+#include "qualified_invoice.h"
 
 QString BlockAt(const QStringList& texts, int i) {
   return i < texts.size() ? texts[i] : QString();
@@ -41,11 +42,17 @@ void DrawPartnerBlock(PageCanvas& c, const QStringList& p, const QString& nameTi
   }
 }
 
-void DrawCompanyBlock(PageCanvas& c, const QStringList& p) {
+void DrawCompanyBlock(PageCanvas& c, const QStringList& p, const QString& registration) {
   constexpr double kRoom = 65;  // to the sheet's right edge
+  constexpr double kLine = 4.3;
+  // Moving up keeps the block clear of the comment and the stamp boxes below it.
+  const double up = registration.isEmpty() ? 0 : kLine;
   const double tops[] = {38, 42.3, 46.6, 50.9};
   for (int i = 0; i < 4; ++i) {
-    BlockLine(c, Face::PGothic, 3.8, 135, tops[i], kRoom, BlockAt(p, i), 34);
+    BlockLine(c, Face::PGothic, 3.8, 135, tops[i] - up, kRoom, BlockAt(p, i), 34);
+  }
+  if (!registration.isEmpty()) {
+    BlockLine(c, Face::Gothic, 3.8, 135, tops[3], kRoom, registration, 999);
   }
   if (!BlockAt(p, 4).isEmpty()) {
     BlockLine(c, Face::Gothic, 3.8, 135, 55.2, kRoom,
@@ -70,4 +77,27 @@ void DrawStamp(PageCanvas& c, double left, const QString& caption) {
 void DrawStampBoxes(PageCanvas& c, bool tantou, bool kakunin) {
   if (tantou) DrawStamp(c, 135, QStringLiteral("担当印"));
   if (kakunin) DrawStamp(c, 155, QStringLiteral("確認印"));
+}
+
+void DrawMarkedRow(PageCanvas& c, const std::vector<ListCell>& cells,
+                   const std::vector<double>& rules, const QStringList& row, int top, bool reduced,
+                   double nameRight) {
+  if (!reduced) {
+    DrawRowCells(c, cells, rules, row, top);
+    return;
+  }
+  constexpr double kMarkRoom = 4.5;
+  // A rule of its own for the mark narrows only the name's room; it is not drawn.
+  std::vector<double> narrowed = rules;
+  narrowed.push_back(nameRight - kMarkRoom);
+  DrawRowCells(c, cells, narrowed, row, top);
+  c.Text(Face::PGothic, 3.5, {Align::Centre, c.X(nameRight - kMarkRoom / 2), top}, kReducedMark);
+}
+
+void DrawTextLines(PageCanvas& c, double left, double top, double step, double roomMm,
+                   const QStringList& lines) {
+  for (int i = 0; i < lines.size(); ++i) {
+    c.Text(Face::PGothic, 3.5,
+           {Align::Left, c.X(left), c.Y({top, step * i}), c.LenX(roomMm), Fit::Squeeze}, lines[i]);
+  }
 }

@@ -1,15 +1,19 @@
 #include "invoice.h"
 
+#include <algorithm>
+
 #include "dates.h"
 #include "document.h"
 #include "document_blocks.h"
 #include "list_report_frame.h"
+#include "qualified_invoice.h"
 #include "sjis_codec.h"
 
 namespace {
 
 constexpr double kTableTop = 117;
 constexpr double kRowHeight = 6.3;
+constexpr double kNameRight = 83;
 
 const std::vector<double>& ColumnRules() {
   static const std::vector<double> rules{22, 38, 83, 100, 115, 132, 154};
@@ -80,7 +84,23 @@ void DrawTable(PageCanvas& c, const InvoiceSnapshot& s, int page) {
   const RowRange range = RowsOnPage(static_cast<int>(s.rows.size()), kInvoiceRowsPerPage, page);
   for (int r = range.first; r < range.end; ++r) {
     const int top = c.Y({kTableTop, kRowHeight * (r - range.first), 7, 1.4});
-    DrawRowCells(c, RowCells(), ColumnRules(), s.rows[static_cast<size_t>(r)], top);
+    const auto i = static_cast<size_t>(r);
+    const bool reduced = i < s.reduced.size() && s.reduced[i];
+    DrawMarkedRow(c, RowCells(), ColumnRules(), s.rows[i], top, reduced, kNameRight);
+  }
+}
+
+// On page 1 with the figures: the rates just above them, two lines to a column, left of
+// the stamp boxes; the legend in the gap between the figures and the table.
+void DrawTaxNotes(PageCanvas& c, const InvoiceSnapshot& s) {
+  const auto lines = static_cast<int>(s.rateSummary.size());
+  const int columns = std::max(1, (lines + 1) / 2);
+  const double width = 124.0 / columns;
+  for (int col = 0; col < columns; ++col) {
+    DrawTextLines(c, 10.5 + width * col, 85.5, 5, width - 1, s.rateSummary.mid(col * 2, 2));
+  }
+  if (std::find(s.reduced.begin(), s.reduced.end(), true) != s.reduced.end()) {
+    DrawTextLines(c, 10.5, 111.5, 0, 189, {kReducedLegend});
   }
 }
 
@@ -132,7 +152,12 @@ InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& d) {
        {d.previousBalance, d.received, d.carriedOver, d.sales, d.tax, d.salesWithTax, d.claimed}) {
     s.figures << Amount(v);
   }
-  for (const ClaimDetailRow& r : d.rows) s.rows.push_back(RowTexts(r));
+  for (const ClaimDetailRow& r : d.rows) {
+    s.rows.push_back(RowTexts(r));
+    s.reduced.push_back(doc.invoice.enabled && r.reduced);
+  }
+  s.registration = RegistrationLine(doc);
+  s.rateSummary = RateSummaryLines(d.rates);
   return s;
 }
 
@@ -144,11 +169,12 @@ Report InvoiceReport(const InvoiceSnapshot& snapshot) {
     PageCanvas c(m);
     DrawDocumentHeader(c, snapshot.number, snapshot.title, snapshot.date, page, count);
     DrawPartnerBlock(c, snapshot.partner, snapshot.nameTitle);
-    DrawCompanyBlock(c, snapshot.company);
+    DrawCompanyBlock(c, snapshot.company, snapshot.registration);
     DrawBank(c, snapshot);
     DrawStampBoxes(c, snapshot.tantou, snapshot.kakunin);
     DrawFigures(c, snapshot, page);
     DrawTable(c, snapshot, page);
+    if (page == 1) DrawTaxNotes(c, snapshot);
     return c.Take();
   };
   return report;

@@ -28,6 +28,10 @@ struct InvoiceSnapshot {
   QStringList figures;
   // date, slip number, product name, quantity, unit, unit price, amount, remark
   std::vector<QStringList> rows;
+  // The qualified-invoice format; all empty when it is off.
+  std::vector<bool> reduced;  // per row: printed with the reduced-rate mark
+  QString registration;       // "登録番号 T…" under the company name
+  QStringList rateSummary;    // the period's "10%対象 \1,000 消費税 \100", highest rate first
 };
 
 inline constexpr int kInvoiceRowsPerPage = 25;

@@ -1,7 +1,10 @@
 #include "receipt.h"
 
+#include "document.h"
 #include "document_blocks.h"
 #include "page_fonts.h"
+#include "qualified_invoice.h"
+#include "sjis_codec.h"
 
 namespace {
 
@@ -81,6 +84,7 @@ void DrawCompanyAndBoxes(PageCanvas& c, const ReceiptSnapshot& s, double o, int 
   BlockLine(c, Face::PGothic, 3.5, 85, 74.5 + o, room, BlockAt(co, 1), 40);
   BlockLine(c, Face::PGothic, 3.5, 85, 79 + o, room, BlockAt(co, 2), 40);
   BlockLine(c, Face::PGothic, 4, 85, 83.5 + o, room, BlockAt(co, 3), 36);
+  BlockLine(c, Face::Gothic, 3.5, 85, 88.5 + o, room, s.registration, 999);
   if (s.tantou) {
     c.Rect(160, 51 + o, 175, 71 + o, pen);
     c.LineAcross(160, 56 + o, 15, pen);
@@ -110,6 +114,13 @@ void DrawBlock(PageCanvas& c, const ReceiptSnapshot& s, bool copy) {
 }
 
 }  // namespace
+
+void SetReceiptCompany(ReceiptSnapshot& s, const Document& doc) {
+  const CompanySettings& co = doc.company;
+  s.company = {FromSjis(co.postal), FromSjis(co.address1), FromSjis(co.address2),
+               FromSjis(co.name)};
+  s.registration = RegistrationLine(doc);
+}
 
 Report ReceiptReport(const ReceiptSnapshot& snapshot) {
   Report report;

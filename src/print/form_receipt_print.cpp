@@ -183,9 +183,7 @@ ReceiptSnapshot TFormReceiptPrint::Snapshot() const {
   }
   s.tantou = CheckBoxTantou->isChecked();
   s.inshi = CheckBoxInshi->isChecked();
-  const CompanySettings& co = Doc().company;
-  s.company = {FromSjis(co.postal), FromSjis(co.address1), FromSjis(co.address2),
-               FromSjis(co.name)};
+  SetReceiptCompany(s, Doc());
   return s;
 }
 

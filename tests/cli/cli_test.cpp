@@ -680,6 +680,23 @@ TEST_F(CliTest, PdfOfADeliveryNoteShowsThePartnerAndTheAmounts) {
   }
 }
 
+TEST_F(CliTest, PdfOfAQualifiedDeliveryNoteShowsTheRegistrationMarksAndRates) {
+  Document d = Sample();
+  d.taxes.Add(EncodeDate(2019, 10, 1), Money::FromInt(10));
+  d.invoice.enabled = true;
+  d.invoice.registrationNumber = "T1234567890123";
+  d.invoice.reducedItems = {0};
+  Save(d, "q.tlg");
+  const QString text =
+      PdfTextOf({"delivery-note", QString::fromStdString(Path("q.tlg")), "--slip", "0"},
+                dir.filePath("q.pdf"));
+  for (const QString& expected :
+       {QStringLiteral("登録番号 T1234567890123"), QStringLiteral("※は軽減税率対象商品"),
+        QStringLiteral("8%対象")}) {
+    EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << " in " << text.toStdString();
+  }
+}
+
 TEST_F(CliTest, PdfRefusalsWriteNothing) {
   Document empty;
   Save(empty, "e.tlg");

@@ -105,6 +105,26 @@ TEST_F(DeliveryPrintTest, PrintsTheOptionsAsChangedAndPagesThroughTwoPages) {
   });
 }
 
+// The marked product takes 8 %: 31 + 31 = 62, its tax 4.96 truncated once.
+TEST_F(DeliveryPrintTest, EditedOptionsKeepTheQualifiedInvoiceParts) {
+  doc_.invoice.enabled = true;
+  doc_.invoice.registrationNumber = "T1234567890123";
+  doc_.invoice.reducedItems = {0};
+  const int32_t id = AddSlip(2);
+  Open(id, [&](TFormDeliveryPrint& f) {
+    f.EditTitle->setText(QStringLiteral("御請求書"));
+    f.EditComment->clear();
+    const DeliveryNoteSnapshot s = f.Snapshot();
+    EXPECT_EQ(s.title, QStringLiteral("御請求書"));
+    EXPECT_EQ(s.registration, QStringLiteral("登録番号 T1234567890123"));
+    EXPECT_EQ(s.rateSummary, QStringList{QStringLiteral("8%対象 \\62 消費税 \\4")});
+    ASSERT_EQ(s.rows.size(), 2u);
+    EXPECT_TRUE(s.rows[0].reduced && s.rows[1].reduced);
+    EXPECT_EQ(s.total, "66");
+    f.accept();
+  });
+}
+
 TEST_F(DeliveryPrintTest, ASlipWithoutLinesIsNotPrinted) {
   const int32_t id = AddSlip(0);
   Open(id, [&](TFormDeliveryPrint& f) {
