@@ -44,6 +44,32 @@ QString WriteCause(int error) {
   }
 }
 
+// The cause of a failed open or read.
+QString ReadCause(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return QStringLiteral("ファイルが見つかりません。");
+    case EACCES:
+    case EPERM:
+      return QStringLiteral("ファイルを読む権限がありません。");
+    case EISDIR:
+      return QStringLiteral("フォルダはファイルとして開けません。");
+    case ELOOP:
+      return QStringLiteral("シンボリックリンクの参照先をたどれません。");
+    case ENAMETOOLONG:
+      return QStringLiteral("ファイル名が長すぎます。");
+    case EIO:
+      return QStringLiteral("ディスクの読み書きに失敗しました。");
+    default:
+      return QStringLiteral("読み込みに失敗しました（エラー番号 %1）。").arg(error);
+  }
+}
+
+[[noreturn]] void CannotRead(const QString& what, const QString& path, int error) {
+  throw FileError(QStringLiteral("ファイル \"%1\" を%2。\n%3").arg(path, what, ReadCause(error)));
+}
+
 [[noreturn]] void CannotWrite(const QString& path, const QString& cause) {
   throw FileError(QStringLiteral("ファイル \"%1\" を書き込めません。\n%2").arg(path, cause));
 }
@@ -195,19 +221,30 @@ void WriteFileAtomically(const QString& path, std::string_view bytes, const Chun
 }
 
 std::string ReadWholeFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw FileError(
-        QStringLiteral("ファイル \"%1\" を開けません。\n%2").arg(path, file.errorString()));
+  // Plain POSIX calls, so the cause comes from errno in the program's own words rather
+  // than in the system's language.
+  const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) CannotRead(QStringLiteral("開けません"), path, errno);
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    close(fd);
+    CannotRead(QStringLiteral("開けません"), path, error);
   }
   std::string bytes;
-  const qint64 size = file.size();
-  if (size > 0) {
-    bytes.resize(static_cast<size_t>(size));
-    if (file.read(bytes.data(), size) != size) {
-      throw FileError(
-          QStringLiteral("ファイル \"%1\" を読み込めません。\n%2").arg(path, file.errorString()));
+  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<size_t>(st.st_size));
+  char chunk[1 << 16];
+  for (;;) {
+    const ssize_t n = read(fd, chunk, sizeof chunk);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      close(fd);
+      CannotRead(QStringLiteral("読み込めません"), path, error);
     }
+    bytes.append(chunk, static_cast<size_t>(n));
   }
+  close(fd);
   return bytes;
 }

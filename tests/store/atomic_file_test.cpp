@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <chrono>
 
+#include "file_error.h"
+
 namespace {
 
 // Starts saving `bytes` to `path` in a child process and kills it `delay` after the save
@@ -74,6 +76,41 @@ TEST(AtomicFile, SaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
   WriteFileAtomically(path, versions[0]);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
             QStringList{QStringLiteral("shop.TLG")});
+}
+
+}  // namespace
+
+namespace {
+
+// Reading gives the bytes as they are, and a failure names the file and its cause in the
+// program's words, whatever the system's language.
+TEST(AtomicFile, ReadGivesTheBytesOrSaysWhyInJapanese) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("shop.TLG"));
+  std::string bytes(200000, '\0');
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
+  WriteFileAtomically(file, bytes);
+  EXPECT_EQ(ReadWholeFile(file), bytes);
+
+  const struct {
+    QString path;
+    const char* says;
+  } cases[] = {
+      {dir.filePath(QStringLiteral("none.TLG")), "を開けません。\nファイルが見つかりません。"},
+      {dir.path(), "を開けません。\nフォルダはファイルとして開けません。"},
+      {file + QStringLiteral("/x"), "を開けません。\nファイルが見つかりません。"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    try {
+      ReadWholeFile(c.path);
+      ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+      const QString& message = e.Message();
+      EXPECT_TRUE(message.startsWith(QStringLiteral("ファイル \"") + c.path + "\" "));
+      EXPECT_TRUE(message.endsWith(QString::fromUtf8(c.says))) << e.what();
+    }
+  }
 }
 
 }  // namespace
