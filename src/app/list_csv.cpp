@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "atomic_file.h"
+#include "computed_list_csv.h"
 #include "csv_writer.h"
 #include "dialogs.h"
 #include "file_error.h"
@@ -29,6 +30,23 @@ std::vector<int> ShownColumns(const QTableWidget* view) {
     if (!view->isColumnHidden(c)) columns.push_back(c);
   }
   return columns;
+}
+
+QString OutOfRangeMessage() {
+  return QStringLiteral("金額が大きすぎるため計算できません。");
+}
+
+QString CsvRefusal(SlipListError::Reason reason) {
+  switch (reason) {
+    case SlipListError::Reason::NotText:
+      return QStringLiteral(
+          "文字として読めないデータが含まれているため、CSV ファイルに保存できません。");
+    case SlipListError::Reason::NoPartner:
+      return QStringLiteral("取引先が見つからないため、CSV ファイルに保存できません。");
+    case SlipListError::Reason::OutOfRange:
+      break;
+  }
+  return OutOfRangeMessage();
 }
 
 }  // namespace
@@ -76,7 +94,9 @@ void SetCsvSource(QTableWidget* view, CsvSource source) {
     } catch (const FileError& e) {
       ShowMessage(e.Message());
     } catch (const MoneyOverflow&) {
-      ShowMessage(QStringLiteral("金額が大きすぎるため計算できません。"));
+      ShowMessage(OutOfRangeMessage());
+    } catch (const SlipListError& e) {
+      ShowMessage(CsvRefusal(e.reason()));
     } catch (const std::exception& e) {
       // A list that cannot be computed or written faithfully: nothing is written.
       ShowMessage(QString::fromStdString(e.what()));

@@ -57,16 +57,18 @@ std::string CheckedUtf8(const std::string& sjis, const char* what) {
   const QString text = FromSjis(sjis);
   const std::optional<std::string> back = ToSjis(text);
   if (!back || *back != sjis)
-    throw SlipListError(std::string(what) + ": bytes that are not CP932 text");
+    throw SlipListError(SlipListError::Reason::NotText,
+                        std::string(what) + ": bytes that are not CP932 text");
   return text.toStdString();
 }
 
 const CustomerRecord& SlipListPartner(const Document& doc, const SlipListQuery& query) {
   const CustomerRecord* partner = doc.Partners(query.mode).FindById(query.partner);
   if (partner == nullptr) {
-    throw SlipListError(std::string("no ") +
-                        (query.mode == kCustomerKind ? "customer" : "supplier") + " with id " +
-                        std::to_string(query.partner));
+    throw SlipListError(SlipListError::Reason::NoPartner,
+                        std::string("no ") +
+                            (query.mode == kCustomerKind ? "customer" : "supplier") + " with id " +
+                            std::to_string(query.partner));
   }
   return *partner;
 }
@@ -75,7 +77,8 @@ SlipListRows SlipListOf(const Document& doc, const SlipListQuery& query) {
   try {
     return ComputeSlipList(doc, query.mode, query.partner, query.period);
   } catch (const MoneyOverflow&) {
-    throw SlipListError("a total is beyond the range of amounts");
+    throw SlipListError(SlipListError::Reason::OutOfRange,
+                        "a total is beyond the range of amounts");
   }
 }
 

@@ -35,10 +35,17 @@ struct ReturnsQuery {
 };
 
 // A slip list that cannot be written faithfully (no such partner, text that is not CP932,
-// a total beyond the money range); the text says why.
+// a total beyond the money range); the text says why for tenpo-cli, the reason lets a
+// window say it in Japanese.
 class SlipListError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  enum class Reason { NoPartner, NotText, OutOfRange };
+  SlipListError(Reason reason, const std::string& what)
+      : std::runtime_error(what), reason_(reason) {}
+  Reason reason() const { return reason_; }
+
+ private:
+  Reason reason_;
 };
 
 // "YYYY-MM-DD" of a day count.

@@ -136,4 +136,26 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
   }
 }
 
+// Text a damaged file holds that is not CP932 would be written changed: the window refuses
+// in Japanese and writes nothing.
+TEST_F(ComputedListCsvTest, AListThatCannotBeWrittenFaithfullyIsRefusedInJapanese) {
+  Slip damaged;
+  damaged.kind = kShipmentSlip;
+  damaged.partner = kYamada;
+  damaged.date = EncodeDate(2024, 3, 6);
+  damaged.number = "\xFF\xFE";
+  damaged.AddLine(std::to_string(kPencil), "1", "1", "");
+  doc_.slips.Add(damaged);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("list.csv"));
+  script_.ChooseSaveFile(path);
+  List(kCustomerKind, 0)
+      .ListViewSlipList->findChild<QAction*>(QStringLiteral("ActionSaveCsv"))
+      ->trigger();
+  EXPECT_EQ(script_.Messages(),
+            QStringList{QStringLiteral(
+                "文字として読めないデータが含まれているため、CSV ファイルに保存できません。")});
+  EXPECT_FALSE(QFile::exists(path));
+}
+
 }  // namespace
