@@ -19,7 +19,8 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
       doc.taxes, {QString(), QStringLiteral("税率"), QStringLiteral("標準税率")}, this);
   reduced_ = new TaxHistoryPanel(
       doc.invoice.reducedRates,
-      {QStringLiteral("Reduced"), QStringLiteral("軽減税率"), QStringLiteral("軽減税率")}, this);
+      {QStringLiteral("Reduced"), QStringLiteral("軽減税率"), QStringLiteral("軽減税率"), true},
+      this);
   TakeStandardControls();
   TakeReducedControls();
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));

@@ -80,6 +80,7 @@ void TaxHistoryPanel::BuildAddGroup() {
   GroupBoxAdd = new QGroupBox(QStringLiteral("新%1の追加").arg(variant_.term), this);
   GroupBoxAdd->setObjectName(Name("GroupBox", "Add"));
   StartDay = DatePicker(GroupBoxAdd, Name("DateTimePicker", "StartDay"));
+  firstAllowed_ = StartDay->minimumDate();
   RateAdd = TSsEdit::Plain(GroupBoxAdd);
   RateAdd->setObjectName(Name("SsEdit", "RateAdd"));
   ButtonAdd = FormButton(GroupBoxAdd, QStringLiteral("登録"), Name("Button", "TaxAdd"));
@@ -128,6 +129,7 @@ void TaxHistoryPanel::ResetAddGroup() {
     StartDay->setMinimumDate(first);
     StartDay->setDate(today < first ? first : today);
   } else {
+    if (variant_.freeStartWhenEmpty) StartDay->setMinimumDate(firstAllowed_);
     StartDay->setDate(today);
   }
 }
@@ -195,4 +197,5 @@ void TaxHistoryPanel::DeleteClick() {
   }
   rates_.RemoveLast();
   RefreshTable();
+  if (variant_.freeStartWhenEmpty && rates_.Count() == 0) ResetAddGroup();
 }

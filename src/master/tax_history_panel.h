@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QWidget>
 #include <optional>
@@ -21,6 +22,9 @@ struct TaxHistoryVariant {
   QString infix;
   QString term;
   QString heading;
+  // The reduced history, a single rate to begin with, may be cut back to nothing and begun
+  // again on any day; the standard one keeps its earliest day until the next addition.
+  bool freeStartWhenEmpty = false;
 };
 
 // One rate history: its table, then adding a rate after the newest, changing a rate and
@@ -62,4 +66,5 @@ class TaxHistoryPanel : public QWidget {
 
   TaxList& rates_;
   TaxHistoryVariant variant_;
+  QDate firstAllowed_;
 };

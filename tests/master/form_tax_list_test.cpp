@@ -216,4 +216,26 @@ TEST_F(TaxListTest, ReducedTableEditsOnlyTheReducedRates) {
   EXPECT_EQ(view->rowCount(), 1);
 }
 
+// Deleting the one reduced rate by mistake must not lock its day out: it can be entered
+// again at once, and after the window is opened anew.
+TEST_F(TaxListTest, TheReducedRateDeletedToNothingCanBeginAgainOnItsOwnDay) {
+  for (bool reopen : {false, true}) {
+    SCOPED_TRACE(reopen);
+    script.AnswerYes();
+    form.ButtonReducedTaxDelete->click();
+    ASSERT_EQ(doc.invoice.reducedRates.Count(), 0);
+    if (reopen) {
+      form.hide();
+      form.show();
+    }
+    form.DateTimePickerReducedStartDay->setDate(QDate(2019, 10, 1));
+    form.SsEditReducedRateAdd->SetText(QStringLiteral("8"));
+    form.ButtonReducedTaxAdd->click();
+    ASSERT_EQ(doc.invoice.reducedRates.Count(), 1);
+    EXPECT_EQ(doc.invoice.reducedRates.Get(0).start, EncodeDate(2019, 10, 1));
+  }
+  // The standard table keeps its own earliest day.
+  EXPECT_EQ(form.DateTimePickerStartDay->minimumDate(), QDate(1997, 4, 2));
+}
+
 }  // namespace
