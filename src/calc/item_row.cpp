@@ -28,7 +28,10 @@ QStringList TaxClassChoices() {
 
 QStringList ItemRowTexts(const ItemRecord& item, const std::array<GroupList, 3>& groups,
                          const std::set<int32_t>& reducedItems) {
-  const QString mark = reducedItems.contains(item.id) ? QStringLiteral("※") : QString();
+  // Only a taxed product (税抜, 税込) can take the reduced rate; on an untaxed one the mark
+  // would claim a rate it never takes.
+  const bool taxed = item.taxClass == 0 || item.taxClass == 1;
+  const QString mark = taxed && reducedItems.contains(item.id) ? QStringLiteral("※") : QString();
   return {FromSjis(item.code),
           FromSjis(item.name),
           FromSjis(item.unit),

@@ -70,6 +70,10 @@ TEST(ItemRow, ShowsAmountsTaxClassAndClassificationNames) {
   item.taxClass = 0;
   EXPECT_EQ(ItemRowTexts(item, groups, {3, 4})[6], QStringLiteral("税抜※"));
   EXPECT_EQ(ItemRowTexts(item, groups, {3, 5})[6], QStringLiteral("税抜"));
+  // An untaxed product takes no rate at all, so a mark left on it would claim one; the
+  // screen and the printed list (which has no room for a fourth character) agree.
+  item.taxClass = 2;
+  EXPECT_EQ(ItemRowTexts(item, groups, {4})[6], QStringLiteral("非課税"));
 }
 
 TEST_F(ItemFormsTest, NewProductStartsEmptyWithZeroAmountsAndNoClassification) {
