@@ -98,6 +98,6 @@ void DrawTextLines(PageCanvas& c, double left, double top, double step, double r
                    const QStringList& lines) {
   for (int i = 0; i < lines.size(); ++i) {
     c.Text(Face::PGothic, 3.5,
-           {Align::Left, c.X(left), c.Y({top, step * i}), c.LenX(roomMm), Fit::Squeeze}, lines[i]);
+           {Align::Left, c.X(left), c.Y({top, step * i}), c.LenX(roomMm), Fit::Shrink}, lines[i]);
   }
 }

@@ -35,6 +35,7 @@ void BlockLine(PageCanvas& c, Face face, double h, double left, double top, doub
 void DrawMarkedRow(PageCanvas& c, const std::vector<ListCell>& cells,
                    const std::vector<double>& rules, const QStringList& row, int top, bool reduced,
                    double nameRight);
-// Lines of text `step` mm apart from `top` at `left`; squeezed, never cut, to `roomMm`.
+// Lines of text `step` mm apart from `top` at `left`; squeezed as far as it takes, never
+// cut, into `roomMm`.
 void DrawTextLines(PageCanvas& c, double left, double top, double step, double roomMm,
                    const QStringList& lines);

@@ -96,8 +96,9 @@ void DrawTaxNotes(PageCanvas& c, const InvoiceSnapshot& s) {
   const auto lines = static_cast<int>(s.rateSummary.size());
   const int columns = std::max(1, (lines + 1) / 2);
   const double width = 124.0 / columns;
+  constexpr double kGap = 3;  // so that two summaries side by side never read as one
   for (int col = 0; col < columns; ++col) {
-    DrawTextLines(c, 10.5 + width * col, 85.5, 5, width - 1, s.rateSummary.mid(col * 2, 2));
+    DrawTextLines(c, 10.5 + width * col, 85.5, 5, width - kGap, s.rateSummary.mid(col * 2, 2));
   }
   if (std::find(s.reduced.begin(), s.reduced.end(), true) != s.reduced.end()) {
     DrawTextLines(c, 10.5, 111.5, 0, 189, {kReducedLegend});

@@ -63,6 +63,9 @@ void PageCanvas::Text(Face face, double heightMm, const TextBox& box, const QStr
     } else if (box.fit == Fit::Squeeze) {
       scale = std::max(kLeastSqueeze, box.maxWidth / width);
       width *= scale;
+    } else if (box.fit == Fit::Shrink) {
+      scale = box.maxWidth / width;
+      width *= scale;
     }
   }
   int x = box.anchor;

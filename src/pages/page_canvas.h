@@ -11,8 +11,9 @@ enum class Align { Left, Right, Centre };
 
 // How a text that is wider than its column is brought inside it: names and free text lose
 // characters from the end, numbers and dates are squeezed (down to 80 %), headings are
-// drawn as they are.
-enum class Fit { None, Cut, Squeeze };
+// drawn as they are. Shrink squeezes as far as it takes, for sums that may be neither cut
+// nor run into their neighbours.
+enum class Fit { None, Cut, Squeeze, Shrink };
 
 struct TextBox {
   Align align = Align::Left;

@@ -126,6 +126,42 @@ TEST_F(QualifiedDocuments, TheMarkNeverCoversTheNameOrTheAmount) {
   }
 }
 
+// A month across rate changes can name many rates with large sums; each summary stays in
+// its own room: beside the others and left of the stamp boxes on the invoice, left of the
+// totals on the delivery note.
+TEST_F(QualifiedDocuments, RateSummariesNeverRunIntoEachOther) {
+  InvoiceSnapshot invoice = Invoice();
+  invoice.rateSummary.clear();
+  for (const char* rate : {"15", "12.5", "10", "8", "6.5", "5"}) {
+    invoice.rateSummary
+        << QStringLiteral("%1%対象 \\1,234,567,890 消費税 \\123,456,789").arg(QLatin1String(rate));
+  }
+  DeliveryNoteSnapshot note = Note();
+  note.rateSummary = invoice.rateSummary.mid(0, 2);
+  const PageCanvas c(FakePrinter600());
+  const auto summaries = [](const Page& page) {
+    std::vector<TextOp> found;
+    for (const TextOp& t : TextsOf(page)) {
+      if (t.text.contains(QStringLiteral("消費税 "))) found.push_back(t);
+    }
+    return found;
+  };
+  const std::pair<Page, double> cases[] = {
+      {DrawReport(InvoiceReport(invoice), FakePrinter600()).front(), 135},
+      {DrawReport(DeliveryNoteReport(note), FakePrinter600()).back(), 100}};
+  for (const auto& [page, right] : cases) {
+    const std::vector<TextOp> texts = summaries(page);
+    EXPECT_EQ(texts.size(), right == 135 ? 6U : 2U);
+    for (const TextOp& t : texts) {
+      EXPECT_LE(t.x + DrawnWidth(t), c.X(right)) << DescribeOp(t).toStdString();
+      for (const TextOp& other : texts) {
+        if (other.y != t.y || other.x <= t.x) continue;
+        EXPECT_LE(t.x + DrawnWidth(t) + c.LenX(2), other.x) << DescribeOp(t).toStdString();
+      }
+    }
+  }
+}
+
 TEST_F(QualifiedDocuments, ReceiptShowsTheRegistrationInBothHalvesOnlyWhenOn) {
   ReceiptSnapshot s;
   s.customer = QStringLiteral("株式会社得意先");
