@@ -16,6 +16,7 @@
 #include <string>
 
 #include "amount_text.h"
+#include "column_list_box.h"
 #include "date_convert.h"
 #include "dates.h"
 #include "dialogs.h"
@@ -86,13 +87,8 @@ void TFormSlipAdd::BuildControls() {
   ComboBoxSlipKind = PickList(this, QStringLiteral("ComboBoxSlipKind"),
                               {ModeWord(kShipmentSlip), QStringLiteral("返品")});
   EditSpeedCode = TextField(this, QStringLiteral("EditSpeedCode"), Ime::Off);
-  ListBoxItemSelect = new QListWidget(this);
+  ListBoxItemSelect = new TColumnListBox(this, 3);
   ListBoxItemSelect->setObjectName(QStringLiteral("ListBoxItemSelect"));
-  // Three columns: the names run down a column and on into the next.
-  ListBoxItemSelect->setFlow(QListView::TopToBottom);
-  ListBoxItemSelect->setWrapping(true);
-  ListBoxItemSelect->setResizeMode(QListView::Adjust);
-  ListBoxItemSelect->setUniformItemSizes(true);
   // Code, name and kana of the products the speed code lets through, in the box's order.
   FindTarget find = ListBoxFindTarget(ListBoxItemSelect);
   find.texts = [this](int row) {

@@ -368,3 +368,28 @@ TEST_F(SlipAddTest, EnterWalksTheSlipAndALineTakesNegativeAmountsAndOnlyStorable
 }
 
 }  // namespace
+
+// The product names stand in three columns of a third of the box each, whatever the first
+// name's length: a short first name must not cut the longer ones after it.
+TEST_F(SlipAddTest, TheProductSelectionShowsWholeNamesInThreeColumns) {
+  doc_.items.Add("C-3", Sjis("ボールペン黒細字"), "", Sjis("本"), "150", "90", "3", "", 0, 0, 0, 0);
+  TFormSlipList& list = List(kShipmentSlip, kYamada);
+  script_.ExpectModal<TFormSlipAdd>([](TFormSlipAdd& e) {
+    ShowActive(&e);
+    QListWidget* box = e.ListBoxItemSelect;
+    ASSERT_EQ(box->count(), 3);
+    const int column = box->viewport()->width() / 3;
+    for (int row = 0; row < box->count(); ++row) {
+      const QRect cell = box->visualItemRect(box->item(row));
+      EXPECT_EQ(cell.width(), column) << row;
+      EXPECT_GT(cell.width(), box->fontMetrics().horizontalAdvance(box->item(row)->text()) + 8)
+          << row;
+    }
+    e.resize(e.width() + 300, e.height());
+    QApplication::processEvents();
+    EXPECT_EQ(box->visualItemRect(box->item(2)).width(), box->viewport()->width() / 3);
+    e.reject();
+  });
+  script_.AnswerYes();  // leave the empty slip
+  list.ButtonAddSlipClick();
+}
