@@ -2,9 +2,9 @@
 
 #include <QListWidget>
 
-// A list box whose entries run down a column and on into the next, each column an equal
-// share of the box's width: a short first entry cannot narrow the others, and an entry
-// wider than its column is cut at the column's edge.
+// A list box whose entries run down a column and on into the next. Every column is a
+// share of the box's width, or as wide as the widest entry when that is wider: a short
+// first entry never narrows the others, and no entry is cut short.
 class TColumnListBox : public QListWidget {
  public:
   TColumnListBox(QWidget* parent, int columns);
@@ -12,9 +12,14 @@ class TColumnListBox : public QListWidget {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void rowsInserted(const QModelIndex& parent, int start, int end) override;
+  void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                   const QList<int>& roles) override;
+  void reset() override;
 
  private:
   void FitColumns();
+  QSize CellFor(const QString& text);
 
   int columns_;
 };

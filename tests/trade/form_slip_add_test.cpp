@@ -369,25 +369,35 @@ TEST_F(SlipAddTest, EnterWalksTheSlipAndALineTakesNegativeAmountsAndOnlyStorable
 
 }  // namespace
 
-// The product names stand in three columns of a third of the box each, whatever the first
-// name's length: a short first name must not cut the longer ones after it.
-TEST_F(SlipAddTest, TheProductSelectionShowsWholeNamesInThreeColumns) {
+// The product names stand in even columns, a third of the box each or as wide as the
+// widest name: a short first name must not cut the longer ones, nor a long name be cut.
+TEST_F(SlipAddTest, TheProductSelectionShowsWholeNamesInEvenColumns) {
   doc_.items.Add("C-3", Sjis("ボールペン黒細字"), "", Sjis("本"), "150", "90", "3", "", 0, 0, 0, 0);
   TFormSlipList& list = List(kShipmentSlip, kYamada);
-  script_.ExpectModal<TFormSlipAdd>([](TFormSlipAdd& e) {
+  script_.ExpectModal<TFormSlipAdd>([this](TFormSlipAdd& e) {
     ShowActive(&e);
     QListWidget* box = e.ListBoxItemSelect;
+    const auto cellsHoldTheirNames = [box](int least) {
+      ASSERT_GT(box->count(), 0);
+      const int width = box->visualItemRect(box->item(0)).width();
+      EXPECT_GE(width, least);
+      for (int row = 0; row < box->count(); ++row) {
+        EXPECT_EQ(box->visualItemRect(box->item(row)).width(), width) << row;
+        EXPECT_GT(width, box->fontMetrics().horizontalAdvance(box->item(row)->text())) << row;
+      }
+    };
     ASSERT_EQ(box->count(), 3);
-    const int column = box->viewport()->width() / 3;
-    for (int row = 0; row < box->count(); ++row) {
-      const QRect cell = box->visualItemRect(box->item(row));
-      EXPECT_EQ(cell.width(), column) << row;
-      EXPECT_GT(cell.width(), box->fontMetrics().horizontalAdvance(box->item(row)->text()) + 8)
-          << row;
-    }
+    cellsHoldTheirNames(box->viewport()->width() / 3);
     e.resize(e.width() + 300, e.height());
     QApplication::processEvents();
-    EXPECT_EQ(box->visualItemRect(box->item(2)).width(), box->viewport()->width() / 3);
+    cellsHoldTheirNames(box->viewport()->width() / 3);
+    // A name wider than a third of the box widens every column instead of being cut.
+    doc_.items.Add("D-4", Sjis("替芯０．５ｍｍ黒赤青緑紫橙桃茶灰白金銀の十六色詰め合わせ"), "",
+                   Sjis("箱"), "900", "500", "4", "", 0, 0, 0, 0);
+    e.EditSpeedCode->setText(QStringLiteral("4"));
+    e.EditSpeedCode->clear();
+    ASSERT_EQ(box->count(), 4);
+    cellsHoldTheirNames(box->fontMetrics().horizontalAdvance(box->item(3)->text()));
     e.reject();
   });
   script_.AnswerYes();  // leave the empty slip
