@@ -1,10 +1,14 @@
 #include "pickers.h"
 
 #include <QDateEdit>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimeEdit>
+
+#include <algorithm>
+#include <cstdlib>
 
 #include "enter_navigation.h"
 
@@ -51,6 +55,46 @@ class TabLeavesPicker : public QObject {
   QDateTimeEdit* picker_;
 };
 
+// A year left with one or two digits would be thrown away for the date held before; it
+// is read as the nearest year ending in those digits, as typed years are on Windows.
+class ShortYearOnLeave : public QObject {
+ public:
+  explicit ShortYearOnLeave(QDateEdit* picker) : QObject(picker), picker_(picker) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) {
+      Expand();
+    } else if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) Expand();
+    }
+    return false;
+  }
+
+ private:
+  void Expand() {
+    const auto* edit = picker_->findChild<QLineEdit*>();
+    if (edit == nullptr) return;
+    const QString text = edit->text();
+    int digits = 0;
+    while (digits < text.size() && text[digits].isDigit()) ++digits;
+    if (digits == 0 || digits > 2) return;
+    const int year =
+        ExpandShortYear(text.left(digits).toInt(), digits, QDate::currentDate().year());
+    const QString format = picker_->displayFormat();
+    QDate date = QDate::fromString(QString::number(year) + text.mid(digits), format);
+    if (!date.isValid()) return;
+    if (!format.contains(QLatin1Char('d'))) {
+      // A month picker keeps its day where the month has it.
+      date = QDate(date.year(), date.month(), std::min(picker_->date().day(), date.daysInMonth()));
+    }
+    picker_->setDate(date);
+  }
+
+  QDateEdit* picker_;
+};
+
 template <class Picker>
 Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, bool calendar) {
   auto* picker = new Picker(parent);
@@ -67,7 +111,9 @@ Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, 
 }  // namespace
 
 QDateEdit* DatePicker(QWidget* parent, const QString& name) {
-  return MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy/MM/dd"), true);
+  QDateEdit* picker = MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy/MM/dd"), true);
+  picker->installEventFilter(new ShortYearOnLeave(picker));
+  return picker;
 }
 
 QTimeEdit* TimePicker(QWidget* parent, const QString& name) {
@@ -75,5 +121,17 @@ QTimeEdit* TimePicker(QWidget* parent, const QString& name) {
 }
 
 QDateEdit* MonthPicker(QWidget* parent, const QString& name) {
-  return MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy年MM月"), true);
+  QDateEdit* picker = MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy年MM月"), true);
+  picker->installEventFilter(new ShortYearOnLeave(picker));
+  return picker;
+}
+
+int ExpandShortYear(int typed, int digits, int thisYear) {
+  const int span = digits == 1 ? 10 : 100;
+  const int candidate = thisYear - thisYear % span + typed % span;
+  int best = candidate - span;
+  for (const int year : {candidate, candidate + span}) {
+    if (std::abs(year - thisYear) < std::abs(best - thisYear)) best = year;
+  }
+  return best;
 }

@@ -50,3 +50,45 @@ TEST(PickersTest, TabLeavesThePickerFromAnyPart) {
 }
 
 }  // namespace
+
+namespace {
+
+// A year typed short is the nearest year ending in those digits; the picker holds it once
+// it is left by Tab, a click elsewhere or Enter, instead of falling back to the old date.
+TEST(PickersTest, AYearTypedWithOneOrTwoDigitsIsTheNearestSuchYear) {
+  const struct {
+    int typed, digits, thisYear, year;
+  } years[] = {{25, 2, 2026, 2025}, {98, 2, 2026, 1998}, {60, 2, 2026, 2060},
+               {76, 2, 2026, 1976}, {0, 2, 2026, 2000},  {5, 1, 2026, 2025},
+               {9, 1, 2026, 2029},  {1, 1, 2029, 2031},  {99, 2, 2001, 1999}};
+  for (const auto& y : years) {
+    EXPECT_EQ(ExpandShortYear(y.typed, y.digits, y.thisYear), y.year)
+        << y.typed << " in " << y.thisYear;
+  }
+
+  QDialog window;
+  auto* layout = new QVBoxLayout(&window);
+  QDateEdit* date = DatePicker(&window, QStringLiteral("DateTimePickerDate"));
+  QDateEdit* month = MonthPicker(&window, QStringLiteral("DateTimePickerMonth"));
+  auto* after = new QLineEdit(&window);
+  for (QWidget* w : std::initializer_list<QWidget*>{date, month, after}) layout->addWidget(w);
+  ShowActive(&window);
+  // 24 stays 2024 for every year this program will see before 2074.
+  const auto typeYear = [](QDateEdit* picker, const char* typed) {
+    picker->setDate(QDate(2026, 3, 31));
+    FocusOn(picker);
+    picker->setSelectedSection(QDateTimeEdit::YearSection);
+    TypeText(QApplication::focusWidget(), QString::fromLatin1(typed));
+  };
+  typeYear(date, "24");
+  FocusOn(after);
+  EXPECT_EQ(date->date(), QDate(2024, 3, 31));
+  typeYear(month, "24");
+  PressKey(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(month->date(), QDate(2024, 3, 31));
+  typeYear(date, "2023");  // four digits are the year as typed
+  FocusOn(after);
+  EXPECT_EQ(date->date(), QDate(2023, 3, 31));
+}
+
+}  // namespace
