@@ -59,22 +59,25 @@ class TabLeavesPicker : public QObject {
 // is read as the nearest year ending in those digits, as typed years are on Windows.
 class ShortYearOnLeave : public QObject {
  public:
-  explicit ShortYearOnLeave(QDateEdit* picker) : QObject(picker), picker_(picker) {}
+  using QObject::QObject;
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
+  // Cast each time: a picker being destroyed is no date picker any more.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* picker = qobject_cast<QDateEdit*>(watched);
+    if (picker == nullptr) return false;
     if (event->type() == QEvent::FocusOut) {
-      Expand();
+      Expand(picker);
     } else if (event->type() == QEvent::KeyPress) {
       const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) Expand();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) Expand(picker);
     }
     return false;
   }
 
  private:
-  void Expand() {
-    const auto* edit = picker_->findChild<QLineEdit*>();
+  static void Expand(QDateEdit* picker) {
+    const auto* edit = picker->findChild<QLineEdit*>();
     if (edit == nullptr) return;
     const QString text = edit->text();
     int digits = 0;
@@ -82,17 +85,15 @@ class ShortYearOnLeave : public QObject {
     if (digits == 0 || digits > 2) return;
     const int year =
         ExpandShortYear(text.left(digits).toInt(), digits, QDate::currentDate().year());
-    const QString format = picker_->displayFormat();
+    const QString format = picker->displayFormat();
     QDate date = QDate::fromString(QString::number(year) + text.mid(digits), format);
     if (!date.isValid()) return;
     if (!format.contains(QLatin1Char('d'))) {
       // A month picker keeps its day where the month has it.
-      date = QDate(date.year(), date.month(), std::min(picker_->date().day(), date.daysInMonth()));
+      date = QDate(date.year(), date.month(), std::min(picker->date().day(), date.daysInMonth()));
     }
-    picker_->setDate(date);
+    picker->setDate(date);
   }
-
-  QDateEdit* picker_;
 };
 
 template <class Picker>
