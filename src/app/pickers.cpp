@@ -56,7 +56,7 @@ class TabLeavesPicker : public QObject {
 };
 
 // A year left with one or two digits would be thrown away for the date held before; it
-// is read as the nearest year ending in those digits, as typed years are on Windows.
+// is read as the nearest year ending in those digits, the way office users type years.
 class ShortYearOnLeave : public QObject {
  public:
   using QObject::QObject;
