@@ -1,6 +1,7 @@
 #include "period_list_window.h"
 
 #include <QDateEdit>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -39,19 +40,24 @@ void TFormPeriodList::Build() {
   top_ = ControlRow({new QLabel(QStringLiteral("期間"), this), DateTimePickerFrom,
                      new QLabel(QStringLiteral("～"), this), DateTimePickerTo, ButtonRefresh},
                     {});
-  auto* bottom = new QHBoxLayout;
+  // Each total under its caption, the fields sharing the row's width: beside their
+  // captions a ten-digit figure would not fit and show cut, as another number.
+  auto* totals = new QGridLayout;
+  int column = 0;
   for (const auto& [name, label] : design_.totals) {
     TSsEdit* total = TSsEdit::Plain(this);
     total->setObjectName(name);
     total->setReadOnly(true);
     total->SetAlignment(TSsAlignment::Right);
-    bottom->addWidget(new QLabel(label, this));
-    bottom->addWidget(total);
+    totals->addWidget(new QLabel(label, this), 0, column);
+    totals->addWidget(total, 1, column);
+    totals->setColumnStretch(column++, 1);
     totals_.push_back(total);
   }
-  bottom->addStretch();
-  bottom->addWidget(ButtonPrint);
-  bottom->addWidget(ButtonOk);
+  auto* bottom = new QHBoxLayout;
+  bottom->addLayout(totals, 1);
+  bottom->addWidget(ButtonPrint, 0, Qt::AlignBottom);
+  bottom->addWidget(ButtonOk, 0, Qt::AlignBottom);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top_);
   layout->addWidget(list_, 1);

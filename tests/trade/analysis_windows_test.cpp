@@ -143,6 +143,30 @@ TEST_F(AnalysisWindowsTest, CustomerAndDateWindowsRoundPerCustomerAndListEveryDa
   EXPECT_EQ(days.SsEditTotalProfit->text(), QStringLiteral("1,202"));
 }
 
+// A total of ten digits and a sign shows whole in every window at its first size: a cut
+// figure would read as another number.
+TEST_F(AnalysisWindowsTest, LargeTotalsShowWholeAtTheWindowsFirstSize) {
+  StoreSlip(kShipmentReturnSlip, kYamada, EncodeDate(2024, 3, 1), "1234567.89", "1000");
+  const auto showsWhole = [](TFormPeriodList& w, std::initializer_list<TSsEdit*> totals) {
+    SetPeriod(w, QDate(2024, 3, 1), QDate(2024, 3, 1));
+    w.ButtonRefresh->click();
+    for (TSsEdit* total : totals) {
+      EXPECT_GE(total->width(), total->fontMetrics().horizontalAdvance(total->text()) + 10)
+          << total->objectName().toStdString() << " " << total->text().toStdString();
+    }
+  };
+  auto& items = Open<TFormItemSalesList>(FormId::ItemSalesList);
+  showsWhole(items, {items.SsEditTotalPrice, items.SsEditTotalCost, items.SsEditTotalProfit});
+  auto& customers = Open<TFormCustomerSalesList>(FormId::CustomerSalesList);
+  showsWhole(customers,
+             {customers.SsEditTotalPrice, customers.SsEditTotalProfit, customers.SsEditTotalCost});
+  auto& days = Open<TFormDateSalesList>(FormId::DateSalesList);
+  showsWhole(days, {days.SsEditTotalPrice, days.SsEditTotalProfit});
+  auto& returns = Open<TFormReturnList>(FormId::ReturnList);
+  returns.ComboBoxKind->setCurrentIndex(1);
+  showsWhole(returns, {returns.SsEditTotalNum, returns.SsEditTotalPrice});
+}
+
 TEST_F(AnalysisWindowsTest, ReturnListKeepsItsChoicesAndShowsSubtotalsWithoutPrice) {
   StoreSlip(kShipmentReturnSlip, kSato, EncodeDate(2024, 3, 2), "33.33", "3", kEraser);
   StoreSlip(kShipmentReturnSlip, kYamada, EncodeDate(2024, 3, 1), "1000", "1");
