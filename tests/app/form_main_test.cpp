@@ -368,6 +368,13 @@ TEST_F(FormMainTest, HomePageOpensOnlyOnYes) {
   main_->W1Click();
   ASSERT_EQ(opened_.size(), 1u);
   EXPECT_EQ(opened_[0], QUrl(QStringLiteral("https://www.tsukue.example/")));
+  // Without a browser the user is told so, with the address to open by hand.
+  EXPECT_TRUE(script_->Messages().isEmpty());
+  shellOpens_ = false;
+  script_->AnswerYes();
+  main_->W1Click();
+  ASSERT_EQ(script_->Messages().size(), 1);
+  EXPECT_TRUE(script_->Messages().last().endsWith(QStringLiteral("https://www.tsukue.example/")));
 }
 
 TEST_F(FormMainTest, SettingsUntickedRemovesThePassword) {
