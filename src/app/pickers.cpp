@@ -51,6 +51,34 @@ class TabLeavesPicker : public QObject {
   QDateTimeEdit* picker_;
 };
 
+// A part filled by its last digit (a year, the month 4) hands the typing on to the next
+// part by itself; the separator typed after it, as in 2030/4/1, must not skip that part too.
+class SeparatorAfterFullPart : public QObject {
+ public:
+  explicit SeparatorAfterFullPart(QDateTimeEdit* picker) : QObject(picker), picker_(picker) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn) {
+      digitTyped_ = false;
+      return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    const bool digit = text.size() == 1 && text[0].isDigit();
+    const bool separator = text.size() == 1 && !digit && text[0].isPrint() && !text[0].isSpace();
+    const bool swallow = separator && digitTyped_ && picker_->currentSection() != digitPart_;
+    digitTyped_ = digit;
+    digitPart_ = picker_->currentSection();
+    return swallow;
+  }
+
+ private:
+  QDateTimeEdit* picker_;
+  bool digitTyped_ = false;
+  QDateTimeEdit::Section digitPart_ = QDateTimeEdit::NoSection;
+};
+
 template <class Picker>
 Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, bool calendar) {
   auto* picker = new Picker(parent);
@@ -58,8 +86,11 @@ Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, 
   picker->setDisplayFormat(format);
   picker->setCalendarPopup(calendar);
   picker->installEventFilter(new TabLeavesPicker(picker));
+  auto* separators = new SeparatorAfterFullPart(picker);
+  picker->installEventFilter(separators);
   if (auto* edit = picker->template findChild<QLineEdit*>()) {
     edit->installEventFilter(new SelectPartOnClick(picker));
+    edit->installEventFilter(separators);
   }
   return picker;
 }

@@ -1,6 +1,7 @@
 #include "pickers.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
@@ -46,6 +47,48 @@ TEST(PickersTest, TabLeavesThePickerFromAnyPart) {
       PressKey(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
       EXPECT_EQ(QApplication::focusWidget(), c.previous) << "part " << part;
     }
+  }
+}
+
+// A date is typed as it is written, separators and all: the separator after a part that
+// filled itself (a year, the month 4, the hour 9) does not skip the next part.
+TEST(PickersTest, TypedSeparatorsKeepEveryPart) {
+  QDialog window;
+  auto* layout = new QVBoxLayout(&window);
+  QDateEdit* date = DatePicker(&window, QStringLiteral("DateTimePickerDate"));
+  QTimeEdit* time = TimePicker(&window, QStringLiteral("DateTimePickerTime"));
+  layout->addWidget(date);
+  layout->addWidget(time);
+  ShowActive(&window);
+
+  const struct {
+    const char* typed;
+    QDate date;
+  } dates[] = {{"2030/4/1", QDate(2030, 4, 1)},
+               {"2030/12/5", QDate(2030, 12, 5)},
+               {"2031/1/15", QDate(2031, 1, 15)},
+               {"20320229", QDate(2032, 2, 29)}};
+  for (const auto& c : dates) {
+    SCOPED_TRACE(c.typed);
+    date->setDate(QDate(2026, 12, 8));
+    FocusOn(date);
+    date->setSelectedSection(QDateTimeEdit::YearSection);
+    TypeText(QApplication::focusWidget(), QString::fromLatin1(c.typed));
+    PressKey(QApplication::focusWidget(), Qt::Key_Tab);  // leaving takes the last part
+    EXPECT_EQ(date->date().toString(Qt::ISODate), c.date.toString(Qt::ISODate));
+  }
+  const struct {
+    const char* typed;
+    QTime time;
+  } times[] = {{"9:30", QTime(9, 30)}, {"17:05", QTime(17, 5)}, {"1:7", QTime(1, 7)}};
+  for (const auto& c : times) {
+    SCOPED_TRACE(c.typed);
+    time->setTime(QTime(10, 0));
+    FocusOn(time);
+    time->setSelectedSection(QDateTimeEdit::HourSection);
+    TypeText(QApplication::focusWidget(), QString::fromLatin1(c.typed));
+    PressKey(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(time->time().toString(), c.time.toString());
   }
 }
 
