@@ -26,6 +26,7 @@
 #include "form_setting.h"
 #include "image_button.h"
 #include "shell_fixture.h"
+#include "ui_test_helpers.h"
 
 namespace {
 
@@ -462,7 +463,8 @@ TEST_F(FormMainNavigationTest, MasterButtonsOpenTheirLists) {
   script_->ExpectModal(DialogScript::Reject);
   main_->PNGButtonProduct->click();
   main_->PNGButtonShiire->click();
-  main_->PNGButtonSyukka->click();
+  // From the keyboard: Enter on the focused button presses it, as Space does.
+  PressKey(main_->PNGButtonSyukka, Qt::Key_Return);
   main_->About2Click();
   EXPECT_EQ(script_->ModalWindows(),
             (QStringList{"TFormSetting", "TFormItemList", "TFormCustomerList", "TFormCustomerList",
