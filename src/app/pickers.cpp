@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QTimeEdit>
 
+#include <algorithm>
+
 #include "enter_navigation.h"
 
 namespace {
@@ -51,11 +53,13 @@ class TabLeavesPicker : public QObject {
   QDateTimeEdit* picker_;
 };
 
-// A part filled by its last digit (a year, the month 4) hands the typing on to the next
-// part by itself; the separator typed after it, as in 2030/4/1, must not skip that part too.
-class SeparatorAfterFullPart : public QObject {
+// Typing a date as it is written. A part filled by its last digit (a year, the month 4)
+// hands the typing on to the next part by itself, so the separator typed after it, as in
+// 2030/4/1, must not skip that part too. A year of one or two digits, left by a separator,
+// Tab, Enter or the focus, is taken as Windows takes it: 00-49 this century, 50-99 the last.
+class TypedDateParts : public QObject {
  public:
-  explicit SeparatorAfterFullPart(QDateTimeEdit* picker) : QObject(picker), picker_(picker) {}
+  explicit TypedDateParts(QDateTimeEdit* picker) : QObject(picker), picker_(picker) {}
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
@@ -63,17 +67,46 @@ class SeparatorAfterFullPart : public QObject {
       digitTyped_ = false;
       return false;
     }
+    if (event->type() == QEvent::FocusOut) {
+      ExpandShortYear();
+      return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
-    const QString text = static_cast<QKeyEvent*>(event)->text();
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
     const bool digit = text.size() == 1 && text[0].isDigit();
     const bool separator = text.size() == 1 && !digit && text[0].isPrint() && !text[0].isSpace();
     const bool swallow = separator && digitTyped_ && picker_->currentSection() != digitPart_;
+    if (!swallow && (separator || LeavesPart(key->key()))) ExpandShortYear();
     digitTyped_ = digit;
     digitPart_ = picker_->currentSection();
     return swallow;
   }
 
  private:
+  static bool LeavesPart(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
+           key == Qt::Key_Enter || key == Qt::Key_Right;
+  }
+
+  void ExpandShortYear() {
+    if (!digitTyped_ || digitPart_ != QDateTimeEdit::YearSection ||
+        picker_->currentSection() != QDateTimeEdit::YearSection) {
+      return;
+    }
+    const QString typed = picker_->sectionText(QDateTimeEdit::YearSection).trimmed();
+    bool number = false;
+    const int yy = typed.toInt(&number);
+    if (!number || typed.size() > 2) return;
+    const int year = yy < 50 ? 2000 + yy : 1900 + yy;
+    const QDate old = picker_->date();
+    const int day = std::min(old.day(), QDate(year, old.month(), 1).daysInMonth());
+    picker_->setDate(QDate(year, old.month(), day));
+    // Setting the date moves the cursor; the separator or key goes on from the year.
+    picker_->setCurrentSection(QDateTimeEdit::YearSection);
+    digitTyped_ = false;
+  }
+
   QDateTimeEdit* picker_;
   bool digitTyped_ = false;
   QDateTimeEdit::Section digitPart_ = QDateTimeEdit::NoSection;
@@ -86,11 +119,11 @@ Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, 
   picker->setDisplayFormat(format);
   picker->setCalendarPopup(calendar);
   picker->installEventFilter(new TabLeavesPicker(picker));
-  auto* separators = new SeparatorAfterFullPart(picker);
-  picker->installEventFilter(separators);
+  auto* typed = new TypedDateParts(picker);
+  picker->installEventFilter(typed);
   if (auto* edit = picker->template findChild<QLineEdit*>()) {
     edit->installEventFilter(new SelectPartOnClick(picker));
-    edit->installEventFilter(separators);
+    edit->installEventFilter(typed);
   }
   return picker;
 }

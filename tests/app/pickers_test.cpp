@@ -51,7 +51,8 @@ TEST(PickersTest, TabLeavesThePickerFromAnyPart) {
 }
 
 // A date is typed as it is written, separators and all: the separator after a part that
-// filled itself (a year, the month 4, the hour 9) does not skip the next part.
+// filled itself (a year, the month 4, the hour 9) does not skip the next part, and a short
+// year means the year it would on Windows.
 TEST(PickersTest, TypedSeparatorsKeepEveryPart) {
   QDialog window;
   auto* layout = new QVBoxLayout(&window);
@@ -67,7 +68,12 @@ TEST(PickersTest, TypedSeparatorsKeepEveryPart) {
   } dates[] = {{"2030/4/1", QDate(2030, 4, 1)},
                {"2030/12/5", QDate(2030, 12, 5)},
                {"2031/1/15", QDate(2031, 1, 15)},
-               {"20320229", QDate(2032, 2, 29)}};
+               {"20320229", QDate(2032, 2, 29)},
+               // A year of one or two digits is this century's, or the last one's from 50.
+               {"24/4/1", QDate(2024, 4, 1)},
+               {"5/6/7", QDate(2005, 6, 7)},
+               {"99/1/2", QDate(1999, 1, 2)},
+               {"28", QDate(2028, 12, 8)}};
   for (const auto& c : dates) {
     SCOPED_TRACE(c.typed);
     date->setDate(QDate(2026, 12, 8));
