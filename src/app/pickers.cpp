@@ -1,9 +1,11 @@
 #include "pickers.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTimeEdit>
 
 #include <algorithm>
@@ -57,12 +59,13 @@ class TabLeavesPicker : public QObject {
 // hands the typing on to the next part by itself, so the separator typed after it, as in
 // 2030/4/1, must not skip that part too. A year of one or two digits, left by a separator,
 // Tab, Enter or the focus, is taken as Windows takes it: 00-49 this century, 50-99 the last.
+// Any other separator (2030.4.1, 2030-4-1) acts as the picker's own.
 class TypedDateParts : public QObject {
  public:
   explicit TypedDateParts(QDateTimeEdit* picker) : QObject(picker), picker_(picker) {}
 
  protected:
-  bool eventFilter(QObject*, QEvent* event) override {
+  bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn) {
       digitTyped_ = false;
       return false;
@@ -80,10 +83,30 @@ class TypedDateParts : public QObject {
     if (!swallow && (separator || LeavesPart(key->key()))) ExpandShortYear();
     digitTyped_ = digit;
     digitPart_ = picker_->currentSection();
-    return swallow;
+    if (swallow || !separator) return swallow;
+    const QString own = SeparatorAfter(picker_->currentSectionIndex());
+    if (own.isEmpty() || text == own.left(1)) return false;
+    QKeyEvent same(QEvent::KeyPress, own[0].unicode(), Qt::NoModifier, own.left(1));
+    QCoreApplication::sendEvent(watched, &same);
+    return true;
   }
 
  private:
+  // The text between part `index` and the next in the display format, "/" in yyyy/MM/dd.
+  QString SeparatorAfter(int index) const {
+    static const QRegularExpression parts(QStringLiteral("[yMdHms]+"));
+    const QString format = picker_->displayFormat();
+    QRegularExpressionMatchIterator it = parts.globalMatch(format);
+    for (int i = 0; it.hasNext(); ++i) {
+      const QRegularExpressionMatch part = it.next();
+      if (i != index) continue;
+      if (!it.hasNext()) return {};
+      const qsizetype end = part.capturedEnd();
+      return format.mid(end, it.peekNext().capturedStart() - end);
+    }
+    return {};
+  }
+
   static bool LeavesPart(int key) {
     return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
            key == Qt::Key_Enter || key == Qt::Key_Right;

@@ -73,7 +73,9 @@ TEST(PickersTest, TypedSeparatorsKeepEveryPart) {
                {"24/4/1", QDate(2024, 4, 1)},
                {"5/6/7", QDate(2005, 6, 7)},
                {"99/1/2", QDate(1999, 1, 2)},
-               {"28", QDate(2028, 12, 8)}};
+               {"28", QDate(2028, 12, 8)},
+               {"2031.1.15", QDate(2031, 1, 15)},
+               {"2031-1-15", QDate(2031, 1, 15)}};
   for (const auto& c : dates) {
     SCOPED_TRACE(c.typed);
     date->setDate(QDate(2026, 12, 8));
