@@ -372,7 +372,12 @@ void TFormMain::TakeSettings(const TFormSetting& form) {
 
 void TFormMain::W1Click() {
   if (AskYesNo(QStringLiteral("株式会社ツクエ のホームページを開きます。\r\nよろしいですか？"))) {
-    OpenInShell(QUrl(QString::fromLatin1(kHomePage)));
+    // Without a browser the user still learns the address.
+    if (!OpenInShell(QUrl(QString::fromLatin1(kHomePage)))) {
+      ShowMessage(
+          QStringLiteral("ホームページを開けませんでした。次のアドレスを開いてください。\n") +
+          QString::fromLatin1(kHomePage));
+    }
   }
 }
 

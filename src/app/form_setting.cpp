@@ -239,9 +239,10 @@ bool TFormSetting::PasswordKey(QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
   ctrlHeld_ = key->modifiers().testFlag(Qt::ControlModifier);
+  // Shift+Insert pastes without Ctrl.
+  if (key->matches(QKeySequence::Paste)) return true;
   // Editing keys stay; anything that would insert text while Ctrl is held does not.
-  if (!ctrlHeld_) return false;
-  return key->matches(QKeySequence::Paste) || !key->text().isEmpty();
+  return ctrlHeld_ && !key->text().isEmpty();
 }
 
 void TFormSetting::done(int result) {

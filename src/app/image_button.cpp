@@ -1,6 +1,7 @@
 #include "image_button.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -53,6 +54,16 @@ void ImageButton::leaveEvent(QEvent* event) {
   hovered_ = false;
   update();
   QAbstractButton::leaveEvent(event);
+}
+
+void ImageButton::keyPressEvent(QKeyEvent* event) {
+  // Enter presses the focused button, as on Windows; Qt leaves that to Space alone here.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    click();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 void ImageButton::paintEvent(QPaintEvent*) {

@@ -1,14 +1,14 @@
 #include "pickers.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTimeEdit>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "enter_navigation.h"
 
@@ -55,45 +55,84 @@ class TabLeavesPicker : public QObject {
   QDateTimeEdit* picker_;
 };
 
-// A year left with one or two digits would be thrown away for the date held before; it
-// is read as the nearest year ending in those digits, the way office users type years.
-class ShortYearOnLeave : public QObject {
+// Typing a date as it is written. A part filled by its last digit (a year, the month 4)
+// hands the typing on to the next part by itself, so the separator typed after it, as in
+// 2030/4/1, must not skip that part too. A year of one or two digits, left by a separator,
+// Tab, Enter or the focus, is taken as Windows takes it: 00-49 this century, 50-99 the last.
+// Any other separator (2030.4.1, 2030-4-1) acts as the picker's own.
+class TypedDateParts : public QObject {
  public:
-  using QObject::QObject;
+  explicit TypedDateParts(QDateTimeEdit* picker) : QObject(picker), picker_(picker) {}
 
  protected:
-  // Cast each time: a picker being destroyed is no date picker any more.
   bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* picker = qobject_cast<QDateEdit*>(watched);
-    if (picker == nullptr) return false;
-    if (event->type() == QEvent::FocusOut) {
-      Expand(picker);
-    } else if (event->type() == QEvent::KeyPress) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) Expand(picker);
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn) {
+      digitTyped_ = false;
+      return false;
     }
-    return false;
+    if (event->type() == QEvent::FocusOut) {
+      ExpandShortYear();
+      return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    const bool digit = text.size() == 1 && text[0].isDigit();
+    const bool separator = text.size() == 1 && !digit && text[0].isPrint() && !text[0].isSpace();
+    const bool swallow = separator && digitTyped_ && picker_->currentSection() != digitPart_;
+    if (!swallow && (separator || LeavesPart(key->key()))) ExpandShortYear();
+    digitTyped_ = digit;
+    digitPart_ = picker_->currentSection();
+    if (swallow || !separator) return swallow;
+    const QString own = SeparatorAfter(picker_->currentSectionIndex());
+    if (own.isEmpty() || text == own.left(1)) return false;
+    QKeyEvent same(QEvent::KeyPress, own[0].unicode(), Qt::NoModifier, own.left(1));
+    QCoreApplication::sendEvent(watched, &same);
+    return true;
   }
 
  private:
-  static void Expand(QDateEdit* picker) {
-    const auto* edit = picker->findChild<QLineEdit*>();
-    if (edit == nullptr) return;
-    const QString text = edit->text();
-    int digits = 0;
-    while (digits < text.size() && text[digits].isDigit()) ++digits;
-    if (digits == 0 || digits > 2) return;
-    const int year =
-        ExpandShortYear(text.left(digits).toInt(), digits, QDate::currentDate().year());
-    const QString format = picker->displayFormat();
-    QDate date = QDate::fromString(QString::number(year) + text.mid(digits), format);
-    if (!date.isValid()) return;
-    if (!format.contains(QLatin1Char('d'))) {
-      // A month picker keeps its day where the month has it.
-      date = QDate(date.year(), date.month(), std::min(picker->date().day(), date.daysInMonth()));
+  // The text between part `index` and the next in the display format, "/" in yyyy/MM/dd.
+  QString SeparatorAfter(int index) const {
+    static const QRegularExpression parts(QStringLiteral("[yMdHms]+"));
+    const QString format = picker_->displayFormat();
+    QRegularExpressionMatchIterator it = parts.globalMatch(format);
+    for (int i = 0; it.hasNext(); ++i) {
+      const QRegularExpressionMatch part = it.next();
+      if (i != index) continue;
+      if (!it.hasNext()) return {};
+      const qsizetype end = part.capturedEnd();
+      return format.mid(end, it.peekNext().capturedStart() - end);
     }
-    picker->setDate(date);
+    return {};
   }
+
+  static bool LeavesPart(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
+           key == Qt::Key_Enter || key == Qt::Key_Right;
+  }
+
+  void ExpandShortYear() {
+    if (!digitTyped_ || digitPart_ != QDateTimeEdit::YearSection ||
+        picker_->currentSection() != QDateTimeEdit::YearSection) {
+      return;
+    }
+    const QString typed = picker_->sectionText(QDateTimeEdit::YearSection).trimmed();
+    bool number = false;
+    const int yy = typed.toInt(&number);
+    if (!number || typed.size() > 2) return;
+    const int year = yy < 50 ? 2000 + yy : 1900 + yy;
+    const QDate old = picker_->date();
+    const int day = std::min(old.day(), QDate(year, old.month(), 1).daysInMonth());
+    picker_->setDate(QDate(year, old.month(), day));
+    // Setting the date moves the cursor; the separator or key goes on from the year.
+    picker_->setCurrentSection(QDateTimeEdit::YearSection);
+    digitTyped_ = false;
+  }
+
+  QDateTimeEdit* picker_;
+  bool digitTyped_ = false;
+  QDateTimeEdit::Section digitPart_ = QDateTimeEdit::NoSection;
 };
 
 template <class Picker>
@@ -103,8 +142,11 @@ Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, 
   picker->setDisplayFormat(format);
   picker->setCalendarPopup(calendar);
   picker->installEventFilter(new TabLeavesPicker(picker));
+  auto* typed = new TypedDateParts(picker);
+  picker->installEventFilter(typed);
   if (auto* edit = picker->template findChild<QLineEdit*>()) {
     edit->installEventFilter(new SelectPartOnClick(picker));
+    edit->installEventFilter(typed);
   }
   return picker;
 }
@@ -112,9 +154,7 @@ Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, 
 }  // namespace
 
 QDateEdit* DatePicker(QWidget* parent, const QString& name) {
-  QDateEdit* picker = MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy/MM/dd"), true);
-  picker->installEventFilter(new ShortYearOnLeave(picker));
-  return picker;
+  return MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy/MM/dd"), true);
 }
 
 QTimeEdit* TimePicker(QWidget* parent, const QString& name) {
@@ -122,17 +162,5 @@ QTimeEdit* TimePicker(QWidget* parent, const QString& name) {
 }
 
 QDateEdit* MonthPicker(QWidget* parent, const QString& name) {
-  QDateEdit* picker = MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy年MM月"), true);
-  picker->installEventFilter(new ShortYearOnLeave(picker));
-  return picker;
-}
-
-int ExpandShortYear(int typed, int digits, int thisYear) {
-  const int span = digits == 1 ? 10 : 100;
-  const int candidate = thisYear - thisYear % span + typed % span;
-  int best = candidate - span;
-  for (const int year : {candidate, candidate + span}) {
-    if (std::abs(year - thisYear) < std::abs(best - thisYear)) best = year;
-  }
-  return best;
+  return MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy年MM月"), true);
 }

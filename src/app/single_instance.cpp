@@ -1,11 +1,16 @@
 #include "single_instance.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 #include "app_title.h"
 
 QString SingleInstanceLockPath() {
-  return QDir::temp().filePath(AppTitle() + QStringLiteral(".lock"));
+  // The user's own runtime folder: in the shared temporary folder another user's copy would
+  // stop this one, and a lock left there by a crash could not be taken over by anyone else.
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (folder.isEmpty()) folder = QDir::tempPath();
+  return QDir(folder).filePath(AppTitle() + QStringLiteral(".lock"));
 }
 
 bool AcquireSingleInstance(QLockFile& lock) {

@@ -58,6 +58,16 @@ void ShowYenForBackslash(QLineEdit* line) {
   });
 }
 
+// A one-line field never holds a line break; a pasted spreadsheet cell or mail line brings
+// one, unseen, into names and printed pages, and makes an amount unreadable.
+void DropLineBreaks(QString& text, int& pos) {
+  for (qsizetype i = text.size(); i-- > 0;) {
+    if (text[i] != u'\r' && text[i] != u'\n') continue;
+    text.remove(i, 1);
+    if (i < pos) --pos;
+  }
+}
+
 }  // namespace
 
 SjisValidator::SjisValidator(SjisField kind, QObject* parent) : QValidator(parent), kind_(kind) {}
@@ -66,9 +76,10 @@ QString SjisValidator::Mapped(const QString& input) const {
   return kind_ == SjisField::Text ? SjisEditForm(input) : NormalizeForSjis(input);
 }
 
-QValidator::State SjisValidator::validate(QString& input, int& /*pos*/) const {
+QValidator::State SjisValidator::validate(QString& input, int& pos) const {
   // The mapping is one character for one, so the cursor position stays right.
-  const QString mapped = Mapped(input);
+  QString mapped = Mapped(input);
+  DropLineBreaks(mapped, pos);
   refused_ = FirstUnusable(mapped);
   if (!refused_.isEmpty()) return Invalid;
   if (kind_ == SjisField::Number && IsNumberTooLong(mapped)) return Invalid;

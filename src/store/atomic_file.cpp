@@ -55,6 +55,8 @@ QString ReadCause(int error) {
       return QStringLiteral("ファイルを読む権限がありません。");
     case EISDIR:
       return QStringLiteral("フォルダはファイルとして開けません。");
+    case ENODEV:
+      return QStringLiteral("通常のファイルではありません。");
     case ELOOP:
       return QStringLiteral("シンボリックリンクの参照先をたどれません。");
     case ENAMETOOLONG:
@@ -223,16 +225,18 @@ void WriteFileAtomically(const QString& path, std::string_view bytes, const Chun
 std::string ReadWholeFile(const QString& path) {
   // Plain POSIX calls, so the cause comes from errno in the program's own words rather
   // than in the system's language.
-  const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a pipe without a writer cannot hang the open; only regular files
+  // are read, as a device or pipe may never end.
+  const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) CannotRead(QStringLiteral("開けません"), path, errno);
   struct stat st {};
-  if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    const int error = S_ISDIR(st.st_mode) ? EISDIR : S_ISREG(st.st_mode) ? errno : ENODEV;
     close(fd);
     CannotRead(QStringLiteral("開けません"), path, error);
   }
   std::string bytes;
-  if (S_ISREG(st.st_mode)) bytes.reserve(static_cast<size_t>(st.st_size));
+  bytes.reserve(static_cast<size_t>(st.st_size));
   char chunk[1 << 16];
   for (;;) {
     const ssize_t n = read(fd, chunk, sizeof chunk);

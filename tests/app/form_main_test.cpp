@@ -26,6 +26,7 @@
 #include "form_setting.h"
 #include "image_button.h"
 #include "shell_fixture.h"
+#include "ui_test_helpers.h"
 
 namespace {
 
@@ -368,6 +369,13 @@ TEST_F(FormMainTest, HomePageOpensOnlyOnYes) {
   main_->W1Click();
   ASSERT_EQ(opened_.size(), 1u);
   EXPECT_EQ(opened_[0], QUrl(QStringLiteral("https://www.tsukue.example/")));
+  // Without a browser the user is told so, with the address to open by hand.
+  EXPECT_TRUE(script_->Messages().isEmpty());
+  shellOpens_ = false;
+  script_->AnswerYes();
+  main_->W1Click();
+  ASSERT_EQ(script_->Messages().size(), 1);
+  EXPECT_TRUE(script_->Messages().last().endsWith(QStringLiteral("https://www.tsukue.example/")));
 }
 
 TEST_F(FormMainTest, SettingsUntickedRemovesThePassword) {
@@ -455,7 +463,8 @@ TEST_F(FormMainNavigationTest, MasterButtonsOpenTheirLists) {
   script_->ExpectModal(DialogScript::Reject);
   main_->PNGButtonProduct->click();
   main_->PNGButtonShiire->click();
-  main_->PNGButtonSyukka->click();
+  // From the keyboard: Enter on the focused button presses it, as Space does.
+  PressKey(main_->PNGButtonSyukka, Qt::Key_Return);
   main_->About2Click();
   EXPECT_EQ(script_->ModalWindows(),
             (QStringList{"TFormSetting", "TFormItemList", "TFormCustomerList", "TFormCustomerList",

@@ -198,6 +198,8 @@ TEST_F(FormSettingTest, PastingIntoThePasswordInsertsNothing) {
   FocusOn(f.EditPassword1);
   PressKey(f.EditPassword1, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
   EXPECT_TRUE(f.EditPassword1->text().isEmpty());
+  PressKey(f.EditPassword1, Qt::Key_Insert, Qt::ShiftModifier);  // the other paste key
+  EXPECT_TRUE(f.EditPassword1->text().isEmpty());
   TypeText(f.EditPassword1, QStringLiteral("abc"));
   EXPECT_EQ(f.EditPassword1->text(), QStringLiteral("abc"));
   PressKey(f.EditPassword1, Qt::Key_Backspace);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -40,8 +43,14 @@ TEST(SingleInstance, LockOfACrashedCopyDoesNotBlock) {
   EXPECT_TRUE(AcquireSingleInstance(next));
 }
 
-TEST(SingleInstance, LockIsNamedAfterTheWindowTitle) {
-  EXPECT_TRUE(SingleInstanceLockPath().endsWith(QStringLiteral("てんぽ帳 販売管理.lock")));
+// Another user's copy neither stops this user's nor leaves a lock this user cannot take
+// over: the lock lies in a folder of this user alone.
+TEST(SingleInstance, LockIsNamedAfterTheWindowTitleInAFolderOfThisUser) {
+  const QString path = SingleInstanceLockPath();
+  EXPECT_TRUE(path.endsWith(QStringLiteral("/てんぽ帳 販売管理.lock")));
+  const QFileInfo folder(QFileInfo(path).absolutePath());
+  EXPECT_EQ(folder.ownerId(), getuid());
+  EXPECT_FALSE(folder.permissions() & (QFileDevice::WriteGroup | QFileDevice::WriteOther));
 }
 
 }  // namespace

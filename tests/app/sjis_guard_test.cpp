@@ -93,6 +93,27 @@ TEST(SjisGuard, NumberFieldRefusesOnlyANumberTooLongForAnAmount) {
   delete amount;
 }
 
+// A spreadsheet cell or a line of a mail comes with its line break; a one-line field keeps
+// the text without it, in a name as in an amount.
+TEST(SjisGuard, PastedLineBreaksAreLeftOut) {
+  QLineEdit name;
+  GuardSjis(&name);
+  name.setText(QStringLiteral("青森"));
+  name.setCursorPosition(1);
+  name.insert(QStringLiteral("りんご\r\n"));
+  EXPECT_EQ(name.text(), QStringLiteral("青りんご森"));
+  EXPECT_EQ(name.cursorPosition(), 4);
+  name.end(false);
+  name.insert(QStringLiteral("\n東京都\r\n千代田区"));
+  EXPECT_EQ(name.text(), QStringLiteral("青りんご森東京都千代田区"));
+
+  TSsEdit* amount = TSsEdit::Plain(nullptr);
+  amount->clear();
+  amount->insert(QStringLiteral("1,000\r\n"));
+  EXPECT_EQ(amount->text(), QStringLiteral("1,000"));
+  delete amount;
+}
+
 TEST(SjisGuard, YenSignIsStoredAs5CAndShownBackAsYen) {
   QLineEdit edit;
   GuardSjis(&edit);

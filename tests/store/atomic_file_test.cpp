@@ -1,11 +1,14 @@
 #include "atomic_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
 
@@ -92,10 +95,21 @@ TEST(AtomicFile, ReadGivesTheBytesOrSaysWhyInJapanese) {
   WriteFileAtomically(file, bytes);
   EXPECT_EQ(ReadWholeFile(file), bytes);
 
+  // A pipe or a device never ends: refused before anything is read, and a pipe nobody
+  // writes to does not hang the open.
+  const QString pipe = dir.filePath(QStringLiteral("pipe.TLG"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  const int writer = open(QFile::encodeName(pipe).constData(), O_RDWR | O_NONBLOCK);
+  ASSERT_GE(writer, 0);
+  const QString device = dir.filePath(QStringLiteral("device.TLG"));
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), device));
+
   const struct {
     QString path;
     const char* says;
   } cases[] = {
+      {device, "を開けません。\n通常のファイルではありません。"},
+      {pipe, "を開けません。\n通常のファイルではありません。"},
       {dir.filePath(QStringLiteral("none.TLG")), "を開けません。\nファイルが見つかりません。"},
       {dir.path(), "を開けません。\nフォルダはファイルとして開けません。"},
       {file + QStringLiteral("/x"), "を開けません。\nファイルが見つかりません。"},
@@ -111,6 +125,7 @@ TEST(AtomicFile, ReadGivesTheBytesOrSaysWhyInJapanese) {
       EXPECT_TRUE(message.endsWith(QString::fromUtf8(c.says))) << e.what();
     }
   }
+  close(writer);
 }
 
 }  // namespace
