@@ -2,10 +2,8 @@
 // filling their tables from them.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDateEdit>
 #include <QTableWidget>
-#include <cstdlib>
 
 #include "date_convert.h"
 #include "dates.h"
@@ -77,12 +75,3 @@ BENCHMARK(BM_FillProductTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillDayTable)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -2,7 +2,6 @@
 // 20,000 rows as CSV the way "CSVで保存…" does.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -54,12 +53,3 @@ void BM_SaveCsv(benchmark::State& state) {
 BENCHMARK(BM_SaveCsv)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

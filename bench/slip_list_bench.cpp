@@ -3,7 +3,6 @@
 // list table with the latter the way the window fills it.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTableWidget>
 
 #include "amount_text.h"
@@ -83,12 +82,3 @@ BENCHMARK(BM_SlipListRows)
 BENCHMARK(BM_SlipListTable)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -8,21 +8,11 @@ DeliveryNoteValues ComputeDeliveryNote(const Document& doc, const Slip& slip, in
   const DayRates day = rules.On(slip.date);
   const bool isReturn = IsReturnSlip(slip.kind);
   DeliveryNoteValues v;
-  for (const SlipLine& line : slip.Lines()) {
-    const ItemRecord* item = items.Find(line.product);
-    const Money amount = LineAmount(line, rounding);
-    DeliveryNoteLine out;
-    if (item != nullptr) {
-      out.code = item->code;
-      out.name = item->name;
-      out.unit = item->unit;
-    }
-    out.quantity = isReturn ? -line.quantity : line.quantity;
-    out.price = line.price;
-    out.amount = isReturn ? -amount : amount;
-    out.note = line.note;
-    out.reduced = rules.TakesReduced(item, day);
-    v.lines.push_back(out);
+  for (const SlipDetailRow& row : ComputeSlipDetail(items, slip, rounding)) {
+    // A return prints as the negated sale of the same lines.
+    v.lines.push_back({row.code, row.name, row.unit, isReturn ? -row.quantity : row.quantity,
+                       row.price, isReturn ? -row.amount : row.amount, row.note,
+                       rules.TakesReduced(items.Find(row.product), day)});
   }
   SlipTaxes taxes = ComputeSlipTaxes(slip, items, rules, rounding);
   v.subtotal = taxes.amount;

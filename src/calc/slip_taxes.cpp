@@ -43,25 +43,19 @@ RateSums& SumsOf(std::vector<RateSums>& sums, Money rate) {
   return sums.back();
 }
 
-SlipTaxes PerLine(const Slip& slip, const ItemIndex& items, const TaxRules& rules, int rounding) {
-  const DayRates day = rules.On(slip.date);
-  SlipTaxes t;
-  for (const SlipLine& line : slip.Lines()) {
-    const ItemRecord* item = items.Find(line.product);
-    const Money amount = LineAmount(line, rounding);
-    t.amount += amount;
-    if (!Taxed(item)) continue;
-    const Money rate = rules.RateOf(item, day);
-    if (item->taxClass == kTaxExcluded) {
-      t.outerTax += AddedTax(amount, rate, rounding);
-    } else {
-      t.innerTax += RoundAmount(rounding, ContainedTax(amount, rate));
-    }
-  }
-  return t;
+// Rounds the tax of one sum (a rate's, or a single line's), adds it to the slip's taxes
+// and gives that rate's figures.
+RateTax AddTaxOf(SlipTaxes& t, const RateSums& s, int rounding) {
+  const Money outer = AddedTax(s.excluded, s.rate, rounding);
+  const Money inner = RoundAmount(rounding, ContainedTax(s.included, s.rate));
+  t.outerTax += outer;
+  t.innerTax += inner;
+  return {s.rate, s.excluded + s.included - inner, outer + inner};
 }
 
-SlipTaxes PerRate(const Slip& slip, const ItemIndex& items, const TaxRules& rules, int rounding) {
+// Per line each taxed line is rounded on its own; per rate the lines are summed by rate
+// first and each sum is rounded once.
+SlipTaxes SaleTaxes(const Slip& slip, const ItemIndex& items, const TaxRules& rules, int rounding) {
   const DayRates day = rules.On(slip.date);
   std::vector<RateSums> sums;
   SlipTaxes t;
@@ -70,18 +64,18 @@ SlipTaxes PerRate(const Slip& slip, const ItemIndex& items, const TaxRules& rule
     const Money amount = LineAmount(line, rounding);
     t.amount += amount;
     if (!Taxed(item)) continue;
-    RateSums& s = SumsOf(sums, rules.RateOf(item, day));
-    (item->taxClass == kTaxExcluded ? s.excluded : s.included) += amount;
+    const Money rate = rules.RateOf(item, day);
+    const bool excluded = item->taxClass == kTaxExcluded;
+    if (!rules.PerRate()) {
+      AddTaxOf(t, {rate, excluded ? amount : Money{}, excluded ? Money{} : amount}, rounding);
+      continue;
+    }
+    RateSums& s = SumsOf(sums, rate);
+    (excluded ? s.excluded : s.included) += amount;
   }
   std::sort(sums.begin(), sums.end(),
             [](const RateSums& a, const RateSums& b) { return b.rate < a.rate; });
-  for (const RateSums& s : sums) {
-    const Money outer = AddedTax(s.excluded, s.rate, rounding);
-    const Money inner = RoundAmount(rounding, ContainedTax(s.included, s.rate));
-    t.outerTax += outer;
-    t.innerTax += inner;
-    t.rates.push_back({s.rate, s.excluded + s.included - inner, outer + inner});
-  }
+  for (const RateSums& s : sums) t.rates.push_back(AddTaxOf(t, s, rounding));
   return t;
 }
 
@@ -120,8 +114,7 @@ Money TaxRules::RateOf(const ItemRecord* item, const DayRates& day) const {
 
 SlipTaxes ComputeSlipTaxes(const Slip& slip, const ItemIndex& items, const TaxRules& rules,
                            int rounding) {
-  SlipTaxes t = rules.PerRate() ? PerRate(slip, items, rules, rounding)
-                                : PerLine(slip, items, rules, rounding);
+  SlipTaxes t = SaleTaxes(slip, items, rules, rounding);
   if (IsReturnSlip(slip.kind)) Negate(t);
   t.total = t.amount + t.outerTax;
   return t;

@@ -1,5 +1,6 @@
 #include "confirmation_list_report.h"
 
+#include "amount_text.h"
 #include "list_report_frame.h"
 
 namespace {
@@ -51,7 +52,7 @@ void DrawTotals(PageCanvas& c, const ConfirmationListSnapshot& s, int page, int 
   c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(35), top},
          last ? QStringLiteral("合計") : QStringLiteral("ページ内合計"));
   c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(75), top, c.LenX(29), Fit::Squeeze},
-         WithYen(QString::fromStdString(FormatAmount(total))));
+         WithYen(FormattedAmount(total)));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "amount_text.h"
 #include "dates.h"
 #include "delivery_note_values.h"
 #include "document.h"
@@ -16,17 +17,6 @@ namespace {
 constexpr double kTableTop = 96;
 constexpr double kRowHeight = 6.3;
 constexpr double kNameRight = 83;
-
-QString Amount(Money v) {
-  return QString::fromStdString(FormatAmount(v));
-}
-
-QStringList BlockOf(const std::string& postal, const std::string& address1,
-                    const std::string& address2, const std::string& name, const std::string& tel,
-                    const std::string& fax) {
-  return {FromSjis(postal), FromSjis(address1), FromSjis(address2),
-          FromSjis(name),   FromSjis(tel),      FromSjis(fax)};
-}
 
 const std::vector<double>& ColumnRules() {
   static const std::vector<double> rules{38, 83, 100, 115, 132, 154};
@@ -98,7 +88,7 @@ void DrawTotals(PageCanvas& c, const DeliveryNoteSnapshot& s, int page, int coun
     c.LineAcross(100, 273.1, 100, heavy);
     c.LineAcross(100, 279.4, 100, heavy);
     for (double x : {100.0, 132.0, 200.0}) c.LineDown(x, 254.2, 25.2, heavy);
-    TotalRow(c, 255.6, QStringLiteral("ページ内合計"), Amount(pageTotal));
+    TotalRow(c, 255.6, QStringLiteral("ページ内合計"), FormattedAmount(pageTotal));
     TotalRow(c, 261.9, QStringLiteral("金額小計"), s.subtotal);
     TotalRow(c, 268.2, QStringLiteral("消費税額"), s.tax);
     TotalRow(c, 274.5, QStringLiteral("合計金額"), s.total);
@@ -109,8 +99,8 @@ void DrawTotals(PageCanvas& c, const DeliveryNoteSnapshot& s, int page, int coun
   c.LineAcross(100, 273.1, 100, heavy);
   c.LineAcross(100, 279.4, 100, heavy);
   for (double x : {100.0, 132.0, 200.0}) c.LineDown(x, 260.5, 18.9, heavy);
-  TotalRow(c, 261.9, QStringLiteral("ページ内合計"), Amount(pageTotal));
-  TotalRow(c, 274.5, QStringLiteral("累計合計"), Amount(running));
+  TotalRow(c, 261.9, QStringLiteral("ページ内合計"), FormattedAmount(pageTotal));
+  TotalRow(c, 274.5, QStringLiteral("累計合計"), FormattedAmount(running));
 }
 
 bool AnyReduced(const DeliveryNoteSnapshot& s) {
@@ -136,21 +126,21 @@ DeliveryNoteSnapshot DeliveryNoteOf(const Document& doc, const Slip& slip,
   const Ymd ymd = DecodeDate(slip.date);
   s.date = QDate(ymd.year, ymd.month, ymd.day);
   s.number = FromSjis(slip.number);
-  s.partner = BlockOf(partner.postal, partner.address1, partner.address2, partner.name, partner.tel,
-                      partner.fax);
+  s.partner = AddressBlock(partner);
   const CompanySettings& co = doc.company;
-  s.company = BlockOf(co.postal, co.address1, co.address2, co.name, co.tel, co.fax);
+  s.company = AddressBlock(co);
   for (const DeliveryNoteLine& l : values.lines) {
-    s.rows.push_back({{FromSjis(l.code), FromSjis(l.name), Amount(l.quantity), FromSjis(l.unit),
-                       Amount(l.price), Amount(l.amount), FromSjis(l.note)},
-                      l.amount,
-                      doc.invoice.enabled && l.reduced});
+    s.rows.push_back(
+        {{FromSjis(l.code), FromSjis(l.name), FormattedAmount(l.quantity), FromSjis(l.unit),
+          FormattedAmount(l.price), FormattedAmount(l.amount), FromSjis(l.note)},
+         l.amount,
+         doc.invoice.enabled && l.reduced});
   }
   s.registration = RegistrationLine(doc);
   s.rateSummary = RateSummaryLines(values.rates);
-  s.subtotal = Amount(values.subtotal);
-  s.tax = Amount(values.tax);
-  s.total = Amount(values.total);
+  s.subtotal = FormattedAmount(values.subtotal);
+  s.tax = FormattedAmount(values.tax);
+  s.total = FormattedAmount(values.total);
   return s;
 }
 

@@ -1,7 +1,28 @@
 #include "document_blocks.h"
 
+#include "document.h"
 #include "list_report_frame.h"
 #include "qualified_invoice.h"
+#include "sjis_codec.h"
+
+namespace {
+
+QStringList Block(const std::string& postal, const std::string& address1,
+                  const std::string& address2, const std::string& name, const std::string& tel,
+                  const std::string& fax) {
+  return {FromSjis(postal), FromSjis(address1), FromSjis(address2),
+          FromSjis(name),   FromSjis(tel),      FromSjis(fax)};
+}
+
+}  // namespace
+
+QStringList AddressBlock(const CustomerRecord& p) {
+  return Block(p.postal, p.address1, p.address2, p.name, p.tel, p.fax);
+}
+
+QStringList AddressBlock(const CompanySettings& co) {
+  return Block(co.postal, co.address1, co.address2, co.name, co.tel, co.fax);
+}
 
 QString BlockAt(const QStringList& texts, int i) {
   return i < texts.size() ? texts[i] : QString();

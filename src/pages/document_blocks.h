@@ -13,6 +13,13 @@
 // and the own company's address blocks and the stamp boxes. A block is postal code,
 // address 1, address 2, name, TEL, FAX.
 
+struct CompanySettings;
+struct CustomerRecord;
+
+// The blocks of a partner and of the own company, from their stored fields.
+QStringList AddressBlock(const CustomerRecord& partner);
+QStringList AddressBlock(const CompanySettings& company);
+
 // The text at i, empty past the end.
 QString BlockAt(const QStringList& texts, int i);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "amount_text.h"
 #include "dates.h"
 #include "document.h"
 #include "document_blocks.h"
@@ -105,10 +106,6 @@ void DrawTaxNotes(PageCanvas& c, const InvoiceSnapshot& s) {
   }
 }
 
-QString Amount(Money v) {
-  return QString::fromStdString(FormatAmount(v));
-}
-
 QString MonthDay(double date) {
   const Ymd d = DecodeDate(date);
   return QDate(d.year, d.month, d.day).toString(QStringLiteral("MM/dd"));
@@ -116,25 +113,18 @@ QString MonthDay(double date) {
 
 QStringList RowTexts(const ClaimDetailRow& r) {
   if (r.receipt) {
-    return {MonthDay(r.date), QString(), FromSjis(r.name), QString(),
-            QString(),        QString(), Amount(r.amount), FromSjis(r.note)};
+    return {MonthDay(r.date), QString(), FromSjis(r.name),          QString(),
+            QString(),        QString(), FormattedAmount(r.amount), FromSjis(r.note)};
   }
   // Date and number head a slip's first line only.
   return {r.firstOfSlip ? MonthDay(r.date) : QString(),
           r.firstOfSlip ? FromSjis(r.number) : QString(),
           FromSjis(r.name),
-          Amount(r.quantity),
+          FormattedAmount(r.quantity),
           FromSjis(r.unit),
-          Amount(r.price),
-          Amount(r.amount),
+          FormattedAmount(r.price),
+          FormattedAmount(r.amount),
           FromSjis(r.note)};
-}
-
-QStringList Block(const std::string& postal, const std::string& address1,
-                  const std::string& address2, const std::string& name, const std::string& tel,
-                  const std::string& fax) {
-  return {FromSjis(postal), FromSjis(address1), FromSjis(address2),
-          FromSjis(name),   FromSjis(tel),      FromSjis(fax)};
 }
 
 }  // namespace
@@ -146,12 +136,11 @@ InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& d) {
   const CompanySettings& co = doc.company;
   s.account = {FromSjis(co.bankName), FromSjis(co.bankBranch), FromSjis(co.accountKind),
                FromSjis(co.accountNumber), FromSjis(co.accountHolder)};
-  const CustomerRecord& p = d.partner;
-  s.partner = Block(p.postal, p.address1, p.address2, p.name, p.tel, p.fax);
-  s.company = Block(co.postal, co.address1, co.address2, co.name, co.tel, co.fax);
+  s.partner = AddressBlock(d.partner);
+  s.company = AddressBlock(co);
   for (Money v :
        {d.previousBalance, d.received, d.carriedOver, d.sales, d.tax, d.salesWithTax, d.claimed}) {
-    s.figures << Amount(v);
+    s.figures << FormattedAmount(v);
   }
   for (const ClaimDetailRow& r : d.rows) {
     s.rows.push_back(RowTexts(r));

@@ -1,16 +1,9 @@
 #include "qualified_invoice.h"
 
+#include "amount_text.h"
 #include "document.h"
 #include "list_report_frame.h"
 #include "sjis_codec.h"
-
-namespace {
-
-QString Text(Money v) {
-  return QString::fromStdString(FormatAmount(v));
-}
-
-}  // namespace
 
 QString RegistrationLine(const Document& doc) {
   const InvoiceSettings& s = doc.invoice;
@@ -22,7 +15,8 @@ QStringList RateSummaryLines(const std::vector<RateTax>& rates) {
   QStringList lines;
   for (const RateTax& r : rates) {
     lines << QStringLiteral("%1%対象 %2 消費税 %3")
-                 .arg(Text(r.rate), WithYen(Text(r.base)), WithYen(Text(r.tax)));
+                 .arg(FormattedAmount(r.rate), WithYen(FormattedAmount(r.base)),
+                      WithYen(FormattedAmount(r.tax)));
   }
   return lines;
 }

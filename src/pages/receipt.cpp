@@ -117,8 +117,7 @@ void DrawBlock(PageCanvas& c, const ReceiptSnapshot& s, bool copy) {
 
 void SetReceiptCompany(ReceiptSnapshot& s, const Document& doc) {
   const CompanySettings& co = doc.company;
-  s.company = {FromSjis(co.postal), FromSjis(co.address1), FromSjis(co.address2),
-               FromSjis(co.name)};
+  s.company = AddressBlock(co).mid(0, 4);  // no TEL or FAX on a receipt
   s.registration = RegistrationLine(doc);
 }
 

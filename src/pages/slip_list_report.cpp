@@ -1,5 +1,6 @@
 #include "slip_list_report.h"
 
+#include "amount_text.h"
 #include "list_report_frame.h"
 
 namespace {
@@ -24,10 +25,6 @@ const ListLayout& Layout() {
     return l;
   }();
   return layout;
-}
-
-QString Amount(Money v) {
-  return QString::fromStdString(FormatAmount(v));
 }
 
 void DrawConditions(PageCanvas& c, const SlipListSnapshot& s) {
@@ -58,11 +55,11 @@ void DrawTotals(PageCanvas& c, const SlipListSnapshot& s, int page, int count) {
     running += s.values[static_cast<size_t>(r)];
     if (r >= range.first) pageTotal += s.values[static_cast<size_t>(r)];
   }
-  TotalRow(c, 260.8, QStringLiteral("ページ内合計"), Amount(pageTotal));
+  TotalRow(c, 260.8, QStringLiteral("ページ内合計"), FormattedAmount(pageTotal));
   if (page == count) {
     TotalRow(c, 267.1, QStringLiteral("合計"), s.total);
   } else {
-    TotalRow(c, 267.1, QStringLiteral("累計合計"), Amount(running));
+    TotalRow(c, 267.1, QStringLiteral("累計合計"), FormattedAmount(running));
   }
 }
 

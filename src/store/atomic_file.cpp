@@ -18,7 +18,22 @@ namespace {
 constexpr size_t kChunk = 1 << 20;
 constexpr int kMaxLinks = 40;
 
-// The cause of a failed write in the program's words, whatever the system's language.
+// What goes wrong the same way reading or writing, in the program's words whatever the
+// system's language; empty for the rest.
+QString CommonCause(int error) {
+  switch (error) {
+    case ELOOP:
+      return QStringLiteral("シンボリックリンクの参照先をたどれません。");
+    case ENAMETOOLONG:
+      return QStringLiteral("ファイル名が長すぎます。");
+    case EIO:
+      return QStringLiteral("ディスクの読み書きに失敗しました。");
+    default:
+      return {};
+  }
+}
+
+// The cause of a failed write.
 QString WriteCause(int error) {
   switch (error) {
     case ENOSPC:
@@ -33,14 +48,11 @@ QString WriteCause(int error) {
       return QStringLiteral("保存先のフォルダがありません。");
     case EROFS:
       return QStringLiteral("保存先のディスクは読み取り専用です。");
-    case ELOOP:
-      return QStringLiteral("シンボリックリンクの参照先をたどれません。");
-    case ENAMETOOLONG:
-      return QStringLiteral("ファイル名が長すぎます。");
-    case EIO:
-      return QStringLiteral("ディスクの読み書きに失敗しました。");
-    default:
+    default: {
+      const QString common = CommonCause(error);
+      if (!common.isEmpty()) return common;
       return QStringLiteral("書き込みに失敗しました（エラー番号 %1）。").arg(error);
+    }
   }
 }
 
@@ -57,14 +69,11 @@ QString ReadCause(int error) {
       return QStringLiteral("フォルダはファイルとして開けません。");
     case ENODEV:
       return QStringLiteral("通常のファイルではありません。");
-    case ELOOP:
-      return QStringLiteral("シンボリックリンクの参照先をたどれません。");
-    case ENAMETOOLONG:
-      return QStringLiteral("ファイル名が長すぎます。");
-    case EIO:
-      return QStringLiteral("ディスクの読み書きに失敗しました。");
-    default:
+    default: {
+      const QString common = CommonCause(error);
+      if (!common.isEmpty()) return common;
       return QStringLiteral("読み込みに失敗しました（エラー番号 %1）。").arg(error);
+    }
   }
 }
 
