@@ -23,7 +23,7 @@ void SetSlipCount(Document& doc, int32_t partner, int count) {
   int have = 0;
   for (const Slip& s : doc.slips.Slips()) have += s.kind % 2 == 1 && s.partner == partner;
   for (int i = 0; i < doc.slips.Count(); ++i) {
-    Slip& s = doc.slips.Get(i);
+    Slip s = doc.slips.Get(i);
     if (s.kind % 2 != 1) continue;
     if (have < count && s.partner > kSmallCustomer) {
       s.partner = partner;
@@ -31,7 +31,10 @@ void SetSlipCount(Document& doc, int32_t partner, int count) {
     } else if (have > count && s.partner == partner) {
       s.partner = 2 + i % 498;
       --have;
+    } else {
+      continue;
     }
+    doc.slips.Update(s);
   }
 }
 

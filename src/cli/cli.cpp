@@ -16,6 +16,7 @@
 #include "data_file.h"
 #include "dates.h"
 #include "file_error.h"
+#include "file_lock.h"
 #include "json_export.h"
 #include "json_import.h"
 #include "pdf_billing.h"
@@ -33,7 +34,8 @@ const char kUsage[] =
     "  tenpo-cli import JSON OUT [--password-stdin]\n"
     "      Writes the data file OUT from the JSON file JSON. OUT is replaced only when\n"
     "      everything succeeded. When the JSON says \"password\": true, the file is\n"
-    "      protected with the password read from standard input.\n"
+    "      protected with the password read from standard input. Refused while another\n"
+    "      program or computer has OUT open.\n"
     "  tenpo-cli slips FILE --kind purchase|shipment --partner ID\n"
     "                [--from YYYY-MM-DD --to YYYY-MM-DD] [--format json|csv] [--password-stdin]\n"
     "      Prints one partner's slip list as the slip list window shows it: oldest first,\n"
@@ -117,8 +119,15 @@ void Import(const std::vector<std::string>& files, bool passwordStdin, std::istr
       throw Refusal("the JSON asks for a password: give it with --password-stdin");
     doc.password = ReadPassword(in);
   }
+  const QString outPath = QString::fromLocal8Bit(files[1].c_str());
+  // Without a lock (read-only folder) the save itself says what is wrong.
+  DataFileLock lock;
+  if (lock.TryLock(outPath) == DataFileLock::Result::HeldByOther) {
+    throw Refusal(OneLine(
+        QStringLiteral("ファイル \"%1\" は %2。").arg(outPath, DescribeHolder(lock.Holder()))));
+  }
   try {
-    SaveDocument(doc, QString::fromLocal8Bit(files[1].c_str()));
+    SaveDocument(doc, outPath);
   } catch (const FileError& e) {
     throw Refusal(OneLine(e.Message()));
   }

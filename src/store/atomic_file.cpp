@@ -231,6 +231,10 @@ void WriteFileAtomically(const QString& path, std::string_view bytes, const Chun
   }
 }
 
+QString ResolveLinks(const QString& path) {
+  return FollowLinks(path, path);
+}
+
 std::string ReadWholeFile(const QString& path) {
   // Plain POSIX calls, so the cause comes from errno in the program's own words rather
   // than in the system's language.

@@ -22,3 +22,7 @@ void WriteFileAtomically(const QString& path, std::string_view bytes,
 
 // The whole file, or FileError.
 std::string ReadWholeFile(const QString& path);
+
+// The absolute path of the file a chain of symbolic links ends at (`path` itself, made
+// absolute, when it is no link), or FileError naming `path` when the chain loops.
+QString ResolveLinks(const QString& path);

@@ -8,6 +8,7 @@
 namespace {
 
 const char kKey[] = "CONF/USEBACKUP";
+const char kKeepKey[] = "CONF/BACKUPKEEP";
 const char kFolderKey[] = "FILEDIALOG/FOLDER";
 
 }  // namespace
@@ -39,6 +40,19 @@ bool ReadBackupSwitch() {
 void WriteBackupSwitch(bool on) {
   QSettings settings(ConfigFilePath(), QSettings::IniFormat);
   settings.setValue(kKey, on ? 1 : 0);
+  settings.sync();
+}
+
+bool ReadBackupKeepAll() {
+  const QSettings settings(ConfigFilePath(), QSettings::IniFormat);
+  bool ok = false;
+  const int value = settings.value(kKeepKey).toString().trimmed().toInt(&ok);
+  return ok && value != 0;
+}
+
+void WriteBackupKeepAll(bool keepAll) {
+  QSettings settings(ConfigFilePath(), QSettings::IniFormat);
+  settings.setValue(kKeepKey, keepAll ? 1 : 0);
   settings.sync();
 }
 

@@ -97,8 +97,7 @@ PasswordCheck CheckPassword(ByteReader& reader, const OpenPrompts& prompts, std:
     }
     prompts.showMessage(QStringLiteral("パスワードが正しくありません。"));
   }
-  prompts.showMessage(
-      QStringLiteral("パスワードの入力を一定回数以上間違えた為、ソフトを終了します。"));
+  prompts.showMessage(prompts.giveUpMessage);
   return PasswordCheck::Failed;
 }
 

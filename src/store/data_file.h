@@ -20,6 +20,9 @@ struct OpenPrompts {
   // The typed password (CP932), or nothing when the user cancels.
   std::function<std::optional<std::string>()> askPassword;
   std::function<void(const QString& message)> showMessage;
+  // Shown after the third wrong password.
+  QString giveUpMessage =
+      QStringLiteral("パスワードの入力を一定回数以上間違えた為、ソフトを終了します。");
 };
 
 // Opens a data file into `doc`, which the caller has reset. Anything but Opened leaves

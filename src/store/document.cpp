@@ -19,4 +19,5 @@ void ResetDocument(Document& doc) {
   doc.useBackup = ReadBackupSwitch();
   doc.usePassword = false;
   doc.password.clear();
+  doc.MarkChanged();
 }

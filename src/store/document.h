@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "change_counter.h"
 #include "company.h"
 #include "customer_list.h"
 #include "group_list.h"
@@ -34,6 +35,11 @@ struct Document {
   PaymentList receipts;  // from customers
   PaymentList payments;  // to suppliers
   InvoiceSettings invoice;
+
+  // Every change of the data above goes through MarkChanged: the windows call it when
+  // they store, delete or move a record or take new settings.
+  ChangeCounter changes;
+  void MarkChanged() { changes.Bump(); }
 
   // Partner kind 0 suppliers, 1 customers.
   CustomerList& Partners(int kind) { return kind == kCustomerKind ? customers : suppliers; }

@@ -112,19 +112,19 @@ int32_t SlipList::NewId() const {
 
 bool SlipList::Add(Slip& slip) {
   slip.id = NewId();
-  slips_.push_back(slip);
+  slips_.push_back(std::make_shared<const Slip>(slip));
   return true;
 }
 
 bool SlipList::AddKeepingId(const Slip& slip) {
-  slips_.push_back(slip);
+  slips_.push_back(std::make_shared<const Slip>(slip));
   return true;
 }
 
 bool SlipList::Update(const Slip& slip) {
-  Slip* stored = Find(slip.id);
-  if (stored == nullptr) return false;
-  *stored = slip;
+  const int index = IndexOf(slip.id);
+  if (index < 0) return false;
+  slips_[static_cast<size_t>(index)] = std::make_shared<const Slip>(slip);
   return true;
 }
 
@@ -137,37 +137,32 @@ bool SlipList::Delete(int32_t slipId) {
 
 int SlipList::IndexOf(int32_t slipId) const {
   for (size_t i = 0; i < slips_.size(); ++i) {
-    if (slips_[i].id == slipId) return static_cast<int>(i);
+    if (slips_[i]->id == slipId) return static_cast<int>(i);
   }
   return -1;
 }
 
-Slip* SlipList::Find(int32_t slipId) {
-  const int index = IndexOf(slipId);
-  return index < 0 ? nullptr : &slips_[static_cast<size_t>(index)];
-}
-
 const Slip* SlipList::Find(int32_t slipId) const {
   const int index = IndexOf(slipId);
-  return index < 0 ? nullptr : &slips_[static_cast<size_t>(index)];
+  return index < 0 ? nullptr : slips_[static_cast<size_t>(index)].get();
 }
 
 bool SlipList::IsProductUsed(int32_t productId) const {
-  for (const Slip& slip : slips_) {
-    if (slip.UsesProduct(productId)) return true;
+  for (const auto& slip : slips_) {
+    if (slip->UsesProduct(productId)) return true;
   }
   return false;
 }
 
 void SlipList::SortByDate(int first, int last, bool ascending) {
   if (first < 0 || last >= Count()) return;
-  SortRangeByDate(slips_, first, last, ascending, [](const Slip& s) { return s.date; });
+  SortRangeByDate(slips_, first, last, ascending, [](const auto& s) { return s->date; });
 }
 
 bool SlipList::SaveToStream(ByteWriter& stream, const FieldKey& key) const {
   FieldOut out(stream, key);
   out.Int(Count());
-  for (const Slip& slip : slips_) slip.Write(out);
+  for (const auto& slip : slips_) slip->Write(out);
   return true;
 }
 
@@ -175,8 +170,14 @@ bool SlipList::LoadFromStream(ByteReader& stream, const FieldKey& key) {
   Clear();
   try {
     FieldIn in(stream, key);
-    slips_.resize(static_cast<size_t>(in.Count(7)));
-    for (Slip& slip : slips_) slip.Read(in);
+    // Sized to the stored count first: a slip that cannot be read leaves blank ones after
+    // what was read, as the other lists do. The slips of a file share one block, as
+    // compact as a plain array; a slip changed later gets a place of its own.
+    const auto count = static_cast<size_t>(in.Count(7));
+    const auto block = std::make_shared<std::vector<Slip>>(count);
+    slips_.reserve(count);
+    for (Slip& slip : *block) slips_.emplace_back(block, &slip);
+    for (Slip& slip : *block) slip.Read(in);
     return true;
   } catch (const std::exception&) {
     return false;

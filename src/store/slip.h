@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,7 +68,46 @@ class Slip {
   std::vector<SlipLine> lines_;
 };
 
-// All slips of the document, of both partner kinds, in order of entry.
+// The slips of a list in order, read-only: for (const Slip& slip : list.Slips()).
+class SlipRange {
+ public:
+  using Stored = std::vector<std::shared_ptr<const Slip>>;
+  class Iterator {
+   public:
+    explicit Iterator(Stored::const_iterator at) : at_(at) {}
+    const Slip& operator*() const { return **at_; }
+    const Slip* operator->() const { return at_->get(); }
+    Iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    bool operator==(const Iterator&) const = default;
+
+   private:
+    Stored::const_iterator at_;
+  };
+
+  explicit SlipRange(const Stored& slips) : slips_(slips) {}
+  Iterator begin() const { return Iterator(slips_.begin()); }
+  Iterator end() const { return Iterator(slips_.end()); }
+  size_t size() const { return slips_.size(); }
+  bool empty() const { return slips_.empty(); }
+  const Slip& operator[](size_t index) const { return *slips_[index]; }
+  friend bool operator==(const SlipRange& a, const SlipRange& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+      if (!(a[i] == b[i])) return false;
+    }
+    return true;
+  }
+
+ private:
+  const Stored& slips_;
+};
+
+// All slips of the document, of both partner kinds, in order of entry. A stored slip is
+// never changed in place (Update puts a new one in its place), so copies of the list
+// share their slips: copying the document for a recovery copy costs next to nothing.
 class SlipList {
  public:
   bool Clear();
@@ -81,19 +121,17 @@ class SlipList {
   bool Exists(int32_t slipId) const { return IndexOf(slipId) >= 0; }
   int IndexOf(int32_t slipId) const;
   // The stored slip itself; do not keep it across changes of the list.
-  Slip& Get(int index) { return slips_[static_cast<size_t>(index)]; }
-  const Slip& Get(int index) const { return slips_[static_cast<size_t>(index)]; }
-  Slip* Find(int32_t slipId);
+  const Slip& Get(int index) const { return *slips_[static_cast<size_t>(index)]; }
   const Slip* Find(int32_t slipId) const;
   bool IsProductUsed(int32_t productId) const;
   void SortByDate(int first, int last, bool ascending);
   int Count() const { return static_cast<int>(slips_.size()); }
-  const std::vector<Slip>& Slips() const { return slips_; }
+  SlipRange Slips() const { return SlipRange(slips_); }
 
   bool SaveToStream(ByteWriter& stream, const FieldKey& key) const;
   bool LoadFromStream(ByteReader& stream, const FieldKey& key);
 
  private:
   int32_t NewId() const;
-  std::vector<Slip> slips_;
+  SlipRange::Stored slips_;
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <fstream>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include "atomic_file.h"
 #include "data_file.h"
 #include "dates.h"
+#include "file_lock.h"
 #include "json_in.h"
 #include "sjis_codec.h"
 
@@ -268,6 +270,42 @@ TEST_F(CliTest, BadJsonIsRefusedAndTheOutputLeftAlone) {
     EXPECT_EQ(Lines(r.err), 1) << r.err;
     EXPECT_EQ(Bytes("out.tlg"), before);
   }
+}
+
+TEST_F(CliTest, ImportRefusesAFileInUseAndTakesOverALeftoverLock) {
+  Save(Sample(), "a.tlg");
+  WriteText("a.json", Cli({"export", Path("a.tlg")}).out);
+  Save(Document(), "out.tlg");
+  const std::string before = Bytes("out.tlg");
+  const QString lockPath = LockPathFor(QString::fromStdString(Path("out.tlg")));
+  QProcess other;
+  other.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+  ASSERT_TRUE(other.waitForStarted());
+  LockRecord theirs = ThisProcessRecord();
+  theirs.holder.pid = other.processId();
+  theirs.holder.program = QStringLiteral("sleep");
+  theirs.holder.user = QStringLiteral("yamada");
+  theirs.holder.since = QDateTime(QDate(2026, 12, 8), QTime(14, 32));
+  QFile lock(lockPath);
+  ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+  lock.write(LockText(theirs));
+  lock.close();
+
+  const CliRun refused = Cli({"import", Path("a.json"), Path("out.tlg")});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "tenpo-cli: ファイル \"" + Path("out.tlg") + "\" は yamada（" +
+                             QSysInfo::machineHostName().toStdString() +
+                             "）が 2026/12/08 14:32 から使用しています。\n");
+  EXPECT_EQ(Bytes("out.tlg"), before);
+  EXPECT_TRUE(QFile::exists(lockPath));
+
+  // Its program gone, the lock is a leftover of this computer.
+  other.kill();
+  other.waitForFinished();
+  const CliRun imported = Cli({"import", Path("a.json"), Path("out.tlg")});
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(Bytes("out.tlg"), Bytes("a.tlg"));
+  EXPECT_FALSE(QFile::exists(lockPath));
 }
 
 // The windows delete a customer that has only receipts, a product used on no slip and a
