@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "backup_thinning.h"
 #include "config.h"
 #include "data_file.h"
 
@@ -25,4 +26,5 @@ void WriteBackup(const Document& doc, const QString& dataPath, const QDateTime& 
   SaveDocument(doc, path);
   QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser |
                                   QFileDevice::ReadGroup | QFileDevice::ReadOther);
+  if (!ReadBackupKeepAll()) ThinBackups(folder, QFileInfo(dataPath).fileName(), when);
 }

@@ -11,5 +11,6 @@
 QString BackupPath(const QString& folder, const QString& dataPath, const QDateTime& when);
 
 // Saves the document once more as a read-only copy in the backup folder (created when
-// missing). Throws FileError.
+// missing), then thins out the file's older copies with `when` as the time now, unless the
+// configuration keeps them all. Throws FileError when the copy cannot be written.
 void WriteBackup(const Document& doc, const QString& dataPath, const QDateTime& when);

@@ -27,8 +27,16 @@ void ShowMessage(const QString& text) {
   Current().ShowMessage(text);
 }
 
-bool AskYesNo(const QString& text) {
-  return Current().AskYesNo(text);
+bool AskYesNo(const QString& text, DefaultAnswer byDefault) {
+  const int yes = 0;
+  const int no = 1;
+  return AskChoice(text, {QStringLiteral("はい"), QStringLiteral("いいえ")},
+                   byDefault == DefaultAnswer::Yes ? yes : no, no) == yes;
+}
+
+int AskChoice(const QString& text, const QStringList& buttons, int defaultButton,
+              int escapeButton) {
+  return Current().AskChoice(text, buttons, defaultButton, escapeButton);
 }
 
 int ShowModal(QDialog* dialog) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -11,8 +12,15 @@ class QWidget;
 
 // Plain message box with one OK button.
 void ShowMessage(const QString& text);
-// Question with the buttons "はい" and "いいえ"; true only for "はい".
-bool AskYesNo(const QString& text);
+// Which button of a yes/no question Enter presses.
+enum class DefaultAnswer { Yes, No };
+
+// Question with the buttons "はい" and "いいえ"; true only for "はい". Enter presses いいえ
+// unless the caller says otherwise, so that one Enter never throws data away.
+bool AskYesNo(const QString& text, DefaultAnswer byDefault = DefaultAnswer::No);
+// Question with buttons of its own: the index of the button pressed. Enter presses
+// `defaultButton`; Esc and the close box give `escapeButton`.
+int AskChoice(const QString& text, const QStringList& buttons, int defaultButton, int escapeButton);
 // Shows the window modally and returns its result (QDialog::Accepted or Rejected).
 int ShowModal(QDialog* dialog);
 // File dialogs; an empty string means the user cancelled. The filter is in Qt's form,
@@ -28,7 +36,8 @@ class DialogHandler {
  public:
   virtual ~DialogHandler() = default;
   virtual void ShowMessage(const QString& text) = 0;
-  virtual bool AskYesNo(const QString& text) = 0;
+  virtual int AskChoice(const QString& text, const QStringList& buttons, int defaultButton,
+                        int escapeButton) = 0;
   virtual int ShowModal(QDialog* dialog) = 0;
   virtual QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                                   const QString& filter) = 0;

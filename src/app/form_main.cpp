@@ -29,7 +29,6 @@
 namespace {
 
 const char kHomePage[] = "https://www.tsukue.example/";
-const QString kFileFilter = QStringLiteral("販売管理ファイル (*.TLG *.tlg)");
 
 QString NeedItems() {
   return QStringLiteral("商品が登録されていません。\r\n商品を先に登録してください。");
@@ -40,8 +39,6 @@ QString NeedPartners(int kind) {
              ? QStringLiteral("出荷先が登録されていません。\r\n出荷先を先に登録してください。")
              : QStringLiteral("仕入先が登録されていません。\r\n仕入先を先に登録してください。");
 }
-
-const QString kInitialName = QStringLiteral("*.TLG");
 
 }  // namespace
 
@@ -69,6 +66,10 @@ TFormMain::TFormMain() {
   setFixedSize(557, 316 + menuBar()->sizeHint().height());
   ShowStartPage();
   EnableFileActions(false, false, false);
+
+  recovery_ = new RecoveryKeeper([this] { return RecoverySnapshotNow(); }, this);
+  doc_.changes.SetListener([this] { DocumentChanged(); });
+  MarkSaved();
 }
 
 void TFormMain::BuildMenus() {
@@ -218,160 +219,9 @@ void TFormMain::showEvent(QShowEvent* event) {
   FormShow();
 }
 
-void TFormMain::FormShow() {
-  const QString path = doc_.filePath;
-  if (path.isEmpty() || QFileInfo(path).suffix().toUpper() != QStringLiteral("TLG")) {
-    doc_.filePath.clear();
-    ShowStartPage();
-    return;
-  }
-  if (OpenFile(path) != std::optional(OpenResult::Opened)) {
-    Terminate();
-    return;
-  }
-  doc_.filePath = path;
-  EnableFileActions(true, true, true);
-  ShowWorkingPage();
-}
-
-std::optional<OpenResult> TFormMain::OpenFile(const QString& path) {
-  ResetDocument(doc_);
-  auto* logIn = Forms().As<TFormLogIn>(FormId::LogIn);
-  const OpenPrompts prompts{[logIn]() -> std::optional<std::string> {
-                              if (logIn == nullptr) return std::nullopt;
-                              return AskPasswordWithLogIn(logIn);
-                            },
-                            [](const QString& message) { ShowMessage(message); }};
-  try {
-    return OpenDocument(doc_, path, prompts);
-  } catch (const FileError& e) {
-    ShowMessage(e.Message());
-    return std::nullopt;
-  }
-}
-
-void TFormMain::New1Click() {
-  if (WorkingPageShown() &&
-      !AskYesNo(QStringLiteral("データを新規作成します。\r\n未保存のデータは破棄されます。\r\n"
-                               "続行してよろしいですか？"))) {
-    return;
-  }
-  ResetDocument(doc_);
-  auto* settings = Forms().As<TFormSetting>(FormId::Setting);
-  if (settings == nullptr || ShowModal(settings) != QDialog::Accepted) return;
-  TakeSettings(*settings);
-  doc_.filePath.clear();
-  EnableFileActions(true, false, true);
-  ShowWorkingPage();
-}
-
-void TFormMain::O1Click() {
-  if (WorkingPageShown() &&
-      !AskYesNo(QStringLiteral(
-          "ファイルを開きます。\r\n未保存のデータは破棄されます、よろしいですか？"))) {
-    return;
-  }
-  const QString path = AskOpenFileName(this, QString(), DialogStart(kInitialName), kFileFilter);
-  if (path.isEmpty()) return;
-  WriteLastFolder(QFileInfo(path).absolutePath());
-  const std::optional<OpenResult> result = OpenFile(path);
-  // A file that cannot be read at all leaves the emptied document where it is.
-  if (!result) return;
-  if (result == OpenResult::GiveUp) {
-    Terminate();
-    return;
-  }
-  if (result != OpenResult::Opened) {
-    ResetDocument(doc_);
-    ShowStartPage();
-    EnableFileActions(false, false, false);
-    return;
-  }
-  doc_.filePath = path;
-  EnableFileActions(true, true, true);
-  ShowWorkingPage();
-}
-
-void TFormMain::S1Click() {
-  const QString name = doc_.filePath.isEmpty() ? kInitialName : QFileInfo(doc_.filePath).fileName();
-  const QString path = AskSaveFileName(this, QString(), DialogStart(name), kFileFilter);
-  if (path.isEmpty()) return;
-  WriteLastFolder(QFileInfo(path).absolutePath());
-  if (!SaveTo(path)) return;
-  doc_.filePath = path;
-  EnableFileActions(true, true, true);
-  WriteBackupCopy();
-}
-
-QString TFormMain::DialogStart(const QString& name) const {
-  QString folder =
-      doc_.filePath.isEmpty() ? ReadLastFolder() : QFileInfo(doc_.filePath).absolutePath();
-  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-  return QDir(folder).filePath(name);
-}
-
-void TFormMain::Save1Click() {
-  if (doc_.filePath.isEmpty()) {
-    S1Click();
-    return;
-  }
-  if (SaveTo(doc_.filePath)) WriteBackupCopy();
-}
-
-bool TFormMain::SaveTo(const QString& path) {
-  try {
-    SaveDocument(doc_, path);
-    return true;
-  } catch (const FileError& e) {
-    ShowMessage(e.Message());
-    return false;
-  }
-}
-
-void TFormMain::WriteBackupCopy() {
-  if (!doc_.useBackup) return;
-  try {
-    WriteBackup(doc_, doc_.filePath, QDateTime::currentDateTime());
-  } catch (const FileError& e) {
-    ShowMessage(e.Message());
-  }
-}
-
-void TFormMain::Exit1Click() {
-  close();
-}
-
-void TFormMain::closeEvent(QCloseEvent* event) {
-  if (terminating_ || FormCloseQuery()) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
-}
-
-bool TFormMain::FormCloseQuery() {
-  if (!WorkingPageShown()) return true;
-  return AskYesNo(QStringLiteral("終了します。\r\n未保存のデータは破棄されます、よろしいですか？"));
-}
-
-void TFormMain::ButtonSettingsClick() {
-  auto* settings = Forms().As<TFormSetting>(FormId::Setting);
-  if (settings == nullptr || ShowModal(settings) != QDialog::Accepted) return;
-  TakeSettings(*settings);
-}
-
-void TFormMain::TakeSettings(const TFormSetting& form) {
-  doc_.company = form.Company();
-  doc_.useBackup = form.BackupOn();
-  WriteBackupSwitch(doc_.useBackup);
-  doc_.usePassword = form.PasswordOn();
-  doc_.password = doc_.usePassword ? form.Password() : std::string();
-  doc_.invoice.enabled = form.InvoiceOn();
-  doc_.invoice.registrationNumber = form.RegistrationNumber();
-}
-
 void TFormMain::W1Click() {
-  if (AskYesNo(QStringLiteral("株式会社ツクエ のホームページを開きます。\r\nよろしいですか？"))) {
+  if (AskYesNo(QStringLiteral("株式会社ツクエ のホームページを開きます。\r\nよろしいですか？"),
+               DefaultAnswer::Yes)) {
     // Without a browser the user still learns the address.
     if (!OpenInShell(QUrl(QString::fromLatin1(kHomePage)))) {
       ShowMessage(

@@ -6,7 +6,10 @@
 
 #include "data_file.h"
 #include "document.h"
+#include "file_identity.h"
+#include "file_lock.h"
 #include "form_registry.h"
+#include "recovery_keeper.h"
 
 class ImageButton;
 class QAction;
@@ -28,6 +31,12 @@ class TFormMain : public QMainWindow {
   // The data file named on the command line, opened when the window is first shown.
   void SetCommandLineFile(const QString& path) { doc_.filePath = path; }
   bool WorkingPageShown() const;
+  // Whether the document holds changes that are not in its file.
+  bool HasUnsavedChanges() const;
+  // Opened read-only because someone else holds the file: it cannot be saved under its
+  // own name.
+  bool ReadOnly() const { return readOnly_; }
+  RecoveryKeeper& Recovery() { return *recovery_; }
   // Ends the program (after a failed start, or too many wrong passwords). Tests replace it.
   std::function<void()> OnTerminate;
 
@@ -111,15 +120,40 @@ class TFormMain : public QMainWindow {
                           void (TFormMain::*handler)());
 
   bool FormCloseQuery();
+  // Before the document is given up (exit, open, new): with unsaved changes the question
+  // to save them, else the question `partQuestion`. False when the user stays.
+  bool MayDiscard(const QString& partQuestion);
+  // Saves under the file's own name, or asks for one: false when nothing was saved.
+  bool SaveCurrent();
+  void MarkSaved();
+  void DocumentChanged();
+  void UpdateTitle();
+  // Lets go of the document: its recovery copy and its file's lock.
+  void LetGoOfDocument();
   void ShowStartPage();
   void ShowWorkingPage();
   void EnableFileActions(bool saveAs, bool save, bool settings);
   void Terminate();
 
-  // Resets the document and opens the file into it; nothing when the file cannot be read
-  // at all (the error has been shown).
-  std::optional<OpenResult> OpenFile(const QString& path);
-  bool SaveTo(const QString& path);
+  enum class OpenFrom { CommandLine, Menu };
+  // Opens the file as the working document; anything but Opened leaves the document,
+  // page and menus as they were. `offerRecovery` offers a recovery copy of that file.
+  OpenResult OpenPath(const QString& path, OpenFrom from, bool offerRecovery = true);
+  // The lock of the file about to be opened; nothing when the user cancelled.
+  std::optional<DataFileLock> LockForOpen(const QString& path, bool& readOnly);
+  OpenPrompts Prompts(OpenFrom from);
+  // `lock` is nothing when the file was open already and keeps its lock.
+  void TakeOpened(Document&& opened, const QString& path, std::optional<DataFileLock>&& lock,
+                  bool readOnly);
+  // Saves to `path`: the file of the document itself when `ownFile`, else a new name.
+  bool SaveTo(const QString& path, bool ownFile);
+  bool MayOverwriteOwnFile(const QString& path);
+  // After a file was opened: its recovery copy, when newer, to restore or set aside.
+  void OfferRecovery(const RecoveryCopy& copy);
+  // The copy as the working document, unsaved; false when it could not be opened.
+  bool Restore(const RecoveryCopy& copy);
+  void OfferRecoveryAtStart();
+  std::optional<RecoverySnapshot> RecoverySnapshotNow() const;
   // Where a file dialog starts: the open file's folder, else the one last used, else home,
   // with `name` in the file-name field.
   QString DialogStart(const QString& name) const;
@@ -140,4 +174,10 @@ class TFormMain : public QMainWindow {
   Document doc_;
   bool shown_ = false;
   bool terminating_ = false;
+  uint64_t savedChanges_ = 0;  // the change count at the last open, save or new
+  bool readOnly_ = false;
+  DataFileLock lock_;
+  FileIdentity identity_;  // the file as this program last opened or saved it
+  std::string fileKey_;    // the password the file on disk is enciphered with
+  RecoveryKeeper* recovery_;
 };

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "config.h"
 #include "dialogs.h"
@@ -46,6 +48,34 @@ auto TextFields(Settings& c, Form& f) {
                     std::pair{&c.accountKind, f.EditAccountKind},
                     std::pair{&c.accountNumber, f.EditAccountNumber},
                     std::pair{&c.accountHolder, f.EditAccountName}};
+}
+
+// What the backup folder takes, every file in it counted: "使用容量：9.4 MB（12 ファイル）".
+QString BackupUsageText(const QString& folder) {
+  qint64 bytes = 0;
+  int files = 0;
+  QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoSymLinks,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    it.next();
+    bytes += it.fileInfo().size();
+    ++files;
+  }
+  constexpr qint64 kKilo = 1024;
+  constexpr qint64 kMega = kKilo * kKilo;
+  // Tenths, rounded; a folder with anything in it never shows as nothing.
+  const auto tenths = [bytes](qint64 unit) { return (bytes * 10 + unit / 2) / unit; };
+  QString size = QStringLiteral("0 KB");
+  if (bytes > 0) {
+    qint64 t = std::max<qint64>(tenths(kKilo), 1);
+    QString unit = QStringLiteral("KB");
+    if (t >= 10240) {  // 1024.0 KB is shown as 1.0 MB
+      t = tenths(kMega);
+      unit = QStringLiteral("MB");
+    }
+    size = QStringLiteral("%1.%2 %3").arg(t / 10).arg(t % 10).arg(unit);
+  }
+  return QStringLiteral("使用容量：%1（%2 ファイル）").arg(size).arg(files);
 }
 
 }  // namespace
@@ -159,6 +189,7 @@ QWidget* TFormSetting::BuildBankPage() {
 QWidget* TFormSetting::BuildBehaviourPage() {
   auto* page = new QWidget;
   CheckBoxPassword = new QCheckBox(QStringLiteral("パスワードを設定する"), page);
+  CheckBoxPassword->setObjectName(QStringLiteral("CheckBoxPassword"));
   GroupBoxPassword = new QGroupBox(page);
   EditPassword1 = TextEdit(QStringLiteral("EditPassword1"), 301, Ime::Off);
   EditPassword2 = TextEdit(QStringLiteral("EditPassword2"), 301, Ime::Off);
@@ -175,12 +206,25 @@ QWidget* TFormSetting::BuildBehaviourPage() {
                          new QLabel(QStringLiteral("（確認入力）"), GroupBoxPassword));
 
   CheckBoxBackUp = new QCheckBox(QStringLiteral("ファイルバックアップ機能を使用する"), page);
+  CheckBoxBackUp->setObjectName(QStringLiteral("CheckBoxBackUp"));
   GroupBoxBackUp = new QGroupBox(page);
+  ComboBoxBackUpKeep = PickList(
+      GroupBoxBackUp, QStringLiteral("ComboBoxBackUpKeep"),
+      {QStringLiteral("自動で整理する（7日間はすべて、3か月間は1日1つ、以降は1か月に1つ）"),
+       QStringLiteral("すべて保存する")});
   ButtonBackUp = FormButton(GroupBoxBackUp, QStringLiteral("バックアップファイルの確認"),
                             QStringLiteral("ButtonBackUp"));
+  LabelBackUpSize = new QLabel(GroupBoxBackUp);
+  LabelBackUpSize->setObjectName(QStringLiteral("LabelBackUpSize"));
+  auto* folderLine = new QHBoxLayout;
+  folderLine->addWidget(ButtonBackUp);
+  folderLine->addSpacing(12);
+  folderLine->addWidget(LabelBackUpSize);
+  folderLine->addStretch();
   auto* backupLayout = new QVBoxLayout(GroupBoxBackUp);
   backupLayout->addWidget(CheckBoxBackUp);
-  backupLayout->addWidget(ButtonBackUp, 0, Qt::AlignLeft);
+  backupLayout->addWidget(ComboBoxBackUpKeep, 0, Qt::AlignLeft);
+  backupLayout->addLayout(folderLine);
 
   GroupBoxTax = new QGroupBox(QStringLiteral("税率"), page);
   ButtonTax = FormButton(GroupBoxTax, QStringLiteral("設定する"), QStringLiteral("ButtonTax"));
@@ -214,6 +258,8 @@ void TFormSetting::FormShow() {
   EditPassword2->setText(password);
   CheckBoxPasswordClick();
   CheckBoxBackUp->setChecked(Doc().useBackup);
+  ComboBoxBackUpKeep->setCurrentIndex(ReadBackupKeepAll() ? 1 : 0);
+  LabelBackUpSize->setText(BackupUsageText(BackupFolder()));
   EditRegistrationNumber->setText(FromSjis(Doc().invoice.registrationNumber));
   CheckBoxInvoice->setChecked(Doc().invoice.enabled);
   ctrlHeld_ = false;
@@ -317,6 +363,10 @@ std::string TFormSetting::Password() const {
 
 bool TFormSetting::BackupOn() const {
   return CheckBoxBackUp->isChecked();
+}
+
+bool TFormSetting::BackupKeepAll() const {
+  return ComboBoxBackUpKeep->currentIndex() == 1;
 }
 
 bool TFormSetting::InvoiceOn() const {

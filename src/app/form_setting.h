@@ -9,13 +9,14 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class RadioGroup;
 
-// The company settings with the invoice registration, the file password and the backup
-// switch. The main window copies the values into the document when the window closes
+// The company settings with the invoice registration, the file password, the backup switch
+// and how many copies to keep. The main window takes the values over when the window closes
 // with OK.
 class TFormSetting : public TForm {
   Q_OBJECT
@@ -28,6 +29,8 @@ class TFormSetting : public TForm {
   bool PasswordOn() const;
   std::string Password() const;
   bool BackupOn() const;
+  // "すべて保存する" chosen: no copy is ever thinned out.
+  bool BackupKeepAll() const;
   bool InvoiceOn() const;
   // CP932, without the blanks around it.
   std::string RegistrationNumber() const;
@@ -61,7 +64,9 @@ class TFormSetting : public TForm {
   QLineEdit* EditPassword2;
   QCheckBox* CheckBoxBackUp;
   QGroupBox* GroupBoxBackUp;
+  QComboBox* ComboBoxBackUpKeep;
   QPushButton* ButtonBackUp;
+  QLabel* LabelBackUpSize;
   QGroupBox* GroupBoxTax;
   QPushButton* ButtonTax;
   QWidget* PanelBottom;

@@ -20,6 +20,7 @@ void ListWindowPattern::Refill() {
 
 void ListWindowPattern::Add() {
   if (!actions_.add()) return;
+  Changed();
   actions_.refill();
   SelectViewRow(view_, actions_.storedRow ? actions_.storedRow() : RowCount() - 1);
 }
@@ -31,6 +32,7 @@ void ListWindowPattern::Change() {
   } else if (IsFixed(row)) {
     ShowMessage(messages_.fixedChange);
   } else if (actions_.change(row)) {
+    Changed();
     actions_.refill();
     SelectViewRow(view_, actions_.storedRow ? actions_.storedRow() : row);
   }
@@ -50,6 +52,7 @@ void ListWindowPattern::Delete() {
   if (!AskYesNo(messages_.confirmDelete)) return;
   if (Refused(actions_.refuseDeleteAfterAsking, row)) return;
   actions_.remove(row);
+  Changed();
   actions_.refill();
   SelectViewRow(view_, RowAfterDelete(row, RowCount()));
 }
@@ -65,6 +68,7 @@ void ListWindowPattern::MoveUp() {
     ShowMessage(messages_.atTop);
   } else {
     actions_.moveUp(row);
+    Changed();
     RefillAndSelect(row - 1);
   }
 }
@@ -79,12 +83,17 @@ void ListWindowPattern::MoveDown() {
     ShowMessage(messages_.atBottom);
   } else {
     actions_.moveDown(row);
+    Changed();
     RefillAndSelect(row + 1);
   }
 }
 
 void ListWindowPattern::DoubleClick() {
   if (Row() >= 0) Change();
+}
+
+void ListWindowPattern::Changed() {
+  if (actions_.changed) actions_.changed();
 }
 
 int ListWindowPattern::Row() const {

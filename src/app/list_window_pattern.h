@@ -42,6 +42,8 @@ struct ListActions {
   std::function<void(int row)> remove;
   std::function<void(int row)> moveUp;    // exchanges the row with the one above
   std::function<void(int row)> moveDown;  // exchanges the row with the one below
+  // After every record stored, deleted or moved: the document has unsaved changes.
+  std::function<void()> changed;
   // For a list kept in its own order: the row of the record just added or changed. Unset,
   // an added record is the last row and a changed one stays where it was.
   std::function<int()> storedRow;
@@ -67,6 +69,7 @@ class ListWindowPattern {
   void DoubleClick();
 
  private:
+  void Changed();
   int Row() const;
   bool IsFixed(int row) const;
   int RowCount() const;

@@ -27,16 +27,20 @@ void QtDialogHandler::ShowMessage(const QString& text) {
   box.exec();
 }
 
-bool QtDialogHandler::AskYesNo(const QString& text) {
+int QtDialogHandler::AskChoice(const QString& text, const QStringList& buttons, int defaultButton,
+                               int escapeButton) {
   QMessageBox box(QApplication::activeWindow());
   PrepareBox(box, text);
   box.setIcon(QMessageBox::Question);
-  QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
-  box.setDefaultButton(yes);
-  box.setEscapeButton(no);
+  QList<QPushButton*> pushButtons;
+  for (const QString& caption : buttons) {
+    pushButtons.append(box.addButton(caption, QMessageBox::ActionRole));
+  }
+  box.setDefaultButton(pushButtons.value(defaultButton));
+  box.setEscapeButton(pushButtons.value(escapeButton));
   box.exec();
-  return box.clickedButton() == yes;
+  const int pressed = pushButtons.indexOf(static_cast<QPushButton*>(box.clickedButton()));
+  return pressed >= 0 ? pressed : escapeButton;
 }
 
 int QtDialogHandler::ShowModal(QDialog* dialog) {

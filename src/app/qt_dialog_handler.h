@@ -6,7 +6,8 @@
 class QtDialogHandler : public DialogHandler {
  public:
   void ShowMessage(const QString& text) override;
-  bool AskYesNo(const QString& text) override;
+  int AskChoice(const QString& text, const QStringList& buttons, int defaultButton,
+                int escapeButton) override;
   int ShowModal(QDialog* dialog) override;
   QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                           const QString& filter) override;

@@ -111,6 +111,7 @@ ListActions TFormCustomerList::Actions() {
   a.remove = [this](int row) { Partners().Delete(row); };
   a.moveUp = [this](int row) { Partners().MoveUp(row); };
   a.moveDown = [this](int row) { Partners().MoveDown(row); };
+  a.changed = [this] { Doc().MarkChanged(); };
   return a;
 }
 

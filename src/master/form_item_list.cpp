@@ -112,6 +112,7 @@ ListActions TFormItemList::Actions() {
   a.remove = [this](int row) { DeleteItem(Doc(), row); };
   a.moveUp = [this](int row) { Doc().items.MoveUp(row); };
   a.moveDown = [this](int row) { Doc().items.MoveDown(row); };
+  a.changed = [this] { Doc().MarkChanged(); };
   return a;
 }
 

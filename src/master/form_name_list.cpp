@@ -1,5 +1,7 @@
 #include "form_name_list.h"
 
+#include "document.h"
+
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -81,6 +83,7 @@ ListActions TFormNameList::Actions() {
   a.remove = [this](int row) { names_->Delete(row); };
   a.moveUp = [this](int row) { names_->MoveUp(row); };
   a.moveDown = [this](int row) { names_->MoveDown(row); };
+  a.changed = [this] { Doc().MarkChanged(); };
   return a;
 }
 

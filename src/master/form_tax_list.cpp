@@ -15,12 +15,13 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   SetEscCancels(false);
 
+  const auto changed = [&doc] { doc.MarkChanged(); };
   standard_ = new TaxHistoryPanel(
-      doc.taxes, {QString(), QStringLiteral("税率"), QStringLiteral("標準税率")}, this);
+      doc.taxes, {QString(), QStringLiteral("税率"), QStringLiteral("標準税率")}, changed, this);
   reduced_ = new TaxHistoryPanel(
       doc.invoice.reducedRates,
       {QStringLiteral("Reduced"), QStringLiteral("軽減税率"), QStringLiteral("軽減税率"), true},
-      this);
+      changed, this);
   TakeStandardControls();
   TakeReducedControls();
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));

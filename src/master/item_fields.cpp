@@ -4,12 +4,15 @@
 
 namespace {
 
+// The product entry window stores a series of products while it stays open, so each one
+// counts as a change of its own.
 void MarkReduced(Document& doc, int32_t id, bool on) {
   if (on) {
     doc.invoice.reducedItems.insert(id);
   } else {
     doc.invoice.reducedItems.erase(id);
   }
+  doc.MarkChanged();
 }
 
 }  // namespace

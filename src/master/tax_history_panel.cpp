@@ -35,8 +35,9 @@ void LayOutRateGroup(QGroupBox* group, QWidget* start, QWidget* rate, QPushButto
 
 }  // namespace
 
-TaxHistoryPanel::TaxHistoryPanel(TaxList& rates, const TaxHistoryVariant& variant, QWidget* parent)
-    : QWidget(parent), rates_(rates), variant_(variant) {
+TaxHistoryPanel::TaxHistoryPanel(TaxList& rates, const TaxHistoryVariant& variant,
+                                 std::function<void()> changed, QWidget* parent)
+    : QWidget(parent), rates_(rates), variant_(variant), changed_(std::move(changed)) {
   setObjectName(Name("Panel", "TaxList"));
   Table = new QTableWidget(this);
   Table->setObjectName(Name("ListView", "TaxList"));
@@ -165,6 +166,7 @@ void TaxHistoryPanel::AddClick() {
   const std::optional<Money> rate = RateOf(RateAdd);
   if (!rate) return;
   rates_.Add(FromQDate(StartDay->date()), *rate);
+  changed_();
   RefreshTable();
   ResetAddGroup();
   SelectViewRow(Table, Table->rowCount() - 1);
@@ -183,6 +185,7 @@ void TaxHistoryPanel::EditClick() {
     return;
   }
   rates_.SetRate(row, *rate);
+  changed_();
   RefreshTable();
   SelectViewRow(Table, row);
 }
@@ -196,6 +199,7 @@ void TaxHistoryPanel::DeleteClick() {
     return;
   }
   rates_.RemoveLast();
+  changed_();
   RefreshTable();
   if (variant_.freeStartWhenEmpty && rates_.Count() == 0) ResetAddGroup();
 }

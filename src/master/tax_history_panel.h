@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "money.h"
@@ -33,7 +34,9 @@ class TaxHistoryPanel : public QWidget {
   Q_OBJECT
 
  public:
-  TaxHistoryPanel(TaxList& rates, const TaxHistoryVariant& variant, QWidget* parent);
+  // `changed` runs after every change of the list.
+  TaxHistoryPanel(TaxList& rates, const TaxHistoryVariant& variant, std::function<void()> changed,
+                  QWidget* parent);
 
   QTableWidget* Table;
   QGroupBox* GroupBoxAdd;
@@ -66,5 +69,6 @@ class TaxHistoryPanel : public QWidget {
 
   TaxList& rates_;
   TaxHistoryVariant variant_;
+  std::function<void()> changed_;
   QDate firstAllowed_;
 };

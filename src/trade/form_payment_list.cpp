@@ -121,6 +121,7 @@ ListActions TFormPaymentList::Actions() {
   a.remove = [this](int row) { Doc().PaymentsOf(Tag).Delete(PaymentIdAt(row)); };
   // The list is in date order: the stored record is found again by its id.
   a.storedRow = [this] { return RowOfPayment(storedPayment_); };
+  a.changed = [this] { Doc().MarkChanged(); };
   return a;
 }
 

@@ -177,6 +177,7 @@ ListActions TFormSlipList::Actions() {
   a.remove = [this](int row) { Doc().slips.Delete(SlipIdAt(row)); };
   // The list is in date order: the stored slip is found again by its id.
   a.storedRow = [this] { return RowOfSlip(storedSlip_); };
+  a.changed = [this] { Doc().MarkChanged(); };
   return a;
 }
 

@@ -260,7 +260,8 @@ TEST(BackupCopy, TwoSavesInOneSecondGetDistinctNames) {
   EXPECT_EQ(QFileInfo(second).fileName(), QStringLiteral("2024-03-31 235959-2 shop.TLG"));
 }
 
-TEST_F(FormMainTest, OpeningAForeignFileReturnsToAnEmptyStartPage) {
+// From the working page a file that does not open leaves the document as it was.
+TEST_F(FormMainTest, OpeningAForeignFileKeepsTheOpenDocument) {
   MakeNewDocument();
   main_->Doc().company.name = "unsaved";
   QFile foreign(Path("notes.TLG"));
@@ -273,8 +274,8 @@ TEST_F(FormMainTest, OpeningAForeignFileReturnsToAnEmptyStartPage) {
   EXPECT_EQ(script_->Messages(),
             QStringList{QStringLiteral(
                 "【notes.TLG】は、\r\nてんぽ帳 販売管理 のファイルではありません。")});
-  EXPECT_EQ(StateOf(*main_), kNoDocument);
-  EXPECT_TRUE(main_->Doc().company.name.empty());
+  EXPECT_EQ(StateOf(*main_), kNewDocument);
+  EXPECT_EQ(main_->Doc().company.name, "unsaved");
   EXPECT_EQ(terminated_, 0);
 }
 
@@ -294,15 +295,24 @@ TEST_F(FormMainTest, ProtectedFileOpensWithTheRightPasswordOnTheThirdTry) {
   EXPECT_EQ(main_->Doc().filePath, Path("p.TLG"));
 }
 
-TEST_F(FormMainTest, ThreeWrongPasswordsEndTheProgram) {
+// Only a file named at start ends the program after three wrong passwords.
+TEST_F(FormMainTest, ThreeWrongPasswordsEndTheProgramOnlyAtStart) {
   WriteDataFile(QStringLiteral("p.TLG"), Protected("secret"));
   script_->ChooseOpenFile(Path("p.TLG"));
-  for (const char* pw : {"a", "b", "c"}) {
-    script_->ExpectModal<TFormLogIn>([pw](TFormLogIn& f) { TypePassword(f, pw); });
+  for (int round = 0; round < 6; ++round) {
+    script_->ExpectModal<TFormLogIn>([](TFormLogIn& f) { TypePassword(f, "wrong"); });
   }
   main_->O1Click();
-  EXPECT_EQ(terminated_, 1);
+  EXPECT_EQ(terminated_, 0);
+  EXPECT_EQ(StateOf(*main_), kNoDocument);
   ASSERT_EQ(script_->Messages().size(), 4);
+  EXPECT_EQ(
+      script_->Messages().last(),
+      QStringLiteral("パスワードの入力を一定回数以上間違えたため、ファイルを開けませんでした。"));
+
+  main_->SetCommandLineFile(Path("p.TLG"));
+  main_->FormShow();
+  EXPECT_EQ(terminated_, 1);
   EXPECT_EQ(script_->Messages().last(),
             QStringLiteral("パスワードの入力を一定回数以上間違えた為、ソフトを終了します。"));
 }
@@ -477,14 +487,14 @@ namespace {
 
 using FormMainOpenTest = ShellTest;
 
-TEST_F(FormMainOpenTest, UnreadableFileKeepsThePageWithTheDocumentEmptied) {
+TEST_F(FormMainOpenTest, UnreadableFileKeepsThePageAndTheDocument) {
   MakeNewDocument();
   main_->Doc().company.name = "unsaved";
   script_->AnswerYes();
   script_->ChooseOpenFile(Path("vanished.TLG"));
   main_->O1Click();
   EXPECT_EQ(script_->Messages().size(), 1);
-  EXPECT_TRUE(main_->Doc().company.name.empty());
+  EXPECT_EQ(main_->Doc().company.name, "unsaved");
   EXPECT_TRUE(main_->WorkingPageShown());
   EXPECT_EQ(terminated_, 0);
 }

@@ -8,9 +8,11 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "config.h"
 #include "dates.h"
 #include "focus_mark.h"
 #include "form_log_in.h"
@@ -254,6 +256,75 @@ TEST_F(FormSettingTest, BackupButtonCreatesAndOpensTheFolder) {
   ASSERT_EQ(script_->Messages().size(), 1);
   EXPECT_TRUE(script_->Messages()[0].endsWith(QDir::toNativeSeparators(opened_[0].toLocalFile())))
       << script_->Messages()[0].toStdString();
+}
+
+TEST_F(FormSettingTest, ShowsTheBackupFoldersSizeAndKeepingAndReportsTheChoiceMade) {
+  TFormSetting& f = Settings();
+  const QDir folder(BackupFolder());
+  struct Case {
+    QString file;  // resized to `size`; none: the folder does not exist yet
+    qint64 size;
+    QString text;
+  };
+  const std::vector<Case> cases = {
+      {"", 0, "使用容量：0 KB（0 ファイル）"},
+      {"a", 0, "使用容量：0 KB（1 ファイル）"},
+      {"a", 1, "使用容量：0.1 KB（1 ファイル）"},
+      {"a", 1536, "使用容量：1.5 KB（1 ファイル）"},
+      {"a", 1048575, "使用容量：1.0 MB（1 ファイル）"},
+      {"sub/b", 9856614 - 1048575, "使用容量：9.4 MB（2 ファイル）"},
+  };
+  for (const Case& c : cases) {
+    if (!c.file.isEmpty()) {
+      folder.mkpath(QFileInfo(folder.filePath(c.file)).path());
+      QFile file(folder.filePath(c.file));
+      ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+      ASSERT_TRUE(file.resize(c.size));
+    }
+    f.FormShow();
+    EXPECT_EQ(f.LabelBackUpSize->text(), c.text);
+  }
+
+  WriteBackupKeepAll(true);
+  script_->ExpectModal<TFormSetting>([](TFormSetting& f) {
+    EXPECT_FALSE(f.ComboBoxBackUpKeep->isEditable());
+    EXPECT_EQ(f.ComboBoxBackUpKeep->currentText(), QStringLiteral("すべて保存する"));
+    EXPECT_TRUE(f.BackupKeepAll());
+    f.ComboBoxBackUpKeep->setCurrentIndex(0);
+    EXPECT_FALSE(f.BackupKeepAll());
+    f.ButtonCancel->click();
+  });
+  // Shown afresh from the configuration, which the window itself never writes.
+  script_->ExpectModal<TFormSetting>([](TFormSetting& f) {
+    EXPECT_TRUE(f.BackupKeepAll());
+    f.ButtonOk->click();
+  });
+  ShowModal(&f);
+  ShowModal(&f);
+  EXPECT_TRUE(ReadBackupKeepAll());
+
+  WriteBackupKeepAll(false);
+  script_->ExpectModal<TFormSetting>([](TFormSetting& f) {
+    EXPECT_EQ(f.ComboBoxBackUpKeep->currentText(),
+              QStringLiteral("自動で整理する（7日間はすべて、3か月間は1日1つ、以降は1か月に1つ）"));
+    f.ComboBoxBackUpKeep->setCurrentIndex(1);
+    f.ButtonOk->click();
+  });
+  EXPECT_EQ(ShowModal(&f), QDialog::Accepted);
+  EXPECT_TRUE(f.BackupKeepAll());
+  EXPECT_FALSE(ReadBackupKeepAll());
+}
+
+TEST_F(FormSettingTest, BehaviourPageFitsAndEnterWalksIt) {
+  TFormSetting& f = Settings();
+  ShowActive(&f);
+  EXPECT_EQ(f.size(), QSize(717, 447));  // the layout needs no more
+  f.PageControl1->setCurrentWidget(f.TabSheet3);
+  f.CheckBoxPassword->setChecked(true);
+  FocusOn(f.CheckBoxPassword);
+  EXPECT_EQ(WalkWithEnter(5), (QStringList{"EditPassword1", "EditPassword2", "CheckBoxBackUp",
+                                           "ComboBoxBackUpKeep", "ButtonBackUp"}));
+  f.reject();
 }
 
 TEST_F(FormSettingTest, LogInRefusesAnEmptyPasswordAndTakesEnterAndEsc) {

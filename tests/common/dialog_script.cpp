@@ -29,15 +29,22 @@ void DialogScript::ShowMessage(const QString& text) {
   messages_.append(text);
 }
 
-bool DialogScript::AskYesNo(const QString& text) {
+int DialogScript::AskChoice(const QString& text, const QStringList& buttons, int defaultButton,
+                            int escapeButton) {
   questions_.append(text);
+  default_buttons_.append(buttons.value(defaultButton));
   if (answers_.empty()) {
-    ADD_FAILURE() << "unexpected question " << Quoted(text) << ", answered no";
-    return false;
+    ADD_FAILURE() << "unexpected question " << Quoted(text) << ", closed";
+    return escapeButton;
   }
-  const bool yes = answers_.front();
+  const QString answer = answers_.front();
   answers_.pop_front();
-  return yes;
+  const int index = static_cast<int>(buttons.indexOf(answer));
+  if (index < 0) {
+    ADD_FAILURE() << "question " << Quoted(text) << " has no button " << Quoted(answer);
+    return escapeButton;
+  }
+  return index;
 }
 
 int DialogScript::ShowModal(QDialog* dialog) {

@@ -46,8 +46,10 @@ class DialogScript : public DialogHandler {
   DialogScript(const DialogScript&) = delete;
   DialogScript& operator=(const DialogScript&) = delete;
 
-  void AnswerYes() { answers_.push_back(true); }
-  void AnswerNo() { answers_.push_back(false); }
+  void AnswerYes() { answers_.push_back(QStringLiteral("はい")); }
+  void AnswerNo() { answers_.push_back(QStringLiteral("いいえ")); }
+  // Presses the button with this caption in the next question with buttons of its own.
+  void Choose(const QString& button) { answers_.push_back(button); }
   // An empty path cancels the dialog; so does a dialog with nothing queued.
   void ChooseOpenFile(const QString& path) { open_files_.push_back(path); }
   void ChooseSaveFile(const QString& path) { save_files_.push_back(path); }
@@ -62,12 +64,15 @@ class DialogScript : public DialogHandler {
 
   const QStringList& Messages() const { return messages_; }
   const QStringList& Questions() const { return questions_; }
+  // The caption of the button Enter would have pressed, per question.
+  const QStringList& DefaultButtons() const { return default_buttons_; }
   // Class names of the modal windows, in the order they were shown.
   const QStringList& ModalWindows() const { return modal_windows_; }
   const std::vector<FileRequest>& FileRequests() const { return file_requests_; }
 
   void ShowMessage(const QString& text) override;
-  bool AskYesNo(const QString& text) override;
+  int AskChoice(const QString& text, const QStringList& buttons, int defaultButton,
+                int escapeButton) override;
   int ShowModal(QDialog* dialog) override;
   QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                           const QString& filter) override;
@@ -79,12 +84,13 @@ class DialogScript : public DialogHandler {
                    const QString& filter);
 
   DialogHandler* previous_ = nullptr;
-  std::deque<bool> answers_;
+  std::deque<QString> answers_;
   std::deque<QString> open_files_;
   std::deque<QString> save_files_;
   std::deque<ModalHandler> modals_;
   QStringList messages_;
   QStringList questions_;
+  QStringList default_buttons_;
   QStringList modal_windows_;
   std::vector<FileRequest> file_requests_;
 };
