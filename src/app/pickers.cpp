@@ -1,16 +1,20 @@
 #include "pickers.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTimeEdit>
+#include <QToolTip>
 
-#include <algorithm>
+#include <functional>
+#include <optional>
 
 #include "enter_navigation.h"
+#include "typed_date.h"
 
 namespace {
 
@@ -55,94 +59,154 @@ class TabLeavesPicker : public QObject {
   QDateTimeEdit* picker_;
 };
 
-// Typing a date as it is written. A part filled by its last digit (a year, the month 4)
-// hands the typing on to the next part by itself, so the separator typed after it, as in
-// 2030/4/1, must not skip that part too. A year of one or two digits, left by a separator,
-// Tab, Enter or the focus, is taken as Windows takes it: 00-49 this century, 50-99 the last.
-// Any other separator (2030.4.1, 2030-4-1) acts as the picker's own.
-class TypedDateParts : public QObject {
+TypedPart PartOf(QDateTimeEdit::Section section) {
+  switch (section) {
+    case QDateTimeEdit::YearSection:
+      return TypedPart::Year;
+    case QDateTimeEdit::MonthSection:
+      return TypedPart::Month;
+    case QDateTimeEdit::HourSection:
+      return TypedPart::Hour;
+    case QDateTimeEdit::MinuteSection:
+      return TypedPart::Minute;
+    default:
+      return TypedPart::Day;
+  }
+}
+
+// What is typed into a picker is read as a whole when the picker is left or Enter is
+// pressed, wherever the caret stood: a whole date (2026/11/05, R8/11/5, 20261105) replaces
+// the value, a lone number fills the part the caret is in. Until then the typed text is
+// shown as it stands. Text that is no real day beeps, shows a tip and keeps the old value.
+class WholeTyping : public QObject {
  public:
-  explicit TypedDateParts(QDateTimeEdit* picker) : QObject(picker), picker_(picker) {}
+  using Reader = std::function<bool(QDateTimeEdit*, const QString&, TypedPart)>;
+  WholeTyping(QDateTimeEdit* picker, Reader read, QString tip)
+      : QObject(picker), picker_(picker), read_(std::move(read)), tip_(std::move(tip)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn) {
-      digitTyped_ = false;
-      return false;
+    switch (event->type()) {
+      case QEvent::FocusOut:
+        if (typing_) Finish();
+        return false;
+      case QEvent::MouseButtonPress:
+        if (typing_) Finish();
+        return false;
+      case QEvent::KeyPress:
+        // The key reaches the line edit and then, if left alone, the picker: read it once.
+        if (watched != QApplication::focusWidget()) return false;
+        return Key(*static_cast<QKeyEvent*>(event));
+      default:
+        return false;
     }
-    if (event->type() == QEvent::FocusOut) {
-      ExpandShortYear();
-      return false;
-    }
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const QString text = key->text();
-    const bool digit = text.size() == 1 && text[0].isDigit();
-    const bool separator = text.size() == 1 && !digit && text[0].isPrint() && !text[0].isSpace();
-    const bool swallow = separator && digitTyped_ && picker_->currentSection() != digitPart_;
-    if (!swallow && (separator || LeavesPart(key->key()))) ExpandShortYear();
-    digitTyped_ = digit;
-    digitPart_ = picker_->currentSection();
-    if (swallow || !separator) return swallow;
-    const QString own = SeparatorAfter(picker_->currentSectionIndex());
-    if (own.isEmpty() || text == own.left(1)) return false;
-    QKeyEvent same(QEvent::KeyPress, own[0].unicode(), Qt::NoModifier, own.left(1));
-    QCoreApplication::sendEvent(watched, &same);
-    return true;
   }
 
  private:
-  // The text between part `index` and the next in the display format, "/" in yyyy/MM/dd.
-  QString SeparatorAfter(int index) const {
-    static const QRegularExpression parts(QStringLiteral("[yMdHms]+"));
-    const QString format = picker_->displayFormat();
-    QRegularExpressionMatchIterator it = parts.globalMatch(format);
-    for (int i = 0; it.hasNext(); ++i) {
-      const QRegularExpressionMatch part = it.next();
-      if (i != index) continue;
-      if (!it.hasNext()) return {};
-      const qsizetype end = part.capturedEnd();
-      return format.mid(end, it.peekNext().capturedStart() - end);
-    }
-    return {};
+  static bool Printable(const QKeyEvent& key) {
+    const QString text = key.text();
+    const Qt::KeyboardModifiers modifiers =
+        key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    return modifiers == Qt::NoModifier && text.size() == 1 && text[0].isPrint() &&
+           !text[0].isSpace();
   }
 
-  static bool LeavesPart(int key) {
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Return ||
-           key == Qt::Key_Enter || key == Qt::Key_Right;
+  bool Key(const QKeyEvent& key) {
+    if (Printable(key)) {
+      if (!typing_) part_ = picker_->currentSection();
+      typing_ = true;
+      typed_ += key.text();
+      Show(typed_);
+      return true;
+    }
+    if (!typing_) return false;
+    if (key.key() == Qt::Key_Backspace) {
+      typed_.chop(1);
+      if (typed_.isEmpty())
+        Stop();
+      else
+        Show(typed_);
+      return true;
+    }
+    if (key.key() == Qt::Key_Escape) {
+      Stop();
+      return true;
+    }
+    // Enter, Tab, the arrows: what was typed is taken first; text that is no day keeps
+    // the focus here, so the clerk can type it again.
+    return !Finish();
   }
 
-  void ExpandShortYear() {
-    if (!digitTyped_ || digitPart_ != QDateTimeEdit::YearSection ||
-        picker_->currentSection() != QDateTimeEdit::YearSection) {
-      return;
+  bool Finish() {
+    const QString typed = typed_;
+    const bool taken = read_(picker_, typed, PartOf(part_));
+    Stop();
+    if (!taken) {
+      QApplication::beep();
+      QToolTip::showText(picker_->mapToGlobal(QPoint(0, picker_->height())), tip_.arg(typed),
+                         picker_);
     }
-    const QString typed = picker_->sectionText(QDateTimeEdit::YearSection).trimmed();
-    bool number = false;
-    const int yy = typed.toInt(&number);
-    if (!number || typed.size() > 2) return;
-    const int year = yy < 50 ? 2000 + yy : 1900 + yy;
-    const QDate old = picker_->date();
-    const int day = std::min(old.day(), QDate(year, old.month(), 1).daysInMonth());
-    picker_->setDate(QDate(year, old.month(), day));
-    // Setting the date moves the cursor; the separator or key goes on from the year.
-    picker_->setCurrentSection(QDateTimeEdit::YearSection);
-    digitTyped_ = false;
+    return taken;
+  }
+
+  // Back to showing the value, whatever was typed.
+  void Stop() {
+    typing_ = false;
+    typed_.clear();
+    Show(picker_->dateTime().toString(picker_->displayFormat()));
+    if (part_ != QDateTimeEdit::NoSection) picker_->setSelectedSection(part_);
+  }
+
+  // The picker would read every half-typed text as it comes and refuse most of it, so it
+  // is kept out of the way until the typing is done.
+  void Show(const QString& text) {
+    auto* edit = picker_->findChild<QLineEdit*>();
+    if (!edit) return;
+    const QSignalBlocker quiet(edit);
+    edit->setText(text);
   }
 
   QDateTimeEdit* picker_;
-  bool digitTyped_ = false;
-  QDateTimeEdit::Section digitPart_ = QDateTimeEdit::NoSection;
+  Reader read_;
+  QString tip_;
+  bool typing_ = false;
+  QString typed_;
+  QDateTimeEdit::Section part_ = QDateTimeEdit::NoSection;
 };
 
+TypedDateContext ContextOf(const QDateTimeEdit* picker, TypedPart part) {
+  return {picker->date(), QDate::currentDate(), part};
+}
+
+bool TakeDate(QDateTimeEdit* picker, std::optional<QDate> date) {
+  if (!date || *date < picker->minimumDate() || *date > picker->maximumDate()) return false;
+  picker->setDate(*date);
+  return true;
+}
+
+bool ReadDate(QDateTimeEdit* picker, const QString& typed, TypedPart part) {
+  return TakeDate(picker, ReadTypedDate(typed, ContextOf(picker, part)));
+}
+
+bool ReadMonth(QDateTimeEdit* picker, const QString& typed, TypedPart part) {
+  return TakeDate(picker, ReadTypedMonth(typed, ContextOf(picker, part)));
+}
+
+bool ReadTime(QDateTimeEdit* picker, const QString& typed, TypedPart part) {
+  const std::optional<QTime> time = ReadTypedTime(typed, picker->time(), part);
+  if (time) picker->setTime(*time);
+  return time.has_value();
+}
+
 template <class Picker>
-Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, bool calendar) {
+Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, bool calendar,
+                   WholeTyping::Reader read, const QString& tip) {
   auto* picker = new Picker(parent);
   picker->setObjectName(name);
   picker->setDisplayFormat(format);
   picker->setCalendarPopup(calendar);
   picker->installEventFilter(new TabLeavesPicker(picker));
-  auto* typed = new TypedDateParts(picker);
+  auto* typed = new WholeTyping(picker, std::move(read), tip);
   picker->installEventFilter(typed);
   if (auto* edit = picker->template findChild<QLineEdit*>()) {
     edit->installEventFilter(new SelectPartOnClick(picker));
@@ -154,13 +218,16 @@ Picker* MakePicker(QWidget* parent, const QString& name, const QString& format, 
 }  // namespace
 
 QDateEdit* DatePicker(QWidget* parent, const QString& name) {
-  return MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy/MM/dd"), true);
+  return MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy/MM/dd"), true, ReadDate,
+                               QStringLiteral("「%1」は日付として正しくありません。"));
 }
 
 QTimeEdit* TimePicker(QWidget* parent, const QString& name) {
-  return MakePicker<QTimeEdit>(parent, name, QStringLiteral("HH:mm"), false);
+  return MakePicker<QTimeEdit>(parent, name, QStringLiteral("HH:mm"), false, ReadTime,
+                               QStringLiteral("「%1」は時刻として正しくありません。"));
 }
 
 QDateEdit* MonthPicker(QWidget* parent, const QString& name) {
-  return MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy年MM月"), true);
+  return MakePicker<QDateEdit>(parent, name, QStringLiteral("yyyy年MM月"), true, ReadMonth,
+                               QStringLiteral("「%1」は年月として正しくありません。"));
 }

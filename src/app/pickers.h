@@ -6,9 +6,10 @@ class QDateEdit;
 class QTimeEdit;
 class QWidget;
 
-// The date and time pickers of every window. A single click on a part (year, month, day,
-// hour, minute) selects that part, so the digits typed next replace it; what the picker
-// shows when it is left is what it holds.
+// The date and time pickers of every window. What is typed is read as a whole when the
+// picker is left (typed_date.h), wherever the caret stood. A single click on a part (year, month,
+// day, hour, minute) selects that part, so the digits typed next replace it; what the picker shows
+// when it is left is what it holds.
 
 // yyyy/MM/dd with a drop-down calendar.
 QDateEdit* DatePicker(QWidget* parent, const QString& name);

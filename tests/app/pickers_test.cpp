@@ -5,8 +5,11 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -129,6 +132,71 @@ TEST(PickersTest, AYearTypedShortIsTakenWhenThePickerIsLeft) {
   typeYear(date, "2023");  // four digits are the year as typed
   FocusOn(after);
   EXPECT_EQ(date->date(), QDate(2023, 3, 31));
+}
+
+}  // namespace
+
+namespace {
+
+// A click gives the focus first, as the window system does.
+void ClickAt(QWidget* widget, QPoint at) {
+  FocusOn(widget, Qt::MouseFocusReason);
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+  }
+}
+
+// Wherever the caret stands when a whole date is typed, the whole date is taken and shown
+// as typed until then; a day that does not exist keeps the old date and the focus.
+TEST(PickersTest, AWholeDateTypedAnywhereReplacesTheValue) {
+  QDialog window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* before = new QLineEdit(&window);
+  QDateEdit* date = DatePicker(&window, QStringLiteral("DateTimePickerDate"));
+  auto* after = new QLineEdit(&window);
+  for (QWidget* w : std::initializer_list<QWidget*>{before, date, after}) layout->addWidget(w);
+  ShowActive(&window);
+  auto* edit = date->findChild<QLineEdit*>();
+  const std::function<void()> ways[] = {
+      [&] { ClickAt(edit, QPoint(edit->width() - 4, edit->height() / 2)); },
+      [&] { ClickAt(edit, QPoint(2, edit->height() / 2)); },
+      [&] { FocusOn(date); },
+      [&] {
+        FocusOn(date);
+        PressKey(QApplication::focusWidget(), Qt::Key_End);
+      },
+      [&] {
+        FocusOn(date);
+        PressKey(QApplication::focusWidget(), Qt::Key_Home);
+      },
+      [&] {
+        FocusOn(after);
+        PressKey(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+      },
+  };
+  int way = 0;
+  for (const auto& focus : ways) {
+    SCOPED_TRACE(way++);
+    FocusOn(before);
+    date->setDate(QDate(2026, 12, 20));
+    focus();
+    ASSERT_EQ(QApplication::focusWidget(), date);
+    TypeText(date, QStringLiteral("2025/11/05"));
+    EXPECT_EQ(edit->text(), QStringLiteral("2025/11/05"));
+    PressKey(date, Qt::Key_Return);
+    EXPECT_EQ(date->date(), QDate(2025, 11, 5));
+
+    FocusOn(before);
+    focus();
+    TypeText(date, QStringLiteral("R8/2/30"));
+    PressKey(date, Qt::Key_Return);
+    EXPECT_EQ(date->date(), QDate(2025, 11, 5));
+    EXPECT_EQ(edit->text(), QStringLiteral("2025/11/05"));
+    EXPECT_EQ(QApplication::focusWidget(), date);
+  }
 }
 
 }  // namespace
