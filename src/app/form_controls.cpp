@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "enter_navigation.h"
 #include "input_method.h"
 #include "sjis_guard.h"
 #include "tab_order.h"
@@ -42,6 +44,30 @@ class EnterLeavesCompletion : public QObject {
       edit->deselect();
     }
     return false;
+  }
+
+ private:
+  QComboBox* combo_;
+};
+
+// A completion pop-up keeps Enter for itself, so the field kept the focus and the next
+// field's typing landed in it. Enter takes the highlighted entry, or the text as typed,
+// and moves on as in any other field.
+class EnterLeavesCompletionPopup : public QObject {
+ public:
+  explicit EnterLeavesCompletionPopup(QComboBox* combo) : QObject(combo), combo_(combo) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    QCompleter* completer = combo_->completer();
+    const QModelIndex chosen = completer->popup()->currentIndex();
+    completer->popup()->hide();
+    if (chosen.isValid()) combo_->setEditText(chosen.data(completer->completionRole()).toString());
+    MoveFocusInWindow(combo_->window(), !(key->modifiers() & Qt::ShiftModifier));
+    return true;
   }
 
  private:
@@ -110,6 +136,12 @@ QComboBox* EditableList(QWidget* parent, const QString& name, Ime ime) {
   combo->installEventFilter(enter);
   combo->lineEdit()->installEventFilter(enter);
   return combo;
+}
+
+void UsePopupCompletion(QComboBox* combo) {
+  QCompleter* completer = combo->completer();
+  completer->setCompletionMode(QCompleter::PopupCompletion);
+  completer->popup()->installEventFilter(new EnterLeavesCompletionPopup(combo));
 }
 
 void SetEditableText(QComboBox* combo, const QString& text) {

@@ -31,6 +31,8 @@ QComboBox* EditableList(QWidget* parent, const QString& name, Ime ime);
 // Shows the text in an editable list; the item of that text becomes the current one, or
 // none, so that the first ↓ in an empty field picks the first item.
 void SetEditableText(QComboBox* combo, const QString& text);
+// Completion in a pop-up list; Enter there takes what is shown and moves to the next field.
+void UsePopupCompletion(QComboBox* combo);
 
 // A row of controls: some at the left edge, some at the right, space between.
 QHBoxLayout* ControlRow(std::initializer_list<QWidget*> left,

@@ -86,6 +86,7 @@ TFormSetting::TFormSetting(Document& doc, QWidget* parent) : TForm(doc, parent) 
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
   PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
   TabSheet1 = BuildCompanyPage();
   TabSheet2 = BuildBankPage();
   TabSheet3 = BuildBehaviourPage();

@@ -16,6 +16,7 @@ TFormVersion::TFormVersion(Document& doc, QWidget* parent) : TForm(doc, parent) 
   LabelTitle->setFont(font);
   LabelTitle->setAlignment(Qt::AlignCenter);
   ButtonOk = new QPushButton(QStringLiteral("閉じる"), this);
+  ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LabelTitle);
   layout->addStretch();

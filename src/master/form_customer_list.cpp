@@ -39,7 +39,6 @@ ListMessages PartnerMessages() {
 
 TFormCustomerList::TFormCustomerList(Document& doc) : TForm(doc) {
   // Left with "戻る" (or the close box) only.
-  SetEscCancels(false);
   BuildControls();
   BuildLayout();
   Connect();
@@ -64,6 +63,7 @@ void TFormCustomerList::BuildControls() {
   ButtonAddCustomer = FormButton(this, QStringLiteral("追加"), QStringLiteral("ButtonAddCustomer"));
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+  SetEscButton(ButtonOk);
 }
 
 void TFormCustomerList::BuildLayout() {

@@ -42,7 +42,7 @@ void TFormItemAdd::BuildControls() {
   // Units are offered, never forced: "KG" stays "KG" though the list holds "kg", and a
   // prefix is not stretched to the unit it begins.
   ComboBoxTanni->completer()->setCaseSensitivity(Qt::CaseSensitive);
-  ComboBoxTanni->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  UsePopupCompletion(ComboBoxTanni);
   SsEditPrice = AmountEdit();
   SsEditPrice->setObjectName(QStringLiteral("SsEditPrice"));
   SsEditCost = AmountEdit();

@@ -24,7 +24,6 @@
 TFormItemList::TFormItemList(Document& doc) : TForm(doc) {
   setWindowTitle(QStringLiteral("商品リスト"));
   // Left with "戻る" (or the close box) only.
-  SetEscCancels(false);
   BuildControls();
   BuildLayout();
   Connect();
@@ -63,6 +62,7 @@ void TFormItemList::BuildControls() {
   ButtonAddItem = FormButton(this, QStringLiteral("追加"), QStringLiteral("ButtonAddItem"));
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+  SetEscButton(ButtonOk);
 }
 
 void TFormItemList::BuildLayout() {

@@ -21,7 +21,6 @@ TFormNameList::TFormNameList(Document& doc, const NameListDesign& design,
     : TForm(doc), design_(design), names_(std::move(names)) {
   setWindowTitle(design.caption);
   // Left with "戻る" only.
-  SetEscCancels(false);
   BuildControls();
   BuildLayout();
   pattern_ =
@@ -44,6 +43,7 @@ void TFormNameList::BuildControls() {
   editButton_ = FormButton(this, QStringLiteral("変更"), design_.editButtonName);
   deleteButton_ = FormButton(this, QStringLiteral("削除"), design_.deleteButtonName);
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+  SetEscButton(ButtonOk);
 
   connect(listBox_, &QListWidget::itemDoubleClicked, this, &TFormNameList::ListBoxDblClick);
   connect(addButton_, &QPushButton::clicked, this, &TFormNameList::ButtonAddClick);

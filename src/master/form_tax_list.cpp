@@ -13,7 +13,6 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
   setObjectName(QStringLiteral("FormTaxList"));
   setWindowTitle(QStringLiteral("税率の設定"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  SetEscCancels(false);
 
   const auto changed = [&doc] { doc.MarkChanged(); };
   standard_ = new TaxHistoryPanel(
@@ -25,6 +24,7 @@ TFormTaxList::TFormTaxList(Document& doc, QWidget* parent) : TForm(doc, parent) 
   TakeStandardControls();
   TakeReducedControls();
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+  SetEscButton(ButtonOk);
 
   auto* panels = new QHBoxLayout;
   panels->addWidget(standard_);

@@ -62,7 +62,6 @@ QCheckBox* Option(QWidget* parent, const QString& caption, const QString& name) 
 TFormClaimDetail::TFormClaimDetail(Document& doc) : TForm(doc) {
   setWindowTitle(QStringLiteral("請求書印刷"));
   // Left with "戻る" (or the close box) only.
-  SetEscCancels(false);
   BuildFigures();
   BuildOptions();
   BuildLayout();
@@ -110,6 +109,7 @@ void TFormClaimDetail::BuildOptions() {
                [this] { return ClaimDetailCsv(Doc(), Tag, partnerId_, month_, kSpreadsheetCsv); });
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+  SetEscButton(ButtonOk);
 }
 
 void TFormClaimDetail::BuildLayout() {
@@ -124,22 +124,27 @@ void TFormClaimDetail::BuildLayout() {
     figures->addWidget(new QLabel(QString::fromUtf8(caption), this), 0, column);
     figures->addWidget(field, 1, column++);
   }
-  auto* options = new QGridLayout;
+  // Two blocks side by side, so Enter and Tab finish the left one before the right.
+  auto* left = new QGridLayout;
   const std::pair<const char*, QWidget*> fields[] = {{"伝票日付", DateTimePickerClaimDate},
                                                      {"伝票タイトル", ComboBoxTitle},
                                                      {"伝票NO.", EditNo},
                                                      {"敬称", ComboBoxNameTitle}};
   int row = 0;
   for (const auto& [caption, field] : fields) {
-    options->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
-    options->addWidget(field, row++, 1);
+    left->addWidget(new QLabel(QString::fromUtf8(caption), this), row, 0);
+    left->addWidget(field, row++, 1);
   }
-  options->addWidget(CheckBoxBank, 0, 2, 1, 2);
-  options->addWidget(new QLabel(QStringLiteral("振込コメント"), this), 1, 2);
-  options->addWidget(EditBank, 1, 3);
-  options->addWidget(CheckBoxTantou, 2, 2, 1, 2);
-  options->addWidget(CheckBoxKakunin, 3, 2, 1, 2);
-  options->setColumnStretch(3, 1);
+  auto* right = new QGridLayout;
+  right->addWidget(CheckBoxBank, 0, 0, 1, 2);
+  right->addWidget(new QLabel(QStringLiteral("振込コメント"), this), 1, 0);
+  right->addWidget(EditBank, 1, 1);
+  right->addWidget(CheckBoxTantou, 2, 0, 1, 2);
+  right->addWidget(CheckBoxKakunin, 3, 0, 1, 2);
+  right->setColumnStretch(1, 1);
+  auto* options = new QHBoxLayout;
+  options->addLayout(left);
+  options->addLayout(right, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(figures);
   layout->addLayout(options);

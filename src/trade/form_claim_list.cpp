@@ -39,7 +39,6 @@ bool SameMonth(const QDate& a, const QDate& b) {
 
 TFormClaimList::TFormClaimList(Document& doc) : TForm(doc) {
   // Left with "戻る" (or the close box) only.
-  SetEscCancels(false);
   BuildControls();
   BuildLayout();
   Connect();
@@ -65,6 +64,7 @@ void TFormClaimList::BuildControls() {
   ButtonPrint =
       FormButton(this, QStringLiteral("請求書表示（印刷）"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+  SetEscButton(ButtonOk);
 }
 
 void TFormClaimList::BuildLayout() {

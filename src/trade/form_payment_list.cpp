@@ -41,7 +41,6 @@ ListMessages PaymentMessages(int mode) {
 TFormPaymentList::TFormPaymentList(Document& doc) : TForm(doc) {
   setWindowTitle(QStringLiteral("入金リスト"));
   // Left with "戻る" (or the close box) only.
-  SetEscCancels(false);
   BuildControls();
   BuildLayout();
   Connect();
@@ -57,6 +56,7 @@ void TFormPaymentList::BuildControls() {
   ButtonDelPayment =
       FormButton(PanelTop, QStringLiteral("削除"), QStringLiteral("ButtonDelPayment"));
   ButtonOk = FormButton(PanelTop, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+  SetEscButton(ButtonOk);
   TabControlCustomerList = new QTabBar(this);
   TabControlCustomerList->setObjectName(QStringLiteral("TabControlCustomerList"));
   TabControlCustomerList->setExpanding(false);

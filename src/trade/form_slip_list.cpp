@@ -59,7 +59,6 @@ QLabel* BoldLabel(QWidget* parent, const QString& text) {
 TFormSlipList::TFormSlipList(Document& doc) : TForm(doc) {
   setWindowTitle(QStringLiteral("伝票リスト"));
   // Left with "戻る" (or the close box) only.
-  SetEscCancels(false);
   BuildControls();
   BuildSlipPanel();
   BuildDetailPanel();
@@ -75,6 +74,7 @@ void TFormSlipList::BuildControls() {
   ButtonPrint =
       FormButton(PanelTop, QStringLiteral("伝票リスト印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(PanelTop, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+  SetEscButton(ButtonOk);
   TabControlCustomerList = new QTabBar(this);
   TabControlCustomerList->setObjectName(QStringLiteral("TabControlCustomerList"));
   TabControlCustomerList->setExpanding(false);

@@ -23,7 +23,6 @@
 TFormPeriodList::TFormPeriodList(Document& doc, const PeriodListDesign& design)
     : TForm(doc), design_(design) {
   setWindowTitle(design_.caption);
-  SetEscCancels(false);
   Build();
 }
 
@@ -33,6 +32,7 @@ void TFormPeriodList::Build() {
   ButtonRefresh = FormButton(this, QStringLiteral("更新"), QStringLiteral("ButtonRefresh"));
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
+  SetEscButton(ButtonOk);
   list_ = NewListView(this, design_.listName, design_.columns);
   SetCsvSource(list_, [this] { return Csv(Period()); });
   if (design_.hiddenLastColumn) list_->setColumnHidden(list_->columnCount() - 1, true);
@@ -95,7 +95,6 @@ void TFormPeriodList::FormShow() {
   Show({{}, QStringList(static_cast<int>(totals_.size()), QStringLiteral("0"))});
   // Nothing is computed yet: what the list would show is out of date.
   dirty_ = true;
-  ButtonRefresh->setFocus();
 }
 
 void TFormPeriodList::DateTimePickerFromChange() {

@@ -196,7 +196,7 @@ TEST_F(NameListFormsTest, EnterInTheEditPressesOk) {
   EXPECT_EQ(Text(doc_.groups[0].Get(1).name), QStringLiteral("冬物"));
 }
 
-TEST_F(NameListFormsTest, EscClosesClassificationAndUnitEntryButNotRemarkEntry) {
+TEST_F(NameListFormsTest, EscClosesClassificationAndUnitEntryAndTheListsButNotRemarkEntry) {
   Groups().show();
   script_.ExpectModal<TFormGroupAdd>([](TFormGroupAdd& entry) {
     entry.EditName->setText(QStringLiteral("x"));
@@ -214,9 +214,9 @@ TEST_F(NameListFormsTest, EscClosesClassificationAndUnitEntryButNotRemarkEntry) 
     entry.ButtonCancel->click();
   });
   Notes().ButtonAddLineNoteClick();
-  // The list windows have no cancel button either.
+  // A list window is left with Esc as with its 戻る.
   PressKey(Notes().ListBoxLineNoteList, Qt::Key_Escape);
-  EXPECT_TRUE(Notes().isVisible());
+  EXPECT_FALSE(Notes().isVisible());
   EXPECT_EQ(doc_.groups[0].Count(), 1);
   EXPECT_EQ(doc_.units.Count(), 0);
   EXPECT_EQ(doc_.lineNotes.Count(), 0);
