@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTimeEdit>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "amount_text.h"
@@ -97,6 +99,9 @@ void TFormCustomerAdd::BuildTerms() {
   connect(ComboBoxPayDay, &QComboBox::activated, this, &TFormCustomerAdd::ComboBoxPayDayChange);
   connect(ComboBoxPeriod, &QComboBox::activated, this, &TFormCustomerAdd::ComboBoxPeriodChange);
   connect(ComboBoxPayMonth, &QComboBox::activated, this, &TFormCustomerAdd::ComboBoxPeriodChange);
+  for (QComboBox* term : {ComboBoxPeriod, ComboBoxPayMonth}) {
+    connect(term, &QComboBox::currentIndexChanged, this, &TFormCustomerAdd::UpdatePayDayChoices);
+  }
 }
 
 TSsEdit* TFormCustomerAdd::AmountEdit(const QString& name) {
@@ -223,14 +228,36 @@ void TFormCustomerAdd::SsEditRateChange(TSsEdit* sender) {
   if (kept != sender->text()) sender->setText(kept);
 }
 
+namespace {
+const QString kSameMonthRule =
+    QStringLiteral("当月支払の場合、支払日を締日より前に設定することは出来ません。");
+}  // namespace
+
+// Told as a tip: a message box would take the keys the clerk goes on typing.
 void TFormCustomerAdd::ComboBoxPayDayChange() {
   if (!PaymentDayTooEarly()) return;
-  ShowMessage(QStringLiteral("当月支払の場合、支払日を締日より前に設定することは出来ません。"));
   ComboBoxPayDay->setCurrentIndex(ComboBoxPeriod->currentIndex());
+  QToolTip::showText(ComboBoxPayDay->mapToGlobal(QPoint(0, ComboBoxPayDay->height())),
+                     kSameMonthRule, ComboBoxPayDay);
 }
 
 void TFormCustomerAdd::ComboBoxPeriodChange() {
   if (PaymentDayTooEarly()) ComboBoxPayDay->setCurrentIndex(ComboBoxPeriod->currentIndex());
+}
+
+// Days that would break the same-month rule cannot be picked, by the arrow keys or from
+// the list, and the field's tip tells why.
+void TFormCustomerAdd::UpdatePayDayChoices() {
+  auto* model = qobject_cast<QStandardItemModel*>(ComboBoxPayDay->model());
+  if (model == nullptr) return;
+  bool anyRefused = false;
+  for (int day = 0; day < model->rowCount(); ++day) {
+    const bool refused =
+        BreaksSameMonthRule(ComboBoxPeriod->currentIndex(), ComboBoxPayMonth->currentIndex(), day);
+    model->item(day)->setEnabled(!refused);
+    anyRefused = anyRefused || refused;
+  }
+  ComboBoxPayDay->setToolTip(anyRefused ? kSameMonthRule : QString());
 }
 
 bool TFormCustomerAdd::FormCloseQuery() {

@@ -55,6 +55,7 @@ class TFormCustomerAdd : public TEntryForm {
   void SsEditRateChange(TSsEdit* sender);
   void ComboBoxPayDayChange();
   void ComboBoxPeriodChange();
+  void UpdatePayDayChoices();
 
  protected:
   bool FormCloseQuery() override;

@@ -1,4 +1,6 @@
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -132,7 +134,8 @@ TEST_F(ItemFormsTest, AddStoresTheEnteredValuesAndSelectsTheNewLastRow) {
   EXPECT_EQ(Cell(view, 1, 9), QStringLiteral("国産"));
 }
 
-// Completion offers the units of the list; it never changes what was typed.
+// Completion offers the units of the list; it never changes what was typed, and Enter in
+// its pop-up moves on to the price as everywhere else.
 TEST_F(ItemFormsTest, UnitIsStoredAsTypedWhateverTheUnitListHolds) {
   doc_.units.Add("kg");
   doc_.units.Add("Kgs");
@@ -144,12 +147,18 @@ TEST_F(ItemFormsTest, UnitIsStoredAsTypedWhateverTheUnitListHolds) {
       ShowActive(&entry);
       FocusOn(entry.ComboBoxTanni);
       TypeText(entry.ComboBoxTanni->lineEdit(), typed);
-      PressKey(entry.ComboBoxTanni->lineEdit(), Qt::Key_Return);
+      QWidget* popup = entry.ComboBoxTanni->completer()->popup();
+      EXPECT_EQ(popup->isVisible(), typed != QStringLiteral("KG"));  // nothing starts so
+      PressKey(popup->isVisible() ? popup : entry.ComboBoxTanni->lineEdit(), Qt::Key_Return);
+      EXPECT_FALSE(popup->isVisible());
+      ASSERT_EQ(QApplication::focusWidget(), entry.SsEditPrice);
+      TypeText(entry.SsEditPrice, QStringLiteral("2500"));
       FocusOn(entry.ButtonOk);
       entry.ButtonOk->click();
     });
     List().ButtonAddItemClick();
     EXPECT_EQ(Text(doc_.items.Records().back().unit), typed);
+    EXPECT_EQ(doc_.items.Records().back().price, Money::FromInt(2500));
   }
 }
 
