@@ -13,6 +13,7 @@
 #include "form_log_in.h"
 #include "form_main.h"
 #include "form_setting.h"
+#include "tax_list.h"
 
 namespace {
 
@@ -294,6 +295,12 @@ void TFormMain::New1Click() {
     return;
   }
   TakeSettings(*settings);
+  // A cleared tax list ends at 5 %; a new user would otherwise bill today's slips at it.
+  if (AskYesNo(QStringLiteral("現在の消費税率（2014/04/01 から 8%、2019/10/01 から 10%）を"
+                              "税率表に追加しますか？"),
+               DefaultAnswer::Yes)) {
+    AddCurrentRates(doc_.taxes);
+  }
   doc_.filePath.clear();
   EnableFileActions(true, false, true);
   ShowWorkingPage();

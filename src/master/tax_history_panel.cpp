@@ -62,6 +62,9 @@ TaxHistoryPanel::TaxHistoryPanel(TaxList& rates, const TaxHistoryVariant& varian
     layout->addWidget(heading);
   }
   layout->addWidget(Table);
+  LabelToday = new QLabel(this);
+  LabelToday->setObjectName(Name("Label", "Today"));
+  layout->addWidget(LabelToday);
   layout->addWidget(GroupBoxAdd);
   layout->addWidget(GroupBoxEdit);
   layout->addWidget(GroupBoxDelete);
@@ -118,6 +121,7 @@ void TaxHistoryPanel::Show() {
 void TaxHistoryPanel::RefreshTable() {
   const QSignalBlocker quiet(Table);
   FillListView(Table, TaxRows(rates_));
+  LabelToday->setText(RateOfTheDayText(rates_, Today(), variant_.term));
   RateEdit->SetText(QString());
   StartDayEdit->clear();
 }

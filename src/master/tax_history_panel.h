@@ -10,6 +10,7 @@
 
 class QDateEdit;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -39,6 +40,7 @@ class TaxHistoryPanel : public QWidget {
                   QWidget* parent);
 
   QTableWidget* Table;
+  QLabel* LabelToday;
   QGroupBox* GroupBoxAdd;
   QDateEdit* StartDay;
   TSsEdit* RateAdd;

@@ -19,3 +19,10 @@ std::optional<double> EarliestNewStart(const TaxList& taxes) {
   if (taxes.Count() == 0) return std::nullopt;
   return taxes.Get(taxes.Count() - 1).start + 1;
 }
+
+QString RateOfTheDayText(const TaxList& taxes, double day, const QString& term) {
+  const QString date = ShortDateText(day);
+  const std::optional<Money> rate = taxes.RateInForce(day);
+  if (!rate) return QStringLiteral("本日（%1）に適用される%2はありません").arg(date, term);
+  return QStringLiteral("本日（%1）の%2：%3%").arg(date, term, FormattedAmount(*rate));
+}

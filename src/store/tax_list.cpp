@@ -73,3 +73,16 @@ TaxList DefaultReducedRates() {
   list.Assign({{Money::FromInt(8), EncodeDate(2019, 10, 1), -1}});
   return list;
 }
+
+bool AddCurrentRates(TaxList& list) {
+  const std::pair<double, int> rates[] = {{EncodeDate(2014, 4, 1), 8},
+                                          {EncodeDate(2019, 10, 1), 10}};
+  bool added = false;
+  for (const auto& [start, percent] : rates) {
+    // Entries follow each other in time: only a rate newer than the newest one is added.
+    if (list.Count() > 0 && list.Get(list.Count() - 1).start >= start) continue;
+    list.Add(start, Money::FromInt(percent));
+    added = true;
+  }
+  return added;
+}

@@ -46,3 +46,7 @@ class TaxList {
 
 // The reduced-rate history of a new document: 8 % from 2019/10/01 without end.
 TaxList DefaultReducedRates();
+
+// Adds the standard rates of today (8 % from 2014/04/01, 10 % from 2019/10/01) after the
+// newest entry, each one only when the list ends before it starts. Whether any was added.
+bool AddCurrentRates(TaxList& list);

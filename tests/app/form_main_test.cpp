@@ -22,6 +22,7 @@
 #include "backup_copy.h"
 #include "config.h"
 #include "data_file.h"
+#include "dates.h"
 #include "form_log_in.h"
 #include "form_setting.h"
 #include "image_button.h"
@@ -82,7 +83,8 @@ TEST_F(FormMainTest, StartsOnTheStartPageWithNothingToSave) {
 TEST_F(FormMainTest, NewAsksOnlyOnTheWorkingPage) {
   main_->Doc().company.name = "left over";
   MakeNewDocument();
-  EXPECT_TRUE(script_->Questions().isEmpty());
+  // Only today's tax rates are offered.
+  ASSERT_EQ(script_->Questions().size(), 1);
   EXPECT_EQ(StateOf(*main_), kNewDocument);
   EXPECT_TRUE(main_->Doc().company.name.empty());
 
@@ -90,8 +92,8 @@ TEST_F(FormMainTest, NewAsksOnlyOnTheWorkingPage) {
   script_->AnswerNo();
   main_->New1Click();
   EXPECT_EQ(main_->Doc().items.Count(), 1);
-  ASSERT_EQ(script_->Questions().size(), 1);
-  EXPECT_EQ(script_->Questions()[0],
+  ASSERT_EQ(script_->Questions().size(), 2);
+  EXPECT_EQ(script_->Questions()[1],
             QStringLiteral("データを新規作成します。\r\n未保存のデータは破棄されます。\r\n"
                            "続行してよろしいですか？"));
 
@@ -119,8 +121,18 @@ TEST_F(FormMainTest, NewTakesTheSettingsPasswordAndBackupSwitch) {
     f.CheckBoxBackUp->setChecked(false);
     f.ButtonOk->click();
   });
+  script_->AnswerYes();
   main_->New1Click();
   const Document& doc = main_->Doc();
+  // Today's rates follow the cleared 3 % and 5 %, offered with はい as the default.
+  EXPECT_EQ(script_->Questions(),
+            QStringList{"現在の消費税率（2014/04/01 から 8%、2019/10/01 から 10%）を税率表に"
+                        "追加しますか？"});
+  EXPECT_EQ(script_->DefaultButtons(), QStringList{"はい"});
+  ASSERT_EQ(doc.taxes.Count(), 4);
+  EXPECT_EQ(doc.taxes.RateAt(EncodeDate(2019, 9, 30)), Money::FromInt(8));
+  EXPECT_EQ(doc.taxes.RateAt(EncodeDate(2026, 12, 9)), Money::FromInt(10));
+  EXPECT_FALSE(main_->HasUnsavedChanges());
   EXPECT_EQ(doc.company.name, "\x8A\x94\x8E\xAE\x89\xEF\x8E\xD0\x82\xC4\x82\xF1\x82\xDB");
   EXPECT_EQ(doc.company.closingDay, 20);
   EXPECT_TRUE(doc.usePassword);

@@ -135,6 +135,7 @@ TEST_F(FormSettingTest, InvoiceFieldsShowTheDocumentAndAreTakenOnlyOnOk) {
     f.CheckBoxInvoice->setChecked(true);
     f.ButtonOk->click();
   });
+  script_->AnswerNo();  // today's tax rates
   main_->New1Click();
   EXPECT_TRUE(doc.invoice.enabled);
   EXPECT_EQ(doc.invoice.registrationNumber, "T0000000000001");

@@ -34,5 +34,6 @@ void ShellTest::WriteDataFile(const QString& name, const Document& doc) const {
 
 void ShellTest::MakeNewDocument() {
   script_->ExpectModal<TFormSetting>([](TFormSetting& f) { f.ButtonOk->click(); });
+  script_->AnswerNo();  // today's tax rates: the cleared list is what the tests expect
   main_->New1Click();
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -66,8 +67,23 @@ TEST(TaxTable, RowsShowRatesDatesAndTheOpenEnd) {
   EXPECT_EQ(EarliestNewStart(taxes), std::nullopt);
 }
 
+TEST(TaxTable, TheRateOfTheDayIsTheOneInForceOrNone) {
+  TaxList taxes;
+  const QString term = QStringLiteral("税率");
+  EXPECT_EQ(RateOfTheDayText(taxes, EncodeDate(2026, 12, 9), term),
+            QStringLiteral("本日（2026/12/09）の税率：5%"));
+  AddCurrentRates(taxes);
+  EXPECT_EQ(RateOfTheDayText(taxes, EncodeDate(2019, 9, 30), term),
+            QStringLiteral("本日（2019/09/30）の税率：8%"));
+  EXPECT_EQ(RateOfTheDayText(taxes, EncodeDate(1989, 3, 31), term),
+            QStringLiteral("本日（1989/03/31）に適用される税率はありません"));
+}
+
 TEST_F(TaxListTest, NewDocumentShowsTheTwoDefaultRates) {
   ASSERT_EQ(form.ListViewTaxList->rowCount(), 2);
+  EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("LabelToday"))
+                  ->text()
+                  .endsWith(QStringLiteral("の税率：5%")));
   EXPECT_EQ(Row(form.ListViewTaxList, 1), (QStringList{"", "5%", "1997/04/01", "-"}));
   EXPECT_EQ(form.DateTimePickerStartDay->minimumDate(), QDate(1997, 4, 2));
 }

@@ -63,6 +63,33 @@ TEST(TaxList, StoredSingleEntryReplacesTheDefaults) {
   EXPECT_EQ(back.Get(0).end, -1);
 }
 
+// Today's rates follow a list only where it ends before them; nothing is added twice.
+TEST(TaxList, CurrentRatesAreAddedOnlyAfterTheNewestEntry) {
+  const auto percents = [](const TaxList& list) {
+    std::vector<int> out;
+    for (int i = 0; i < list.Count(); ++i)
+      out.push_back(static_cast<int>(list.Get(i).rate.WholePart()));
+    return out;
+  };
+  TaxList cleared;
+  EXPECT_TRUE(AddCurrentRates(cleared));
+  EXPECT_EQ(percents(cleared), (std::vector<int>{3, 5, 8, 10}));
+  EXPECT_EQ(cleared.Get(2).end, EncodeDate(2019, 9, 30));
+  EXPECT_EQ(cleared.Get(3).start, EncodeDate(2019, 10, 1));
+  EXPECT_FALSE(AddCurrentRates(cleared));
+  EXPECT_EQ(cleared.Count(), 4);
+
+  TaxList withEight;
+  withEight.Add(EncodeDate(2014, 4, 1), Money::FromInt(8));
+  EXPECT_TRUE(AddCurrentRates(withEight));
+  EXPECT_EQ(percents(withEight), (std::vector<int>{3, 5, 8, 10}));
+
+  TaxList newer;
+  newer.Add(EncodeDate(2030, 4, 1), Money::FromInt(12));
+  EXPECT_FALSE(AddCurrentRates(newer));
+  EXPECT_EQ(percents(newer), (std::vector<int>{3, 5, 12}));
+}
+
 TEST(PaymentList, NumbersIdsPerListAndUpdatesById) {
   PaymentList receipts;
   PaymentList payments;
