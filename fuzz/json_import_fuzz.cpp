@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "data_file.h"
 #include "json_export.h"
@@ -22,11 +23,10 @@ std::string Saved(Document& doc) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const Json json = Json::parse(data, data + size, nullptr, false);
-  if (json.is_discarded()) return 0;
   Document doc;
   try {
-    doc = JsonToDocument(json);
+    doc = JsonToDocument(
+        ParseImportJson(std::string_view(reinterpret_cast<const char*>(data), size)));
   } catch (const ImportError&) {
     return 0;
   }

@@ -27,7 +27,10 @@ for target in "${targets[@]}"; do
   echo "== fuzz_$target for ${seconds}s"
   log=build-fuzz/fuzz_$target.log
   status=0
-  "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 \
+  # Inputs as large as a deeply nested JSON of 100 KB must be reached.
+  size=()
+  [ "$target" = json_import ] && size=(-max_len=204800)
+  "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 "${size[@]}" \
     -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$target-" \
     "$corpus" "$seeds" >"$log" 2>&1 || status=$?
   grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|SUMMARY|==[0-9]+==ERROR)|runtime error' "$log" || true

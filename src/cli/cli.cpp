@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 
+#include "atomic_file.h"
 #include "claims_command.h"
 #include "cli_open.h"
 #include "cli_options.h"
@@ -97,12 +98,16 @@ void Export(const std::vector<std::string>& files, bool passwordStdin, std::istr
 }
 
 Json ReadJson(const std::string& file) {
-  std::ifstream stream(file, std::ios::binary);
-  if (!stream) throw Refusal("cannot read " + file);
+  std::string text;
   try {
-    return Json::parse(stream);
-  } catch (const Json::exception& e) {
-    throw Refusal(file + ": not readable JSON: " + e.what());
+    text = ReadWholeFile(QString::fromLocal8Bit(file.c_str()));
+  } catch (const FileError& e) {
+    throw Refusal(OneLine(e.Message()));
+  }
+  try {
+    return ParseImportJson(text);
+  } catch (const ImportError& e) {
+    throw Refusal(file + ": " + e.what());
   }
 }
 

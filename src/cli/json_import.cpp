@@ -221,3 +221,45 @@ Document JsonToDocument(const Json& json) {
   if (hasInvoice) doc.invoice = ReadInvoice(j.At("invoice"));
   return doc;
 }
+
+namespace {
+
+// The document, its lists, a record, a slip's lines and a line make five; the rest is room.
+constexpr int kMaxJsonDepth = 16;
+
+void RefuseDeepNesting(std::string_view text) {
+  int depth = 0;
+  bool inString = false;
+  bool escaped = false;
+  for (const char c : text) {
+    if (inString) {
+      if (escaped) {
+        escaped = false;
+      } else if (c == '\\') {
+        escaped = true;
+      } else if (c == '"') {
+        inString = false;
+      }
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > kMaxJsonDepth) {
+        throw ImportError("not readable JSON: nested deeper than " + std::to_string(kMaxJsonDepth) +
+                          " levels");
+      }
+    } else if (c == ']' || c == '}') {
+      --depth;
+    }
+  }
+}
+
+}  // namespace
+
+Json ParseImportJson(std::string_view text) {
+  RefuseDeepNesting(text);
+  try {
+    return Json::parse(text.begin(), text.end());
+  } catch (const Json::exception& e) {
+    throw ImportError(std::string("not readable JSON: ") + e.what());
+  }
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "document.h"
 #include "json_in.h"
 
@@ -10,3 +12,8 @@
 // The password itself is not in the JSON; `usePassword` is set from "password" and the
 // caller supplies the password. Throws ImportError naming the place.
 Document JsonToDocument(const Json& json);
+
+// The JSON text of an import, parsed. Nesting deeper than the data ever needs is refused
+// before the parser sees it: the parser recurses, and thousands of levels overflow the
+// stack. Throws ImportError for that and for text that is no JSON.
+Json ParseImportJson(std::string_view text);

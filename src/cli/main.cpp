@@ -5,7 +5,18 @@
 
 #include "cli.h"
 
+namespace {
+
+// Standard error carries the program's own lines only: Qt's remarks (a missing runtime
+// folder under cron, font notes) would come before the one line a refusal promises.
+void QuietQt(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) std::cerr << message.toLocal8Bit().constData() << '\n';
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  qInstallMessageHandler(QuietQt);
   // For the standard paths and text codecs; no display is needed. PDFs need fonts, which
   // the offscreen platform gives without a display.
   std::unique_ptr<QCoreApplication> app;

@@ -1,13 +1,17 @@
 #include "atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 
@@ -100,20 +104,59 @@ QString FollowLinks(const QString& path, const QString& shown) {
   return at;
 }
 
+// The name a save gives its new contents beside the target: the program's mark, the
+// computer and the process, so that two saves of one file at once never share one and a
+// later save can tell its own leftovers from another's work in progress.
+QString SavingPrefix(const QFileInfo& target) {
+  return QStringLiteral(".") + target.fileName() + QStringLiteral(".saving");
+}
+
+QString SavingName(const QFileInfo& target) {
+  static std::atomic<unsigned> sequence{0};
+  return SavingPrefix(target) + QStringLiteral(".%1.%2.%3")
+                                    .arg(QSysInfo::machineHostName())
+                                    .arg(getpid())
+                                    .arg(sequence.fetch_add(1));
+}
+
+// Removes what killed saves of the target left: the old fixed name, the names of this
+// computer's processes that have ended, and anything of a day ago.
+void RemoveLeftovers(const QFileInfo& target) {
+  const QString prefix = SavingPrefix(target);
+  const QDir folder = target.absoluteDir();
+  const QString host = QSysInfo::machineHostName();
+  const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
+  const QFileInfoList found = folder.entryInfoList({prefix + QStringLiteral("*")},
+                                                   QDir::Files | QDir::Hidden | QDir::System);
+  for (const QFileInfo& leftover : found) {
+    const QString name = leftover.fileName();
+    bool gone = name == prefix || leftover.lastModified().toUTC() < dayAgo;
+    const QStringList parts = name.mid(prefix.size()).split(QLatin1Char('.'));
+    // ".HOST.PID.SEQ"; a host name may itself hold dots.
+    if (!gone && parts.size() >= 4 && parts.first().isEmpty()) {
+      bool number = false;
+      const qint64 pid = parts[parts.size() - 2].toLongLong(&number);
+      const QString from = parts.mid(1, parts.size() - 3).join(QLatin1Char('.'));
+      gone = number && from == host && pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 &&
+             errno == ESRCH;
+    }
+    if (gone) QFile::remove(leftover.absoluteFilePath());
+  }
+}
+
 // The new contents beside the target. It has no name while it is written (O_TMPFILE), so
-// a save killed then leaves nothing behind; it gets one fixed name only just before it
-// takes the target's place, and a save finds and removes what an earlier killed one left
-// there, so leftovers never pile up.
+// a save killed then leaves nothing behind; it gets a name of its own only just before it
+// takes the target's place.
 class TempFile {
  public:
   TempFile(const QString& target, const QString& shown) : shown_(shown) {
     const QFileInfo info(target);
-    name_ = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") + info.fileName() +
-                              QStringLiteral(".saving"));
+    RemoveLeftovers(info);
+    name_ = QFile::encodeName(info.absolutePath() + QStringLiteral("/") + SavingName(info));
     fd_ = open(QFile::encodeName(info.absolutePath()).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC,
                0600);
     if (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
-      unlink(name_.constData());  // a file system without unnamed files: named from the start
+      // A file system without unnamed files: named from the start.
       fd_ = open(name_.constData(), O_CREAT | O_EXCL | O_RDWR | O_CLOEXEC, 0600);
       named_ = fd_ >= 0;
     }
@@ -131,7 +174,6 @@ class TempFile {
   // Gives the written file its name, closes it and moves it over `target`.
   void Replace(const QByteArray& target) {
     if (!named_) {
-      unlink(name_.constData());
       const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
       if (linkat(AT_FDCWD, self.constData(), AT_FDCWD, name_.constData(), AT_SYMLINK_FOLLOW) != 0) {
         CannotWrite(shown_, WriteCause(errno));
@@ -206,14 +248,19 @@ void WriteFileAtomically(const QString& path, std::string_view bytes, const Chun
   const QFileInfo info(target);
   if (!info.absoluteDir().exists()) CannotWrite(path, WriteCause(ENOENT));
   if (info.isDir()) CannotWrite(path, QStringLiteral("同じ名前のフォルダがあります。"));
-  // The owner's write bit, not access(): root may write anything, yet a read-only backup
-  // copy must stay as it is.
-  if (info.exists() && (!(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable())) {
-    CannotWrite(path, QStringLiteral("読み取り専用のファイルです。"));
-  }
   struct stat old {};
   const QByteArray targetName = QFile::encodeName(target);
   const bool replacing = stat(targetName.constData(), &old) == 0;
+  // A pipe or a device would be replaced by a plain file without a word.
+  if (replacing && !S_ISREG(old.st_mode)) CannotWrite(path, ReadCause(ENODEV));
+  if (access(QFile::encodeName(info.absolutePath()).constData(), W_OK) != 0 && errno == EROFS) {
+    CannotWrite(path, WriteCause(EROFS));
+  }
+  // The owner's write bit, not access(): root may write anything, yet a read-only backup
+  // copy must stay as it is.
+  if (replacing && (!(info.permissions() & QFileDevice::WriteOwner) || !info.isWritable())) {
+    CannotWrite(path, QStringLiteral("読み取り専用のファイルです。"));
+  }
 
   TempFile temp(target, path);
   WriteAll(temp.Fd(), bytes, writer ? writer : ChunkWriter(DefaultWrite), path);

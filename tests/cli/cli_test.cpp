@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -225,8 +226,12 @@ TEST_F(CliTest, BadJsonIsRefusedAndTheOutputLeftAlone) {
     std::string json;
     std::string where;
   };
+  const std::string deep = std::string(50000, '[') + std::string(50000, ']');
   const std::vector<Case> cases = {
       {"{not json", "not readable JSON"},
+      // Deep nesting overflowed the parser's stack; inside a string it is only text.
+      {"{\"a\":" + deep + ",\"b\":0}", "nested deeper than 16 levels"},
+      {"{\"units\":" + deep + "}", "nested deeper than 16 levels"},
       {ChangedJson([](Json& j) { j.erase("units"); }), "missing key \"units\""},
       {ChangedJson([](Json& j) { j["company"]["payDay"] = "5"; }),
        "company.payDay: expected an integer"},
@@ -270,6 +275,9 @@ TEST_F(CliTest, BadJsonIsRefusedAndTheOutputLeftAlone) {
     EXPECT_EQ(Lines(r.err), 1) << r.err;
     EXPECT_EQ(Bytes("out.tlg"), before);
   }
+  // Brackets inside a text are no nesting.
+  WriteText("units.json", ChangedJson([](Json& j) { j["units"] = {std::string(40, '[')}; }));
+  EXPECT_EQ(Cli({"import", Path("units.json"), Path("out.tlg")}).status, 0);
 }
 
 TEST_F(CliTest, ImportRefusesAFileInUseAndTakesOverALeftoverLock) {
@@ -348,6 +356,39 @@ TEST_F(CliTest, UsageAndHelp) {
   EXPECT_EQ(Cli({"frobnicate"}).status, 2);
   EXPECT_EQ(Cli({"export"}).status, 2);
   EXPECT_EQ(Cli({"import", "a.json"}).status, 2);
+}
+
+// Outputs go only over plain files; an unreadable input says why in the program's words,
+// and standard error holds that one line even without a runtime folder (as under cron).
+TEST_F(CliTest, OutputsOverPipesAndFoldersAsInputsAreRefusedInOneLine) {
+  Save(Sample(), "a.tlg");
+  WriteText("a.json", ChangedJson([](Json&) {}));
+  ASSERT_EQ(mkfifo(Path("p.TLG").c_str(), 0600), 0);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"import", Path("a.json"), Path("p.TLG")},
+        {"pdf", "customers", Path("a.tlg"), "--out", Path("p.TLG")}}) {
+    SCOPED_TRACE(args[0]);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    process.setProcessEnvironment(env);
+    QStringList list;
+    for (const std::string& a : args) list << QString::fromStdString(a);
+    process.start(QStringLiteral(TENPO_CLI_PATH), list);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    const std::string err = process.readAllStandardError().toStdString();
+    EXPECT_NE(err.find("通常のファイルではありません。"), std::string::npos) << err;
+    EXPECT_EQ(Lines(err), 1) << err;
+  }
+  struct stat st {};
+  ASSERT_EQ(stat(Path("p.TLG").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  const CliRun folder = Cli({"import", Path(""), Path("out.tlg")});
+  EXPECT_EQ(folder.status, 1);
+  EXPECT_NE(folder.err.find("フォルダはファイルとして開けません。"), std::string::npos)
+      << folder.err;
+  EXPECT_EQ(Lines(folder.err), 1) << folder.err;
 }
 
 TEST_F(CliTest, TheProgramWritesJsonToStandardOutput) {

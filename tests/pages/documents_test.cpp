@@ -299,9 +299,10 @@ TEST(Documents, InvoiceWideFiguresAndNamesStayInsideTheirColumns) {
   const Page page = DrawReport(InvoiceReport(s), FakePrinter600()).front();
   const PageCanvas c(FakePrinter600());
   const double rules[] = {10, 37, 64, 91, 118, 137, 164, 200};
+  const std::vector<TextOp> texts = TextsOf(page);  // outlives the pointer into it
   for (int i = 0; i < 7; ++i) {
     const TextOp* t = nullptr;
-    for (const TextOp& op : TextsOf(page)) {
+    for (const TextOp& op : texts) {
       if (op.y == c.Y(104.5) && op.x >= c.X(rules[i]) && op.x < c.X(rules[i + 1])) t = &op;
     }
     ASSERT_NE(t, nullptr) << i;

@@ -9,8 +9,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
+#include <atomic>
 #include <chrono>
+#include <thread>
 
 #include "file_error.h"
 
@@ -126,6 +129,80 @@ TEST(AtomicFile, ReadGivesTheBytesOrSaysWhyInJapanese) {
     }
   }
   close(writer);
+}
+
+// Only plain files are replaced: a pipe, or a link to one, stays what it was; a device is
+// refused the same way through its link.
+TEST(AtomicFile, WritingOverAPipeOrADeviceIsRefused) {
+  QTemporaryDir dir;
+  const QString pipe = dir.filePath(QStringLiteral("p.TLG"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  const QString toPipe = dir.filePath(QStringLiteral("link.TLG"));
+  ASSERT_TRUE(QFile::link(pipe, toPipe));
+  const QString toDevice = dir.filePath(QStringLiteral("null.pdf"));
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), toDevice));
+  for (const QString& path : {pipe, toPipe, toDevice}) {
+    SCOPED_TRACE(path.toStdString());
+    try {
+      WriteFileAtomically(path, "bytes");
+      ADD_FAILURE() << "written";
+    } catch (const FileError& e) {
+      EXPECT_TRUE(e.Message().endsWith(
+          QStringLiteral("を書き込めません。\n通常のファイルではありません。")))
+          << e.what();
+    }
+  }
+  struct stat st {};
+  ASSERT_EQ(stat(QFile::encodeName(pipe).constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  ASSERT_EQ(stat("/dev/null", &st), 0);
+  EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+// Saves of one file at once each have their own temporary: every one succeeds and the
+// file is whole. What killed saves left is cleared by the next save; another live save's
+// temporary is not touched.
+TEST(AtomicFile, SavesAtOnceNeverCollideAndLeftoversAreCleared) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("shop.TLG"));
+  const std::string a(300000, 'a');
+  const std::string b(200000, 'b');
+  std::atomic<int> failures{0};
+  const auto saver = [&](const std::string& bytes) {
+    for (int i = 0; i < 40; ++i) {
+      try {
+        WriteFileAtomically(file, bytes);
+      } catch (const FileError& e) {
+        ADD_FAILURE() << e.what();
+        ++failures;
+      }
+    }
+  };
+  std::thread first(saver, a);
+  std::thread second(saver, b);
+  first.join();
+  second.join();
+  EXPECT_EQ(failures.load(), 0);
+  const std::string saved = ReadWholeFile(file);
+  EXPECT_TRUE(saved == a || saved == b);
+
+  const QString host = QSysInfo::machineHostName();
+  const auto touch = [&](const QString& name) {
+    QFile f(dir.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  };
+  pid_t ended = fork();
+  if (ended == 0) _exit(0);
+  waitpid(ended, nullptr, 0);
+  const QString live = QStringLiteral(".shop.TLG.saving.%1.%2.7").arg(host).arg(getpid());
+  touch(QStringLiteral(".shop.TLG.saving"));
+  touch(QStringLiteral(".shop.TLG.saving.%1.%2.0").arg(host).arg(ended));
+  touch(live);
+  touch(QStringLiteral(".other.TLG.saving"));
+  WriteFileAtomically(file, a);
+  const QStringList left =
+      QDir(dir.path()).entryList({QStringLiteral(".*saving*")}, QDir::Files | QDir::Hidden);
+  EXPECT_EQ(left, (QStringList{".other.TLG.saving", live}));
 }
 
 }  // namespace
