@@ -19,7 +19,7 @@ std::vector<const Slip*> PeriodSlips(const Document& doc, int mode, int32_t part
     if (slip.partner != partnerId || (slip.kind != mode && slip.kind != mode + 2)) continue;
     if (InPeriod(slip.date, period)) kept.push_back(&slip);
   }
-  // The document's quicksort on pointers: the order the window's working list gets.
+  // By date; slips of one day in the order they were entered.
   if (!kept.empty()) {
     SortRangeByDate(kept, 0, static_cast<int>(kept.size()) - 1, true,
                     [](const Slip* s) { return s->date; });

@@ -63,8 +63,8 @@ Money SlipTotal(const Document& doc, int32_t slipId, int rounding) {
 
 SlipListRows ComputeSlipList(const Document& doc, int mode, int32_t partnerId,
                              std::optional<SlipPeriod> period) {
-  // Pointers sorted by the document's own quicksort: the same swaps on the same dates
-  // give the order the window's temporary slip list gets, without copying the slips.
+  // Pointers by date, slips of one day in the order they were entered, without copying
+  // the slips.
   std::vector<const Slip*> kept;
   for (const Slip& slip : doc.slips.Slips()) {
     if (BelongsToList(slip, mode, partnerId, period)) kept.push_back(&slip);

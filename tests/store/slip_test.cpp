@@ -93,6 +93,28 @@ TEST(SlipList, SortByDateOrdersTheRangeBothWays) {
   EXPECT_EQ(empty.Count(), 0);
 }
 
+// Slips of one day keep the order they were entered, oldest day first or last.
+TEST(SlipList, SlipsOfOneDayKeepTheOrderTheyWereEntered) {
+  SlipList list;
+  for (int i = 0; i < 7; ++i) {
+    Slip s = MakeSlip(1, 10);
+    s.number = std::to_string(i);
+    list.Add(s);
+  }
+  Slip earlier = MakeSlip(1, 5);
+  earlier.number = "early";
+  list.Add(earlier);
+  const auto numbers = [&list] {
+    std::string out;
+    for (const Slip& s : list.Slips()) out += s.number + " ";
+    return out;
+  };
+  list.SortByDate(0, list.Count() - 1, true);
+  EXPECT_EQ(numbers(), "early 0 1 2 3 4 5 6 ");
+  list.SortByDate(0, list.Count() - 1, false);
+  EXPECT_EQ(numbers(), "0 1 2 3 4 5 6 early ");
+}
+
 TEST(SlipList, SortingManyEqualOrSortedDatesStaysShallow) {
   SlipList list;
   for (int i = 0; i < 20000; ++i) list.AddKeepingId(MakeSlip(1, i < 10000 ? 1 : i));
