@@ -13,15 +13,22 @@ namespace {
 
 using Cells = std::vector<std::vector<std::string>>;
 
-std::string Utf8(const std::string& sjis) {
-  return FromSjis(sjis).toStdString();
+// A record's text, named for the refusal when it is not CP932: "product 12 name".
+std::string Utf8(const std::string& sjis, const std::string& record, const char* field) {
+  return CheckedUtf8(sjis, record + " " + field);
+}
+
+std::string Record(const char* kind, long long id) {
+  return std::string(kind) + " " + std::to_string(id);
 }
 
 Cells SalesCells(const ItemSales& sales) {
   Cells cells = {{"id", "code", "name", "quantity", "amount", "cost", "profit"}};
   for (const ItemSalesRow& r : sales.rows) {
-    cells.push_back({std::to_string(r.id), Utf8(r.code), Utf8(r.name), MoneyToText(r.quantity),
-                     MoneyToText(r.amount), MoneyToText(r.cost), MoneyToText(r.profit)});
+    const std::string product = Record("product", r.id);
+    cells.push_back({std::to_string(r.id), Utf8(r.code, product, "code"),
+                     Utf8(r.name, product, "name"), MoneyToText(r.quantity), MoneyToText(r.amount),
+                     MoneyToText(r.cost), MoneyToText(r.profit)});
   }
   return cells;
 }
@@ -29,8 +36,8 @@ Cells SalesCells(const ItemSales& sales) {
 Cells SalesCells(const CustomerSales& sales) {
   Cells cells = {{"id", "name", "sales", "cost", "profit"}};
   for (const CustomerSalesRow& r : sales.rows) {
-    cells.push_back({std::to_string(r.id), Utf8(r.name), MoneyToText(r.sales), MoneyToText(r.cost),
-                     MoneyToText(r.profit)});
+    cells.push_back({std::to_string(r.id), Utf8(r.name, Record("partner", r.id), "name"),
+                     MoneyToText(r.sales), MoneyToText(r.cost), MoneyToText(r.profit)});
   }
   return cells;
 }
@@ -53,12 +60,11 @@ std::string IsoDate(double date) {
   return buf;
 }
 
-std::string CheckedUtf8(const std::string& sjis, const char* what) {
+std::string CheckedUtf8(const std::string& sjis, const std::string& what) {
   const QString text = FromSjis(sjis);
   const std::optional<std::string> back = ToSjis(text);
   if (!back || *back != sjis)
-    throw SlipListError(SlipListError::Reason::NotText,
-                        std::string(what) + ": bytes that are not CP932 text");
+    throw SlipListError(SlipListError::Reason::NotText, what + ": bytes that are not CP932 text");
   return text.toStdString();
 }
 
@@ -88,16 +94,17 @@ const std::vector<std::string>& ClaimDetailColumns() {
   return columns;
 }
 
-std::vector<std::string> ClaimDetailCells(const ClaimDetailRow& r) {
+std::vector<std::string> ClaimDetailCells(const ClaimDetailRow& r, size_t index) {
   const bool head = r.firstOfSlip;
+  const std::string row = Record("claim detail row", static_cast<long long>(index) + 1);
   return {head ? IsoDate(r.date) : "",
-          head ? Utf8(r.number) : "",
-          Utf8(r.name),
+          head ? Utf8(r.number, row, "number") : "",
+          Utf8(r.name, row, "name"),
           r.receipt ? "" : MoneyToText(r.quantity),
-          r.receipt ? "" : Utf8(r.unit),
+          r.receipt ? "" : Utf8(r.unit, row, "unit"),
           r.receipt ? "" : MoneyToText(r.price),
           MoneyToText(r.amount),
-          Utf8(r.note)};
+          Utf8(r.note, row, "note")};
 }
 
 std::string SlipListCsv(const Document& doc, const SlipListQuery& query, const CsvStyle& style) {
@@ -114,8 +121,9 @@ std::string SlipListCsv(const Document& doc, const SlipListQuery& query, const C
 std::string ClaimsCsv(const Document& doc, int kind, double month, const CsvStyle& style) {
   Cells cells = {{"id", "name", "amount", "closingDay", "due"}};
   for (const ClaimListRow& r : ComputeClaimList(doc, kind, month)) {
-    cells.push_back({std::to_string(r.id), Utf8(r.name), MoneyToText(r.amount),
-                     r.closingDayText.toStdString(), r.dueText.toStdString()});
+    cells.push_back({std::to_string(r.id), Utf8(r.name, Record("partner", r.id), "name"),
+                     MoneyToText(r.amount), r.closingDayText.toStdString(),
+                     r.dueText.toStdString()});
   }
   return CsvText(cells, style);
 }
@@ -123,8 +131,9 @@ std::string ClaimsCsv(const Document& doc, int kind, double month, const CsvStyl
 std::string ClaimDetailCsv(const Document& doc, int mode, int32_t partner, double month,
                            const CsvStyle& style) {
   Cells cells = {ClaimDetailColumns()};
-  for (const ClaimDetailRow& r : ComputeClaimDetail(doc, mode, partner, month).rows)
-    cells.push_back(ClaimDetailCells(r));
+  const ClaimDetail detail = ComputeClaimDetail(doc, mode, partner, month);
+  for (size_t i = 0; i < detail.rows.size(); ++i)
+    cells.push_back(ClaimDetailCells(detail.rows[i], i));
   return CsvText(cells, style);
 }
 
@@ -142,10 +151,14 @@ std::string SalesCsv(const Document& doc, const SalesQuery& q, const CsvStyle& s
 
 std::string ReturnsCsv(const Document& doc, const ReturnsQuery& q, const CsvStyle& style) {
   Cells cells = {{"code", "name", "quantity", "price", "amount", "date", "partner", "subtotal"}};
-  for (const ReturnRow& r : ComputeReturnList(doc, q.partnerKind, q.period, q.subtotals).rows) {
-    cells.push_back({Utf8(r.code), Utf8(r.name), MoneyToText(r.quantity),
+  const ReturnList returns = ComputeReturnList(doc, q.partnerKind, q.period, q.subtotals);
+  for (size_t i = 0; i < returns.rows.size(); ++i) {
+    const ReturnRow& r = returns.rows[i];
+    const std::string row = Record("return list row", static_cast<long long>(i) + 1);
+    cells.push_back({Utf8(r.code, row, "code"), Utf8(r.name, row, "name"), MoneyToText(r.quantity),
                      r.subtotal ? "" : MoneyToText(r.price), MoneyToText(r.amount),
-                     r.subtotal ? "" : IsoDate(r.date), Utf8(r.partner), r.subtotal ? "true" : ""});
+                     r.subtotal ? "" : IsoDate(r.date), Utf8(r.partner, row, "partner"),
+                     r.subtotal ? "true" : ""});
   }
   return CsvText(cells, style);
 }

@@ -52,14 +52,15 @@ class SlipListError : public std::runtime_error {
 std::string IsoDate(double date);
 // UTF-8 of stored CP932 text; bytes that do not come back the same throw SlipListError
 // naming `what`, rather than being written changed.
-std::string CheckedUtf8(const std::string& sjis, const char* what);
+std::string CheckedUtf8(const std::string& sjis, const std::string& what);
 const CustomerRecord& SlipListPartner(const Document& doc, const SlipListQuery& query);
 SlipListRows SlipListOf(const Document& doc, const SlipListQuery& query);
 
 // The detail's columns and one row's cells: date and number on a slip's first line, no
-// quantity, unit or price on a receipt.
+// quantity, unit or price on a receipt. Text that is not CP932 throws SlipListError naming
+// the row by its position (from 1).
 const std::vector<std::string>& ClaimDetailColumns();
-std::vector<std::string> ClaimDetailCells(const ClaimDetailRow& row);
+std::vector<std::string> ClaimDetailCells(const ClaimDetailRow& row, size_t index);
 
 // Each list: a header row of keys, then one row per listed row. A sum beyond the range of
 // amounts throws MoneyOverflow.

@@ -55,8 +55,8 @@ int32_t ParseCustomerId(const std::string& text) {
 
 namespace {
 
-std::string Utf8(const std::string& sjis) {
-  return FromSjis(sjis).toStdString();
+std::string PartnerName(const std::string& sjis, int32_t id) {
+  return CheckedUtf8(sjis, "partner " + std::to_string(id) + " name");
 }
 
 std::string Text(Money v) {
@@ -72,7 +72,7 @@ std::string ClaimsJson(const std::vector<ClaimListRow>& rows, const std::string&
   Json list = Json::array();
   for (const ClaimListRow& r : rows) {
     list.push_back({{"id", r.id},
-                    {"name", Utf8(r.name)},
+                    {"name", PartnerName(r.name, r.id)},
                     {"amount", Text(r.amount)},
                     {"closingDay", r.closingDayText.toStdString()},
                     {"due", r.dueText.toStdString()},
@@ -87,13 +87,13 @@ std::string ClaimsJson(const std::vector<ClaimListRow>& rows, const std::string&
 
 std::string DetailJson(const ClaimDetail& d, const Month& month, bool perRate) {
   Json rows = Json::array();
-  for (const ClaimDetailRow& r : d.rows) {
-    const std::vector<std::string> cells = ClaimDetailCells(r);
+  for (size_t index = 0; index < d.rows.size(); ++index) {
+    const std::vector<std::string> cells = ClaimDetailCells(d.rows[index], index);
     Json row = Json::object();
     for (size_t i = 0; i < cells.size(); ++i) row[ClaimDetailColumns()[i]] = cells[i];
     rows.push_back(row);
   }
-  Json j = {{"customer", {{"id", d.partnerId}, {"name", Utf8(d.partner.name)}}},
+  Json j = {{"customer", {{"id", d.partnerId}, {"name", PartnerName(d.partner.name, d.partnerId)}}},
             {"month", month.text},
             {"closingDate", IsoDate(d.closingDate)},
             {"previousClosingDate", IsoDate(d.previousClosingDate)},

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <regex>
 
+#include "computed_list_csv.h"
 #include "dates.h"
 #include "return_list.h"
 #include "sales_analysis.h"
@@ -11,8 +12,9 @@
 
 namespace {
 
-std::string Utf8(const std::string& sjis) {
-  return FromSjis(sjis).toStdString();
+// A record's text, refused when it is not CP932: "product 12 name".
+std::string Utf8(const std::string& sjis, const std::string& record, const char* field) {
+  return CheckedUtf8(sjis, record + " " + field);
 }
 
 Json Amount(Money v) {
@@ -21,8 +23,8 @@ Json Amount(Money v) {
 
 Json ItemRow(const ItemSalesRow& r) {
   return {{"id", r.id},
-          {"code", Utf8(r.code)},
-          {"name", Utf8(r.name)},
+          {"code", Utf8(r.code, "product " + std::to_string(r.id), "code")},
+          {"name", Utf8(r.name, "product " + std::to_string(r.id), "name")},
           {"quantity", Amount(r.quantity)},
           {"amount", Amount(r.amount)},
           {"cost", Amount(r.cost)},
@@ -31,7 +33,7 @@ Json ItemRow(const ItemSalesRow& r) {
 
 Json CustomerRow(const CustomerSalesRow& r) {
   return {{"id", r.id},
-          {"name", Utf8(r.name)},
+          {"name", Utf8(r.name, "partner " + std::to_string(r.id), "name")},
           {"sales", Amount(r.sales)},
           {"cost", Amount(r.cost)},
           {"profit", Amount(r.profit)}};
@@ -98,12 +100,16 @@ Json SalesJson(const Document& doc, SalesBy by, SlipPeriod period, bool hideZero
 Json ReturnsJson(const Document& doc, int partnerKind, SlipPeriod period, bool subtotals) {
   const ReturnList returns = ComputeReturnList(doc, partnerKind, period, subtotals);
   Json rows = Json::array();
-  for (const ReturnRow& r : returns.rows) {
-    Json row = {{"code", Utf8(r.code)}, {"name", Utf8(r.name)}, {"quantity", Amount(r.quantity)}};
+  for (size_t i = 0; i < returns.rows.size(); ++i) {
+    const ReturnRow& r = returns.rows[i];
+    const std::string where = "return list row " + std::to_string(i + 1);
+    Json row = {{"code", Utf8(r.code, where, "code")},
+                {"name", Utf8(r.name, where, "name")},
+                {"quantity", Amount(r.quantity)}};
     if (!r.subtotal) row["price"] = Amount(r.price);
     row["amount"] = Amount(r.amount);
     row["date"] = r.subtotal ? std::string() : IsoDate(r.date);
-    row["partner"] = Utf8(r.partner);
+    row["partner"] = Utf8(r.partner, where, "partner");
     if (r.subtotal) row["subtotal"] = true;
     rows.push_back(std::move(row));
   }

@@ -7,6 +7,7 @@
 #include "billing.h"
 #include "claims_command.h"
 #include "cli_open.h"
+#include "computed_list_csv.h"
 #include "confirmation_list_report.h"
 #include "dates.h"
 #include "invoice.h"
@@ -56,6 +57,10 @@ Report InvoicePdf(const Document& doc, const CliOptions& options) {
   const Month month = ParseMonth(options);
   if (!doc.customers.Exists(id)) throw Refusal("no customer has the id " + std::to_string(id));
   const ClaimDetail detail = ComputeClaimDetail(doc, kCustomerKind, id, month.date);
+  // Text that is not CP932 is refused, as in the detail's JSON and CSV, never printed as
+  // replacement marks.
+  CheckedUtf8(detail.partner.name, "partner " + std::to_string(id) + " name");
+  for (size_t i = 0; i < detail.rows.size(); ++i) ClaimDetailCells(detail.rows[i], i);
   return InvoiceReport(InvoiceOf(doc, detail));
 }
 

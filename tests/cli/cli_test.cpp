@@ -492,6 +492,42 @@ TEST_F(CliSlipsTest, CsvHasOneQuotedRowPerSlip) {
             "2,2024-05-10,,1,10\n");
 }
 
+// Stored text that is not CP932 (a damaged file) is refused by every command that would
+// print it, naming the record, never printed as replacement marks.
+TEST_F(CliSlipsTest, TextThatIsNotCp932IsRefusedNamingTheRecord) {
+  Document d;
+  d.useBackup = false;
+  d.items.Add("A-1", "\xFF\xFE", "", Sjis("本"), "100", "0", "", "", 0, 0, 0, 0);
+  CustomerRecord c;
+  c.name = Sjis("山田商店");
+  d.customers.Add(c);
+  AddSlip(d, 1, EncodeDate(2024, 4, 5), 0, "A-1", {{"0", "100", "3", ""}});
+  Save(d, "bad.tlg");
+  const std::string file = Path("bad.tlg");
+  const std::vector<std::pair<std::vector<std::string>, const char*>> cases = {
+      {{"claim-detail", file, "--customer", "0", "--month", "2024-04"}, "claim detail row "},
+      {{"claim-detail", file, "--customer", "0", "--month", "2024-04", "--format", "csv"},
+       "claim detail row "},
+      {{"sales", file, "--by", "item", "--from", "2024-04-01", "--to", "2024-05-31"},
+       "product 0 name"},
+      {{"sales", file, "--by", "item", "--from", "2024-04-01", "--to", "2024-05-31", "--format",
+        "csv"},
+       "product 0 name"},
+      {{"pdf", "invoice", file, "--customer", "0", "--month", "2024-04", "--out", Path("i.pdf")},
+       "claim detail row "},
+  };
+  for (const auto& [args, names] : cases) {
+    SCOPED_TRACE(args[0] + " " + args.back());
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find(names), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("not CP932"), std::string::npos) << r.err;
+    EXPECT_EQ(Lines(r.err), 1) << r.err;
+  }
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("i.pdf"))));
+}
+
 TEST_F(CliSlipsTest, RefusalsAndUsageErrorsPrintNothing) {
   struct Case {
     std::vector<std::string> args;
