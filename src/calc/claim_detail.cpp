@@ -2,6 +2,7 @@
 
 #include "billing_period.h"
 #include "date_sort.h"
+#include "list_limits.h"
 #include "slip_values.h"
 
 namespace {
@@ -94,6 +95,7 @@ void SetFigures(ClaimDetail& detail) {
 }  // namespace
 
 ClaimDetail ComputeClaimDetail(const Document& doc, int mode, int32_t partnerId, double month) {
+  CheckBillingMonth(month);
   ClaimDetail detail;
   detail.partnerId = partnerId;
   const CustomerList& partners = doc.Partners(mode);

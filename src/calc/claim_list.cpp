@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "billing_period.h"
+#include "list_limits.h"
 #include "slip_values.h"
 
 namespace {
@@ -41,6 +42,7 @@ ClaimListRow MakeRow(const CustomerRecord& partner, const PartnerTerms& terms,
 }  // namespace
 
 std::vector<ClaimListRow> ComputeClaimList(const Document& doc, int mode, double month) {
+  CheckBillingMonth(month);
   const CustomerList& partners = doc.Partners(mode);
   // Partner id -> its terms, period and sums; the first record of a repeated id (damaged
   // file) gives the terms, as IndexOf would find it.

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "checked_money.h"
+#include "list_limits.h"
 
 namespace {
 
@@ -137,6 +138,7 @@ DateSales ComputeDateSales(const Document& doc, SlipPeriod period, bool hideZero
   const double last = std::floor(period.to);
   DateSales result;
   if (first > last) return result;
+  CheckDaysOfAListByDay(first, last);
   std::vector<SalesSum> table(static_cast<size_t>(last - first) + 1);
   const auto customers = IndexCustomers(doc);
   const ItemIndex items(doc.items);

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <new>
 #include <sstream>
 
 #include "atomic_file.h"
@@ -340,6 +341,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   } catch (const std::invalid_argument& e) {
     err << "tenpo-cli: " << e.what() << "\n" << kUsage;
     return 2;
+  } catch (const std::bad_alloc&) {
+    err << "tenpo-cli: メモリが不足しているため、処理を続けられません。\n";
+    return 1;
   } catch (const std::exception& e) {
     err << "tenpo-cli: " << e.what() << '\n';
     return 1;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -283,6 +284,10 @@ QString ResolveLinks(const QString& path) {
 }
 
 std::string ReadWholeFile(const QString& path) {
+  return ReadFileStart(path, std::string::npos);
+}
+
+std::string ReadFileStart(const QString& path, size_t limit) {
   // Plain POSIX calls, so the cause comes from errno in the program's own words rather
   // than in the system's language.
   // Non-blocking, so that a pipe without a writer cannot hang the open; only regular files
@@ -296,10 +301,10 @@ std::string ReadWholeFile(const QString& path) {
     CannotRead(QStringLiteral("開けません"), path, error);
   }
   std::string bytes;
-  bytes.reserve(static_cast<size_t>(st.st_size));
+  bytes.reserve(std::min(limit, static_cast<size_t>(st.st_size)));
   char chunk[1 << 16];
-  for (;;) {
-    const ssize_t n = read(fd, chunk, sizeof chunk);
+  while (bytes.size() < limit) {
+    const ssize_t n = read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;

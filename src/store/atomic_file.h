@@ -22,6 +22,8 @@ void WriteFileAtomically(const QString& path, std::string_view bytes,
 
 // The whole file, or FileError.
 std::string ReadWholeFile(const QString& path);
+// At most the first `limit` bytes of the file, with the same checks and errors.
+std::string ReadFileStart(const QString& path, size_t limit);
 
 // The absolute path of the file a chain of symbolic links ends at (`path` itself, made
 // absolute, when it is no link), or FileError naming `path` when the chain loops.

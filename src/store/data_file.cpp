@@ -1,9 +1,11 @@
 #include "data_file.h"
 
 #include <QFileInfo>
+#include <new>
 
 #include "atomic_file.h"
 #include "field_stream.h"
+#include "file_error.h"
 #include "number_text.h"
 
 namespace {
@@ -138,7 +140,34 @@ void SaveDocument(const Document& doc, const QString& path) {
 }
 
 OpenResult OpenDocument(Document& doc, const QString& path, const OpenPrompts& prompts) {
-  return OpenDocumentBytes(doc, ReadWholeFile(path), QFileInfo(path).fileName(), prompts);
+  const QString name = QFileInfo(path).fileName();
+  // The identifier first: a large file of anything else is refused without reading it.
+  try {
+    const std::string start = ReadFileStart(path, 4096);
+    ByteReader head(start);
+    if (ReadField(head, FieldKey()) != kFileIdentifier) {
+      prompts.showMessage(NotDataFileMessage(name));
+      return OpenResult::NotOpened;
+    }
+  } catch (const FileError&) {
+    throw;
+  } catch (const std::exception&) {
+    prompts.showMessage(NotDataFileMessage(name));
+    return OpenResult::NotOpened;
+  }
+  if (QFileInfo(path).size() > kMaxDataFileSize) {
+    prompts.showMessage(
+        QStringLiteral("【") + name +
+        QStringLiteral("】は、\r\nデータファイルとしては大きすぎるため開けません。"));
+    return OpenResult::NotOpened;
+  }
+  try {
+    return OpenDocumentBytes(doc, ReadWholeFile(path), name, prompts);
+  } catch (const std::bad_alloc&) {
+    prompts.showMessage(QStringLiteral("メモリが不足しているため、【") + name +
+                        QStringLiteral("】を開けません。"));
+    return OpenResult::NotOpened;
+  }
 }
 
 OpenResult OpenDocumentBytes(Document& doc, std::string_view bytes, const QString& name,

@@ -29,6 +29,8 @@ struct OpenPrompts {
 // `doc` as it was: a damaged file is refused whole rather than half loaded. Throws
 // FileError when the file cannot be read at all. The caller stores the path.
 OpenResult OpenDocument(Document& doc, const QString& path, const OpenPrompts& prompts);
+// No data file comes near this: a larger one is refused before it is read.
+inline constexpr qint64 kMaxDataFileSize = qint64{1} << 31;
 // The same on bytes already read; `name` is the file name the messages show.
 OpenResult OpenDocumentBytes(Document& doc, std::string_view bytes, const QString& name,
                              const OpenPrompts& prompts);

@@ -391,6 +391,34 @@ TEST_F(CliTest, OutputsOverPipesAndFoldersAsInputsAreRefusedInOneLine) {
   EXPECT_EQ(Lines(folder.err), 1) << folder.err;
 }
 
+// Lists no one needs are refused in Japanese before they take all the memory: a list by
+// day of more than a hundred years, and a month whose billing period leaves the calendar.
+TEST_F(CliTest, ListsBeyondAnyNeedAreRefused) {
+  Save(Sample(), "a.tlg");
+  const std::string file = Path("a.tlg");
+  const std::vector<std::pair<std::vector<std::string>, const char*>> cases = {
+      {{"sales", file, "--by", "date", "--from", "0001-01-01", "--to", "9999-12-31"},
+       "日別の一覧は100年以内の期間で指定してください。"},
+      {{"sales", file, "--by", "date", "--from", "1900-01-01", "--to", "2000-01-02", "--format",
+        "csv"},
+       "日別の一覧は100年以内の期間で指定してください。"},
+      {{"claims", file, "--kind", "customers", "--month", "0001-01"},
+       "請求の期間が西暦1年から9999年の範囲に収まりません。"},
+  };
+  for (const auto& [args, says] : cases) {
+    SCOPED_TRACE(args[0] + " " + args[2]);
+    const CliRun r = Cli(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(r.err, std::string("tenpo-cli: ") + says + "\n");
+  }
+  // A hundred years by day is still a list.
+  EXPECT_EQ(Cli({"sales", file, "--by", "date", "--from", "1900-01-01", "--to", "1999-12-31",
+                 "--format", "csv"})
+                .status,
+            0);
+}
+
 TEST_F(CliTest, TheProgramWritesJsonToStandardOutput) {
   Save(Sample(), "a.tlg");
   QProcess process;

@@ -225,6 +225,28 @@ TEST_F(DataFileTest, ForeignFilesAreNotDataFiles) {
   EXPECT_THROW(OpenDocument(doc, Path("missing.tlg"), prompter.Prompts()), FileError);
 }
 
+// Huge files are judged by their first bytes and their size, never read whole first: a
+// 3 GB file of anything else is not a data file, and one that starts like a data file is
+// too large to be one. (The files are sparse: they take no disk.)
+TEST_F(DataFileTest, HugeFilesAreRefusedWithoutBeingRead) {
+  const qint64 huge = qint64{3} << 30;
+  const struct {
+    std::string start;
+    QString says;
+  } cases[] = {
+      {"junk", QStringLiteral("【big.tlg】は、\r\nてんぽ帳 販売管理 のファイルではありません。")},
+      {SerializeDocument(doc),
+       QStringLiteral("【big.tlg】は、\r\nデータファイルとしては大きすぎるため開けません。")},
+  };
+  for (const auto& c : cases) {
+    WriteBytes(Path("big.tlg"), c.start);
+    ASSERT_TRUE(QFile::resize(Path("big.tlg"), huge));
+    prompter.messages.clear();
+    EXPECT_EQ(OpenDocument(doc, Path("big.tlg"), prompter.Prompts()), OpenResult::NotOpened);
+    EXPECT_EQ(prompter.messages, std::vector<QString>{c.says});
+  }
+}
+
 TEST_F(DataFileTest, DamagedFilesAreRefusedWholeWherever) {
   Fill(doc);
   for (const std::string pw : {"", "pw"}) {
