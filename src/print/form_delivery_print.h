@@ -5,6 +5,7 @@
 
 #include "delivery_note.h"
 #include "form.h"
+#include "print_hand_off.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,15 +17,16 @@ class TSsEdit;
 
 // The delivery note of one slip ("納品書印刷"): the slip's lines and sums, read-only, with
 // the date, number, title, honorific, comment and stamp boxes to change before printing.
-// The opener sets Tag (the slip list's mode: the partner kind) and calls Prepare.
-class TFormDeliveryPrint : public TForm {
+// The slip list opens it through PrintDeliveryNote, which sets Tag (the partner kind)
+// and calls Prepare.
+class TFormDeliveryPrint : public TForm, public DeliveryNotePrinter {
   Q_OBJECT
 
  public:
   explicit TFormDeliveryPrint(Document& doc);
 
   // The slip and the partner's position in its list (the slip list's tab).
-  void Prepare(int32_t slipId, int partnerIndex);
+  void Prepare(int32_t slipId, int partnerIndex) override;
 
   QDateEdit* DateTimePickerDeliverDate = nullptr;
   QLineEdit* EditTitle = nullptr;

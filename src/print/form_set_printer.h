@@ -4,6 +4,7 @@
 
 #include "device_metrics.h"
 #include "form.h"
+#include "print_hand_off.h"
 #include "printer_catalog.h"
 #include "report.h"
 
@@ -13,7 +14,7 @@ class QPushButton;
 
 // The printer choice ("印刷"): every installed printer plus "PDF に出力", the printer's
 // setup, the preview, and printing the report handed over with its kind in Tag.
-class TFormSetPrinter : public TForm {
+class TFormSetPrinter : public TForm, public ReportPrinter {
   Q_OBJECT
 
  public:
@@ -28,7 +29,7 @@ class TFormSetPrinter : public TForm {
   QPushButton* ButtonPrint = nullptr;
   QPushButton* ButtonCancel = nullptr;
 
-  void SetReport(Report report) { report_ = std::move(report); }
+  void SetReport(Report report) override { report_ = std::move(report); }
   const Report& CurrentReport() const { return report_; }
   void SetCatalog(PrinterCatalog catalog) { catalog_ = std::move(catalog); }
   bool PdfChosen() const;

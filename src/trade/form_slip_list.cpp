@@ -19,7 +19,6 @@
 #include "dialogs.h"
 #include "document.h"
 #include "form_controls.h"
-#include "form_delivery_print.h"
 #include "form_registry.h"
 #include "form_slip_add.h"
 #include "list_csv.h"
@@ -392,11 +391,7 @@ void TFormSlipList::ButtonPrintDeliverClick() {
     ShowMessage(QStringLiteral("印刷する伝票を選択してください。"));
     return;
   }
-  auto* note = Forms().As<TFormDeliveryPrint>(FormId::DeliveryPrint);
-  if (note == nullptr) return;
-  note->Tag = Tag;
-  note->Prepare(SlipIdAt(row), TabControlCustomerList->currentIndex());
-  ShowModal(note);
+  PrintDeliveryNote(Tag, SlipIdAt(row), TabControlCustomerList->currentIndex());
 }
 
 TFormSlipAdd* TFormSlipList::Entry() const {
