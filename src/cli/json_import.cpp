@@ -1,5 +1,7 @@
 #include "json_import.h"
 
+#include <set>
+
 namespace {
 
 CompanySettings ReadCompany(const JsonIn& j) {
@@ -14,11 +16,11 @@ CompanySettings ReadCompany(const JsonIn& j) {
   c.person = j.At("person").Text();
   c.tel = j.At("tel").Text();
   c.fax = j.At("fax").Text();
-  c.closingDay = j.At("closingDay").Int(0, 28);
-  c.payMonth = j.At("payMonth").Int(0, 6);
-  c.payDay = j.At("payDay").Int(0, 28);
-  c.decimals = j.At("decimals").Int(0, 2);
-  c.rounding = j.At("rounding").Int(0, 2);
+  c.closingDay = j.At("closingDay").Int32();
+  c.payMonth = j.At("payMonth").Int32();
+  c.payDay = j.At("payDay").Int32();
+  c.decimals = j.At("decimals").Int32();
+  c.rounding = j.At("rounding").Int32();
   c.bankName = j.At("bankName").Text();
   c.bankBranch = j.At("bankBranch").Text();
   c.accountKind = j.At("accountKind").Text();
@@ -75,7 +77,7 @@ void ReadItems(const JsonIn& j, Document& doc) {
     r.cost = e.At("cost").Amount();
     r.speedCode = e.At("speedCode").Text();
     r.note = e.At("note").Text();
-    r.taxClass = e.At("taxClass").Int(0, 2);
+    r.taxClass = e.At("taxClass").Int32();
     r.group1 = e.At("group1").Id();
     r.group2 = e.At("group2").Id();
     r.group3 = e.At("group3").Id();
@@ -125,12 +127,12 @@ void ReadPartners(const JsonIn& j, CustomerList& list) {
     r.priceRate = e.At("priceRate").Amount();
     r.openingBalance = e.At("openingBalance").Amount();
     r.openingReceipts = e.At("openingReceipts").Amount();
-    r.basis = e.At("basis").Int(0, 1);
-    r.closingDay = e.At("closingDay").Int(0, 28);
-    r.payMonth = e.At("payMonth").Int(0, 6);
-    r.payDay = e.At("payDay").Int(0, 28);
-    r.decimals = e.At("decimals").Int(0, 2);
-    r.rounding = e.At("rounding").Int(0, 2);
+    r.basis = e.At("basis").Int32();
+    r.closingDay = e.At("closingDay").Int32();
+    r.payMonth = e.At("payMonth").Int32();
+    r.payDay = e.At("payDay").Int32();
+    r.decimals = e.At("decimals").Int32();
+    r.rounding = e.At("rounding").Int32();
     r.note = e.At("note").Text();
   }
   list.AssignRecords(std::move(records));
@@ -144,7 +146,7 @@ void ReadSlips(const JsonIn& j, SlipList& slips) {
     e.ExpectObject({"id", "kind", "date", "number", "partner", "note", "lines"});
     Slip s;
     s.id = e.At("id").Id();
-    s.kind = e.At("kind").Int(0, 3);
+    s.kind = e.At("kind").Int32();
     s.date = e.At("date").Date();
     s.number = e.At("number").Text();
     s.partner = e.At("partner").Id();
@@ -173,7 +175,7 @@ void ReadPayments(const JsonIn& j, PaymentList& list) {
   list.AssignRecords(std::move(records));
 }
 
-InvoiceSettings ReadInvoice(const JsonIn& j) {
+InvoiceSettings ReadInvoice(const JsonIn& j, const std::set<int32_t>& productIds) {
   j.ExpectObject({"enabled", "registrationNumber", "reducedRates", "reducedItems"});
   InvoiceSettings s;
   s.enabled = j.At("enabled").Bool();
@@ -183,10 +185,15 @@ InvoiceSettings ReadInvoice(const JsonIn& j) {
     number.Fail("expected \"T\" and 13 digits");
   }
   ReadTaxes(j.At("reducedRates"), s.reducedRates);
+  // As the settings window takes them: a registration number when enabled, and only
+  // products the file has.
+  if (s.enabled && s.registrationNumber.empty()) number.Fail("expected \"T\" and 13 digits");
   const JsonIn items = j.At("reducedItems");
   const size_t n = items.ArraySize();
   for (size_t i = 0; i < n; ++i) {
-    if (!s.reducedItems.insert(items.At(i).Id()).second) items.At(i).Fail("repeated product id");
+    const int32_t id = items.At(i).Id();
+    if (!s.reducedItems.insert(id).second) items.At(i).Fail("repeated product id");
+    if (productIds.count(id) == 0) items.At(i).Fail("no product with id " + std::to_string(id));
   }
   return s;
 }
@@ -218,7 +225,11 @@ Document JsonToDocument(const Json& json) {
   ReadTexts(j.At("lineNotes"), doc.lineNotes);
   ReadPayments(j.At("receipts"), doc.receipts);
   ReadPayments(j.At("payments"), doc.payments);
-  if (hasInvoice) doc.invoice = ReadInvoice(j.At("invoice"));
+  if (hasInvoice) {
+    std::set<int32_t> productIds;
+    for (const ItemRecord& item : doc.items.Records()) productIds.insert(item.id);
+    doc.invoice = ReadInvoice(j.At("invoice"), productIds);
+  }
   return doc;
 }
 

@@ -85,8 +85,17 @@ bool JsonIn::Bool() const {
   return value_.get<bool>();
 }
 
+int32_t JsonIn::Int32() const {
+  return Int(std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+}
+
 Money JsonIn::Amount() const {
   const std::string& s = String();
+  // Money holds four decimals; more would be rounded without a word.
+  const size_t point = s.find('.');
+  if (point != std::string::npos && s.size() - point - 1 > 4) {
+    Fail("expected an amount with at most four decimals, not \"" + s + "\"");
+  }
   try {
     return MoneyFromText(s);
   } catch (const ConvertError&) {

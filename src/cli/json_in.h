@@ -30,6 +30,8 @@ class JsonIn {
 
   std::string Text() const;  // UTF-8 in JSON, CP932 in the document
   int32_t Int(int32_t lo, int32_t hi) const;
+  // Any value of the file's 32-bit field: whatever a file holds, its export imports.
+  int32_t Int32() const;
   int32_t Id() const;
   bool Bool() const;
   Money Amount() const;
