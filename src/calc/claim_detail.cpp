@@ -17,7 +17,7 @@ std::vector<const Slip*> PeriodSlips(const Document& doc, int mode, int32_t part
                                      const BillingPeriod& period) {
   std::vector<const Slip*> kept;
   for (const Slip& slip : doc.slips.Slips()) {
-    if (slip.partner != partnerId || (slip.kind != mode && slip.kind != mode + 2)) continue;
+    if (slip.partner != partnerId || !IsOfMode(slip, mode)) continue;
     if (InPeriod(slip.date, period)) kept.push_back(&slip);
   }
   // By date; slips of one day in the order they were entered.

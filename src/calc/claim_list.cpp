@@ -60,7 +60,7 @@ std::vector<ClaimListRow> ComputeClaimList(const Document& doc, int mode, double
   const ItemIndex items(doc.items);
   const TaxRules rules(doc);
   for (const Slip& slip : doc.slips.Slips()) {
-    if (slip.kind != mode && slip.kind != mode + 2) continue;
+    if (!IsOfMode(slip, mode)) continue;
     const auto it = byId.find(slip.partner);
     if (it == byId.end() || !UpTo(slip.date, it->second.period.closing)) continue;
     PartnerSums& sums = it->second;

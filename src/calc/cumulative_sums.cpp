@@ -28,7 +28,7 @@ CumulativeSums CumulativeSales(const Document& doc, int32_t partnerId, int mode,
   const ItemIndex items(doc.items);
   const TaxRules rules(doc);
   for (const Slip& slip : doc.slips.Slips()) {
-    if (slip.partner != partnerId || (slip.kind != mode && slip.kind != mode + 2)) continue;
+    if (slip.partner != partnerId || !IsOfMode(slip, mode)) continue;
     if (!UpTo(slip.date, period.closing)) continue;
     AddUpTo(sums, slip.date, SlipValue(slip, items, rules, terms.rounding), period);
   }

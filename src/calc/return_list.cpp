@@ -9,11 +9,6 @@ namespace {
 
 constexpr char kSubtotalSuffix[] = "\x20\x8F\xAC\x8C\x76";  // " 小計" in CP932
 
-bool Within(const Slip& slip, const SlipPeriod& period) {
-  const double day = std::floor(slip.date);
-  return day >= std::floor(period.from) && day <= std::floor(period.to);
-}
-
 // The period's return slips of each partner, in stored order, from one walk of the slips.
 std::vector<std::vector<const Slip*>> SlipsByPartner(const Document& doc, int partnerKind,
                                                      const SlipPeriod& period) {
@@ -24,7 +19,7 @@ std::vector<std::vector<const Slip*>> SlipsByPartner(const Document& doc, int pa
   std::vector<std::vector<const Slip*>> slips(partners.size());
   const int returnKind = partnerKind + 2;
   for (const Slip& slip : doc.slips.Slips()) {
-    if (slip.kind != returnKind || !Within(slip, period)) continue;
+    if (slip.kind != returnKind || !period.Holds(slip.date)) continue;
     const auto it = position.find(slip.partner);
     if (it != position.end()) slips[it->second].push_back(&slip);
   }

@@ -12,11 +12,6 @@ bool IsSale(const Slip& slip) {
   return slip.kind == kShipmentSlip || slip.kind == kShipmentReturnSlip;
 }
 
-bool Within(const Slip& slip, const SlipPeriod& period) {
-  const double day = std::floor(slip.date);
-  return day >= std::floor(period.from) && day <= std::floor(period.to);
-}
-
 // Adds to a sum for a sale, subtracts for a return.
 void Book(Money& sum, const Slip& slip, Money value) {
   sum = slip.kind == kShipmentReturnSlip ? CheckedSub(sum, value) : CheckedAdd(sum, value);
@@ -83,7 +78,7 @@ ItemSales ComputeItemSales(const Document& doc, SlipPeriod period, bool hideZero
   const auto customers = IndexCustomers(doc);
 
   for (const Slip& slip : doc.slips.Slips()) {
-    if (!IsSale(slip) || !Within(slip, period)) continue;
+    if (!IsSale(slip) || !period.Holds(slip.date)) continue;
     const int rounding = RoundingOf(customers, doc, slip.partner);
     for (const SlipLine& line : slip.Lines()) {
       const auto it = position.find(line.product);
@@ -116,7 +111,7 @@ CustomerSales ComputeCustomerSales(const Document& doc, SlipPeriod period, bool 
   const ItemIndex items(doc.items);
 
   for (const Slip& slip : doc.slips.Slips()) {
-    if (!IsSale(slip) || !Within(slip, period)) continue;
+    if (!IsSale(slip) || !period.Holds(slip.date)) continue;
     const auto it = customers.find(slip.partner);
     if (it == customers.end()) continue;
     BookLines(table[it->second.position], slip, items, it->second.rounding);
@@ -144,7 +139,7 @@ DateSales ComputeDateSales(const Document& doc, SlipPeriod period, bool hideZero
   const ItemIndex items(doc.items);
 
   for (const Slip& slip : doc.slips.Slips()) {
-    if (!IsSale(slip) || !Within(slip, period)) continue;
+    if (!IsSale(slip) || !period.Holds(slip.date)) continue;
     const auto day = static_cast<size_t>(std::floor(slip.date) - first);
     BookLines(table[day], slip, items, RoundingOf(customers, doc, slip.partner));
   }

@@ -8,16 +8,11 @@ namespace {
 
 constexpr int32_t kTaxExcluded = 0;
 
-bool WithinPeriod(double date, const SlipPeriod& period) {
-  const double day = std::floor(date);
-  return day >= std::floor(period.from) && day <= std::floor(period.to);
-}
-
 bool BelongsToList(const Slip& slip, int mode, int32_t partnerId,
                    const std::optional<SlipPeriod>& period) {
   if (slip.partner != partnerId) return false;
-  if (slip.kind != mode && slip.kind != mode + 2) return false;
-  return !period || WithinPeriod(slip.date, *period);
+  if (!IsOfMode(slip, mode)) return false;
+  return !period || period->Holds(slip.date);
 }
 
 }  // namespace
@@ -109,4 +104,9 @@ std::vector<SlipDetailRow> ComputeSlipDetail(const ItemIndex& items, const Slip&
     rows.push_back(std::move(row));
   }
   return rows;
+}
+
+bool SlipPeriod::Holds(double date) const {
+  const double day = std::floor(date);
+  return day >= std::floor(from) && day <= std::floor(to);
 }

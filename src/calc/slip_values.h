@@ -37,6 +37,8 @@ Money SlipTotal(const Document& doc, int32_t slipId, int rounding);
 struct SlipPeriod {
   double from = 0;
   double to = 0;
+  // Whether the day of `date` lies in the period.
+  bool Holds(double date) const;
 };
 
 struct SlipListRow {

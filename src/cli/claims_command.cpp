@@ -9,6 +9,7 @@
 #include "cli_open.h"
 #include "computed_list_csv.h"
 #include "dates.h"
+#include "iso_text.h"
 #include "rate_taxes_json.h"
 #include "sjis_codec.h"
 
@@ -24,14 +25,9 @@ bool AllDigits(const std::string& s) {
 
 Month ParseMonth(const CliOptions& options) {
   const std::string& text = RequiredOption(options, "--month");
-  const bool shaped = text.size() == 7 && text[4] == '-' && AllDigits(text.substr(0, 4)) &&
-                      AllDigits(text.substr(5, 2));
-  const int year = shaped ? std::stoi(text.substr(0, 4)) : 0;
-  const int month = shaped ? std::stoi(text.substr(5, 2)) : 0;
-  if (!shaped || !IsValidYmd(year, month, 1)) {
-    throw std::invalid_argument("--month must be YYYY-MM");
-  }
-  return {text, EncodeDate(year, month, 1)};
+  const std::optional<double> first = MonthFromIso(text);
+  if (!first) throw std::invalid_argument("--month must be YYYY-MM");
+  return {text, *first};
 }
 
 int ParseKind(const CliOptions& options) {

@@ -19,6 +19,7 @@
 #include "dates.h"
 #include "file_error.h"
 #include "file_lock.h"
+#include "iso_text.h"
 #include "json_export.h"
 #include "json_import.h"
 #include "pdf_billing.h"
@@ -157,20 +158,8 @@ std::optional<std::string> Option(const Options& options, const char* name) {
 }
 
 double ParseIsoDate(const std::string& text, const char* name) {
-  int y = 0;
-  int m = 0;
-  int d = 0;
-  char tail = 0;
-  bool shaped = text.size() == 10;
-  for (size_t i = 0; shaped && i < text.size(); ++i) {
-    shaped =
-        (i == 4 || i == 7) ? text[i] == '-' : std::isdigit(static_cast<unsigned char>(text[i]));
-  }
-  if (!shaped || std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &tail) != 3 ||
-      !IsValidYmd(y, m, d)) {
-    throw std::invalid_argument(std::string(name) + " expects a date YYYY-MM-DD, not " + text);
-  }
-  return EncodeDate(y, m, d);
+  if (const std::optional<double> day = DayFromIso(text)) return *day;
+  throw std::invalid_argument(std::string(name) + " expects a date YYYY-MM-DD, not " + text);
 }
 
 int32_t ParseId(const std::string& text, const std::string& name) {

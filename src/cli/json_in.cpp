@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "dates.h"
+#include "iso_text.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -105,12 +106,9 @@ Money JsonIn::Amount() const {
 
 double JsonIn::Date() const {
   const std::string& s = String();
-  const bool shape = s.size() == 10 && s[4] == '-' && s[7] == '-';
-  const int y = shape ? Digits(s, 0, 4) : -1;
-  const int m = shape ? Digits(s, 5, 2) : -1;
-  const int d = shape ? Digits(s, 8, 2) : -1;
-  if (!IsValidYmd(y, m, d)) Fail("expected a date \"YYYY-MM-DD\", not \"" + s + "\"");
-  return EncodeDate(y, m, d);
+  const std::optional<double> day = DayFromIso(s);
+  if (!day) Fail("expected a date \"YYYY-MM-DD\", not \"" + s + "\"");
+  return *day;
 }
 
 std::optional<double> JsonIn::DateOrNull() const {

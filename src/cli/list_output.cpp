@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <cstdio>
-#include <regex>
 
 #include "computed_list_csv.h"
 #include "dates.h"
@@ -118,15 +117,4 @@ Json ReturnsJson(const Document& doc, int partnerKind, SlipPeriod period, bool s
           {"to", IsoDate(period.to)},
           {"rows", rows},
           {"totals", {{"quantity", Amount(returns.quantity)}, {"amount", Amount(returns.amount)}}}};
-}
-
-std::optional<double> DateFromIso(const std::string& text) {
-  static const std::regex form(R"((\d{4})-(\d{2})-(\d{2}))");
-  std::smatch m;
-  if (!std::regex_match(text, m, form)) return std::nullopt;
-  const int y = std::stoi(m[1]);
-  const int mo = std::stoi(m[2]);
-  const int d = std::stoi(m[3]);
-  if (y < 1 || !IsValidYmd(y, mo, d)) return std::nullopt;
-  return EncodeDate(y, mo, d);
 }

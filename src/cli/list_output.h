@@ -16,6 +16,3 @@
 Json SalesJson(const Document& doc, SalesBy by, SlipPeriod period, bool hideZero);
 // partnerKind 0 purchase returns, 1 shipment returns.
 Json ReturnsJson(const Document& doc, int partnerKind, SlipPeriod period, bool subtotals);
-
-// A YYYY-MM-DD text read back (nothing when the text is no such day); IsoDate writes it.
-std::optional<double> DateFromIso(const std::string& text);

@@ -9,8 +9,10 @@
 #include "cli_open.h"
 #include "computed_list_csv.h"
 #include "confirmation_list_report.h"
+#include "date_convert.h"
 #include "dates.h"
 #include "invoice.h"
+#include "iso_text.h"
 #include "receipt.h"
 #include "sjis_codec.h"
 
@@ -43,10 +45,9 @@ QString OneOf(const CliOptions& options, const char* name, const QStringList& al
 }
 
 QDate ParseDay(const std::string& text) {
-  const QDate date = QDate::fromString(QString::fromStdString(text), QStringLiteral("yyyy-MM-dd"));
-  if (text.size() != 10 || !date.isValid())
-    throw std::invalid_argument("--date expects a date YYYY-MM-DD, not " + text);
-  return date;
+  const std::optional<double> day = DayFromIso(text);
+  if (!day) throw std::invalid_argument("--date expects a date YYYY-MM-DD, not " + text);
+  return ToQDate(*day);
 }
 
 }  // namespace

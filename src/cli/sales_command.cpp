@@ -5,13 +5,14 @@
 
 #include "cli_open.h"
 #include "customer_list.h"
+#include "iso_text.h"
 #include "money.h"
 
 namespace {
 
 SlipPeriod PeriodOf(const CliOptions& options) {
-  const std::optional<double> from = DateFromIso(RequiredOption(options, "--from"));
-  const std::optional<double> to = DateFromIso(RequiredOption(options, "--to"));
+  const std::optional<double> from = DayFromIso(RequiredOption(options, "--from"));
+  const std::optional<double> to = DayFromIso(RequiredOption(options, "--to"));
   if (!from) throw std::invalid_argument("--from is not a day YYYY-MM-DD");
   if (!to) throw std::invalid_argument("--to is not a day YYYY-MM-DD");
   return {*from, *to};

@@ -9,7 +9,7 @@ bool BreaksSameMonthRule(int closingDay, int payMonth, int payDay) {
 
 bool PartnerHasSlips(const SlipList& slips, int partnerKind, int32_t partnerId) {
   for (const Slip& slip : slips.Slips()) {
-    const bool ofKind = slip.kind == partnerKind || slip.kind == partnerKind + 2;
+    const bool ofKind = IsOfMode(slip, partnerKind);
     if (ofKind && slip.partner == partnerId) return true;
   }
   return false;

@@ -105,6 +105,12 @@ class SlipRange {
   const Stored& slips_;
 };
 
+// Whether the slip counts for a mode (0 purchases, 1 shipments): the mode's own slips and
+// their returns.
+inline bool IsOfMode(const Slip& slip, int mode) {
+  return slip.kind == mode || slip.kind == mode + 2;
+}
+
 // All slips of the document, of both partner kinds, in order of entry. A stored slip is
 // never changed in place (Update puts a new one in its place), so copies of the list
 // share their slips: copying the document for a recovery copy costs next to nothing.
