@@ -3,21 +3,7 @@
 #include <cstdint>
 
 #include "report.h"
-
-// The documents, by the number the printer-choice window holds in its Tag.
-enum ReportKind {
-  kReportItemList = 0,
-  kReportPartnerList = 1,
-  kReportSlipList = 2,
-  kReportDeliveryNote = 3,
-  kReportConfirmationList = 5,
-  kReportInvoice = 6,
-  kReportItemSales = 7,
-  kReportCustomerSales = 8,
-  kReportDateSales = 9,
-  kReportReturnList = 10,
-  kReportReceipt = 11,
-};
+#include "report_kind.h"
 
 // The printing windows live in print/, which no other window folder sees: the hand-off
 // finds them in the registry and speaks to them through these.

@@ -29,13 +29,6 @@ QString ReformattedAmountText(const QString& text, int decimals) {
   return QString::fromLatin1(ReformatAmount(*ToSjis(text), decimals));
 }
 
-QString AmountWhileTyping(const QString& text) {
-  static const QStringList started = {QStringLiteral("-"), QStringLiteral("+"), QStringLiteral("."),
-                                      QStringLiteral("-."), QStringLiteral("+.")};
-  if (IsAmountText(text) || started.contains(text)) return text;
-  return QStringLiteral("0");
-}
-
 QString FormattedAmount(Money v) {
   return QString::fromLatin1(FormatAmount(v));
 }

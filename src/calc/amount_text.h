@@ -20,7 +20,3 @@ QString FormattedAmount(Money v);
 // The amount cut to the decimals and shown as "#,##0.##", for leaving a field; a text that
 // is still no amount then becomes "0".
 QString ReformattedAmountText(const QString& text, int decimals);
-// For the change handlers: a text that is an amount, or a sign or point on its way to one
-// ("-", "+", ".", "-.", "+."), stays as typed, so "-5000" can be typed key by key; any
-// other text becomes "0".
-QString AmountWhileTyping(const QString& text);

@@ -38,7 +38,7 @@ void AddSlipRows(ClaimDetail& detail, const Slip& slip, const ItemIndex& items,
     const ItemRecord* item = items.Find(line.product);
     // A return is the negated sale of the same line, so the detail and the claim list
     // (which subtracts the sale's value) agree to the yen.
-    const Money amount = LineAmount(line, rounding);
+    const Money amount = LineAmountInYen(line, rounding);
     ClaimDetailRow row;
     row.firstOfSlip = first;
     row.date = slip.date;

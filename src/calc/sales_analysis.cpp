@@ -52,7 +52,7 @@ struct SalesSum {
 
 void BookLines(SalesSum& sum, const Slip& slip, const ItemIndex& items, int rounding) {
   for (const SlipLine& line : slip.Lines()) {
-    Book(sum.sales, slip, LineAmount(line, rounding));
+    Book(sum.sales, slip, LineAmountInYen(line, rounding));
     Book(sum.cost, slip, LineCost(line, items.Find(line.product), rounding));
   }
 }
@@ -84,7 +84,7 @@ ItemSales ComputeItemSales(const Document& doc, SlipPeriod period, bool hideZero
       const auto it = position.find(line.product);
       if (it == position.end()) continue;
       Entry& entry = table[it->second];
-      Book(entry.amount, slip, LineAmount(line, rounding));
+      Book(entry.amount, slip, LineAmountInYen(line, rounding));
       Book(entry.quantity, slip, line.quantity);
     }
   }

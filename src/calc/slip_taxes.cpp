@@ -61,7 +61,7 @@ SlipTaxes SaleTaxes(const Slip& slip, const ItemIndex& items, const TaxRules& ru
   SlipTaxes t;
   for (const SlipLine& line : slip.Lines()) {
     const ItemRecord* item = items.Find(line.product);
-    const Money amount = LineAmount(line, rounding);
+    const Money amount = LineAmountInYen(line, rounding);
     t.amount += amount;
     if (!Taxed(item)) continue;
     const Money rate = rules.RateOf(item, day);

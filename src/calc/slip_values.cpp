@@ -36,12 +36,12 @@ Money DefaultUnitPrice(const ItemRecord& item, Money factor, int decimals) {
   return TruncDecimals(decimals, item.price * factor);
 }
 
-Money LineAmount(const SlipLine& line, int rounding) {
+Money LineAmountInYen(const SlipLine& line, int rounding) {
   return RoundAmount(rounding, line.price * line.quantity);
 }
 
 Money LineValue(const SlipLine& line, const ItemRecord* item, Money rate, int rounding) {
-  const Money amount = LineAmount(line, rounding);
+  const Money amount = LineAmountInYen(line, rounding);
   if (item == nullptr || item->taxClass != kTaxExcluded) return amount;
   return amount + AddedTax(amount, rate, rounding);
 }
@@ -99,7 +99,7 @@ std::vector<SlipDetailRow> ComputeSlipDetail(const ItemIndex& items, const Slip&
     }
     row.quantity = line.quantity;
     row.price = line.price;
-    row.amount = LineAmount(line, rounding);
+    row.amount = LineAmountInYen(line, rounding);
     row.note = line.note;
     rows.push_back(std::move(row));
   }

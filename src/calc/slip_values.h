@@ -21,7 +21,7 @@ Money DefaultUnitPrice(const ItemRecord& item, Money factor, int decimals);
 
 // A line's amount without tax: price x quantity brought to whole yen by the method,
 // as on a sale (returns negate it where they are summed).
-Money LineAmount(const SlipLine& line, int rounding);
+Money LineAmountInYen(const SlipLine& line, int rounding);
 // The line's value with tax: the rounded amount, plus the tax of a tax-excluded product
 // at `rate` (percent), rounded again. A missing product (nullptr) adds no tax.
 Money LineValue(const SlipLine& line, const ItemRecord* item, Money rate, int rounding);
@@ -68,7 +68,7 @@ struct SlipDetailRow {
   std::string unit;
   Money quantity;
   Money price;
-  Money amount;  // LineAmount, without tax
+  Money amount;  // LineAmountInYen, without tax
   std::string note;
 };
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "period_list_rows.h"
+#include "report_kind.h"
 #include "return_list.h"
 #include "sales_analysis.h"
 
@@ -12,13 +13,13 @@ namespace {
 int ReportOf(SalesBy by) {
   switch (by) {
     case SalesBy::Item:
-      return 7;
+      return kReportItemSales;
     case SalesBy::Customer:
-      return 8;
+      return kReportCustomerSales;
     case SalesBy::Date:
-      return 9;
+      return kReportDateSales;
   }
-  return 7;
+  return kReportItemSales;
 }
 
 PeriodListView SalesView(const Document& doc, const SalesQuery& q) {
@@ -67,7 +68,7 @@ ListReportSnapshot PeriodPdfSnapshot(const Document& doc, const PeriodPdfQuery& 
     } else {
       const auto& r = std::get<ReturnsQuery>(query);
       snapshot = SnapshotOf(
-          10, r.period,
+          kReportReturnList, r.period,
           ReturnListView(ComputeReturnList(doc, r.partnerKind, r.period, r.subtotals)), false);
     }
   });

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "amount_text.h"
+#include "amount_typing.h"
 #include "dialogs.h"
 #include "enter_navigation.h"
 #include "form_controls.h"

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "amount_text.h"
+#include "amount_typing.h"
 #include "dialogs.h"
 #include "document.h"
 #include "enter_navigation.h"

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "date_convert.h"
+#include "report_kind.h"
 #include "slip_list_report.h"
 
 namespace {
@@ -119,10 +120,10 @@ PeriodDesign Returns() {
 
 const PeriodDesign& DesignOf(int report) {
   static const PeriodDesign designs[] = {ItemSales(), CustomerSales(), DateSales(), Returns()};
-  if (report < 7 || report > 10) {
+  if (report < kReportItemSales || report > kReportReturnList) {
     throw std::invalid_argument("no period list has the report kind " + std::to_string(report));
   }
-  return designs[report - 7];
+  return designs[report - kReportItemSales];
 }
 
 void DrawPeriod(PageCanvas& c, const ListReportSnapshot& s) {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "amount_text.h"
+#include "amount_typing.h"
 #include "document.h"
 #include "form_controls.h"
 #include "pickers.h"

@@ -38,7 +38,7 @@ bool Slip::DeleteLine(int index) {
   return true;
 }
 
-Money Slip::LineAmount(int index) const {
+Money Slip::ExactLineAmount(int index) const {
   const SlipLine line = GetLine(index);
   return line.price * line.quantity;
 }

@@ -53,7 +53,7 @@ class Slip {
   int LineCount() const { return static_cast<int>(lines_.size()); }
   const std::vector<SlipLine>& Lines() const { return lines_; }
   // Unit price x quantity, exact to 1/10000; 0 for an index outside the slip.
-  Money LineAmount(int index) const;
+  Money ExactLineAmount(int index) const;
   bool UsesProduct(int32_t productId) const;
 
   bool SaveToStream(ByteWriter& stream, const FieldKey& key) const;

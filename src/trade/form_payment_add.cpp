@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "amount_text.h"
+#include "amount_typing.h"
 #include "date_convert.h"
 #include "dates.h"
 #include "dialogs.h"

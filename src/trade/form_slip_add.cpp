@@ -16,6 +16,7 @@
 #include <string>
 
 #include "amount_text.h"
+#include "amount_typing.h"
 #include "column_list_box.h"
 #include "date_convert.h"
 #include "dates.h"
@@ -60,7 +61,7 @@ Money ReadWhileTyping(TSsEdit* edit) {
 // A stored line whose amount cannot be computed (a damaged file) shows no amount.
 QString LineAmountText(const SlipLine& line, int rounding) {
   try {
-    return FormattedAmount(LineAmount(line, rounding));
+    return FormattedAmount(LineAmountInYen(line, rounding));
   } catch (const MoneyOverflow&) {
     return QString();
   }
@@ -320,7 +321,7 @@ void TFormSlipAdd::SsEditPriceChange(TSsEdit* sender) {
   const Money price = ReadWhileTyping(SsEditPrice);
   const Money quantity = ReadWhileTyping(SsEditNum);
   try {
-    SsEditNumXPrice->setText(FormattedAmount(LineAmount({0, price, quantity, {}}, rounding_)));
+    SsEditNumXPrice->setText(FormattedAmount(LineAmountInYen({0, price, quantity, {}}, rounding_)));
   } catch (const MoneyOverflow&) {
     const QSignalBlocker quiet(sender);
     sender->setText(QStringLiteral("0"));
@@ -387,7 +388,7 @@ void TFormSlipAdd::ButtonLineAddClick() {
   const Money price = TruncDecimals(decimals_, AmountOf(SsEditPrice->text()).value_or(Money{}));
   const Money quantity = TruncDecimals(decimals_, AmountOf(SsEditNum->text()).value_or(Money{}));
   const std::string note = TextBytes(ComboBoxLineNote->currentText());
-  if (!ComputedWithinRange([&] { LineAmount({currentItem_, price, quantity, note}, rounding_); })) {
+  if (!ComputedWithinRange([&] { LineAmountInYen({currentItem_, price, quantity, note}, rounding_); })) {
     return;
   }
   const int row = SelectedLine();

@@ -84,7 +84,7 @@ TEST_F(SlipValues, LineValueRoundsTheAmountThenItsTaxSymmetrically) {
       SlipLine line = Line(c.product, c.price, c.quantity);
       if (sign < 0) line.price = -line.price;
       const Money s = Money::FromInt(sign);
-      EXPECT_EQ(LineAmount(line, c.rounding), M(c.amount) * s);
+      EXPECT_EQ(LineAmountInYen(line, c.rounding), M(c.amount) * s);
       EXPECT_EQ(LineValue(line, items.Find(c.product), M(c.rate), c.rounding), M(c.value) * s);
     }
   }

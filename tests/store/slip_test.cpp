@@ -62,12 +62,12 @@ TEST(Slip, LineNotesStayAsTypedOnAddAndUpdate) {
   EXPECT_EQ(s.GetLine(0).product, 7);
   EXPECT_EQ(s.GetLine(0).quantity, Money::FromInt(3));  // quantity before unit price
   EXPECT_EQ(s.GetLine(0).price, Money::FromInt(98));
-  EXPECT_EQ(s.LineAmount(0), Money::FromInt(294));
+  EXPECT_EQ(s.ExactLineAmount(0), Money::FromInt(294));
   EXPECT_FALSE(s.AddLine("x", "1", "1", ""));
   EXPECT_FALSE(s.UpdateLine(0, 7, "", "three", "98"));
   EXPECT_EQ(s.LineCount(), 1);
   EXPECT_EQ(s.GetLine(1), SlipLine{});  // outside the slip: blank, not foreign memory
-  EXPECT_EQ(s.LineAmount(-1), Money{});
+  EXPECT_EQ(s.ExactLineAmount(-1), Money{});
   EXPECT_TRUE(s.UsesProduct(7));
   EXPECT_FALSE(s.UsesProduct(1));
 }
