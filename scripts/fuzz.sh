@@ -29,7 +29,7 @@ for target in "${targets[@]}"; do
   status=0
   # Inputs as large as a deeply nested JSON of 100 KB must be reached.
   size=()
-  [ "$target" = json_import ] && size=(-max_len=204800)
+  [ "$target" = json_import ] && size=(-max_len=204800 -len_control=0)
   "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -rss_limit_mb=2048 "${size[@]}" \
     -print_final_stats=1 -artifact_prefix="build-fuzz/findings/$target-" \
     "$corpus" "$seeds" >"$log" 2>&1 || status=$?
