@@ -17,10 +17,6 @@ struct FocusChainAccess : QWidget {
   }
 };
 
-bool IsEnter(const QKeyEvent& key) {
-  return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
 bool IsMultiLine(const QWidget* widget) {
   return qobject_cast<const QTextEdit*>(widget) != nullptr ||
          qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
@@ -44,10 +40,9 @@ class EnterNavigation : public QObject {
       SetTabOrderFromLayout(static_cast<QWidget*>(watched));
       return false;
     }
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (!IsEnter(key)) return false;
-    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const QKeyEvent* key = EnterPress(event);
+    if (key == nullptr) return false;
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier) return false;
     auto* window = static_cast<QWidget*>(watched);
     QWidget* focus = window->focusWidget();
@@ -71,4 +66,10 @@ void InstallEnterNavigation(QWidget* window) {
 
 bool MoveFocusInWindow(QWidget* window, bool forward) {
   return FocusChainAccess::Move(window, forward);
+}
+
+const QKeyEvent* EnterPress(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return nullptr;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ? key : nullptr;
 }

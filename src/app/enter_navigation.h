@@ -1,5 +1,7 @@
 #pragma once
 
+class QEvent;
+class QKeyEvent;
 class QWidget;
 
 // Enter moves the focus to the next control in tab order and Shift+Enter to the previous
@@ -11,6 +13,9 @@ class QWidget;
 // every showing (tab_order.h).
 // Safe to call more than once; the filter lives as long as the window.
 void InstallEnterNavigation(QWidget* window);
+
+// The key event when `event` presses Return or the keypad's Enter, else null.
+const QKeyEvent* EnterPress(const QEvent* event);
 
 // Moves the focus within the window as Tab (forward) or Shift+Tab would.
 bool MoveFocusInWindow(QWidget* window, bool forward);

@@ -59,9 +59,8 @@ class EnterLeavesCompletionPopup : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    const QKeyEvent* key = EnterPress(event);
+    if (key == nullptr) return false;
     QCompleter* completer = combo_->completer();
     const QModelIndex chosen = completer->popup()->currentIndex();
     completer->popup()->hide();
@@ -82,9 +81,8 @@ class EnterPressesFocusedButton : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    const QKeyEvent* key = EnterPress(event);
+    if (key == nullptr) return false;
     if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     if (!button_->hasFocus() || !button_->isEnabled()) return false;
     button_->click();

@@ -107,6 +107,16 @@ class CliTest : public testing::Test {
     return j.dump();
   }
 
+  // The sample's JSON with an invoice block of its own.
+  std::string WithInvoice(bool enabled, const std::string& number, const std::vector<int>& items) {
+    return ChangedJson([&](Json& j) {
+      j["invoice"] = {{"enabled", enabled},
+                      {"registrationNumber", number},
+                      {"reducedRates", Json::array()},
+                      {"reducedItems", items}};
+    });
+  }
+
   QTemporaryDir dir;
 };
 
@@ -251,40 +261,17 @@ TEST_F(CliTest, BadJsonIsRefusedAndTheOutputLeftAlone) {
        "slips[0].kind: expected an integer from -2147483648 to 2147483647"},
       {ChangedJson([](Json& j) { j["items"][0]["price"] = "1.23456"; }),
        "items[0].price: expected an amount with at most four decimals"},
-      {ChangedJson([](Json& j) {
-         j["invoice"] = {{"enabled", true},
-                         {"registrationNumber", ""},
-                         {"reducedRates", Json::array()},
-                         {"reducedItems", Json::array()}};
-       }),
-       "invoice.registrationNumber: expected \"T\" and 13 digits"},
-      {ChangedJson([](Json& j) {
-         j["invoice"] = {{"enabled", false},
-                         {"registrationNumber", ""},
-                         {"reducedRates", Json::array()},
-                         {"reducedItems", {77}}};
-       }),
-       "invoice.reducedItems[0]: no product with id 77"},
+      {WithInvoice(true, "", {}), "invoice.registrationNumber: expected \"T\" and 13 digits"},
+      {WithInvoice(false, "", {77}), "invoice.reducedItems[0]: no product with id 77"},
       {ChangedJson([](Json& j) { j["suppliers"][0]["openTime"] = "25:00"; }),
        "suppliers[0].openTime: expected a time"},
       {ChangedJson([](Json& j) { j["extra"] = 1; }), "unknown key \"extra\""},
       {ChangedJson([](Json& j) { j["groups"].erase(2); }), "groups: expected three"},
       {ChangedJson([](Json& j) { j["invoice"] = Json::object(); }),
        "invoice: missing key \"enabled\""},
-      {ChangedJson([](Json& j) {
-         j["invoice"] = {{"enabled", true},
-                         {"registrationNumber", "T123456789012"},
-                         {"reducedRates", Json::array()},
-                         {"reducedItems", Json::array()}};
-       }),
+      {WithInvoice(true, "T123456789012", {}),
        "invoice.registrationNumber: expected \"T\" and 13 digits"},
-      {ChangedJson([](Json& j) {
-         j["invoice"] = {{"enabled", false},
-                         {"registrationNumber", ""},
-                         {"reducedRates", Json::array()},
-                         {"reducedItems", {1, 1}}};
-       }),
-       "invoice.reducedItems[1]: repeated product id"},
+      {WithInvoice(false, "", {1, 1}), "invoice.reducedItems[1]: repeated product id"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.where);
