@@ -16,7 +16,8 @@ DeliveryNoteValues ComputeDeliveryNote(const Document& doc, const Slip& slip, in
   }
   SlipTaxes taxes = ComputeSlipTaxes(slip, items, rules, rounding);
   v.subtotal = taxes.amount;
-  v.tax = taxes.outerTax + taxes.innerTax;
+  v.tax = taxes.outerTax;
+  v.innerTax = taxes.innerTax;
   v.total = taxes.total;
   v.rates = std::move(taxes.rates);
   return v;

@@ -21,8 +21,10 @@ struct DeliveryNoteLine {
 struct DeliveryNoteValues {
   std::vector<DeliveryNoteLine> lines;
   Money subtotal;  // the sum of the line amounts
-  Money tax;       // tax added to tax-excluded lines plus tax inside tax-included prices
-  Money total;     // subtotal plus the added tax: the slip's value in the slip list
+  // Only the tax added to tax-excluded lines, so that subtotal + tax = total on paper.
+  Money tax;
+  Money innerTax;              // tax already inside tax-included prices, shown on its own
+  Money total;                 // subtotal plus the added tax: the slip's value in the slip list
   std::vector<RateTax> rates;  // per rate, when taxed per rate
 };
 

@@ -51,7 +51,7 @@ void DrawTotals(PageCanvas& c, const ConfirmationListSnapshot& s, int page, int 
   const int top = c.Y(271.75);
   c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(35), top},
          last ? QStringLiteral("合計") : QStringLiteral("ページ内合計"));
-  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(75), top, c.LenX(29), Fit::Squeeze},
+  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(75), top, c.LenX(28), Fit::Squeeze},
          WithYen(FormattedAmount(total)));
 }
 

@@ -65,8 +65,8 @@ void DrawTable(PageCanvas& c, const DeliveryNoteSnapshot& s, int page) {
 }
 
 void TotalRow(PageCanvas& c, double top, const QString& label, const QString& value) {
-  c.Text(Face::PGothic, 3.5, {Align::Centre, c.X(116), c.Y(top), c.LenX(31), Fit::Cut}, label);
-  c.Text(Face::PGothic, 3.5, {Align::Centre, c.X(166), c.Y(top), c.LenX(67), Fit::Squeeze},
+  c.Text(Face::PGothic, 3.5, {Align::Centre, c.X(116), c.Y(top), c.LenX(30), Fit::Cut}, label);
+  c.Text(Face::PGothic, 3.5, {Align::Centre, c.X(166), c.Y(top), c.LenX(66), Fit::Squeeze},
          WithYen(value));
 }
 
@@ -92,6 +92,10 @@ void DrawTotals(PageCanvas& c, const DeliveryNoteSnapshot& s, int page, int coun
     TotalRow(c, 261.9, QStringLiteral("金額小計"), s.subtotal);
     TotalRow(c, 268.2, QStringLiteral("消費税額"), s.tax);
     TotalRow(c, 274.5, QStringLiteral("合計金額"), s.total);
+    if (!s.innerTax.isEmpty()) {
+      c.Text(Face::PGothic, 3.5, {Align::Right, c.X(199), c.Y(280.5), c.LenX(98), Fit::Squeeze},
+             s.innerTax);
+    }
     return;
   }
   c.LineAcross(100, 260.5, 100, heavy);
@@ -108,12 +112,15 @@ bool AnyReduced(const DeliveryNoteSnapshot& s) {
                      [](const DeliveryNoteRow& r) { return r.reduced; });
 }
 
-// Left of the totals block on the last page: the legend under the table, then the
-// rates on the totals' own lines.
+// Left of the totals block on the last page: the rates as a table on the totals' own
+// rows (a slip has one day, so at most the standard and the reduced rate), the legend
+// under it.
 void DrawTaxNotes(PageCanvas& c, const DeliveryNoteSnapshot& s) {
-  constexpr double kRoom = 88;  // up to the totals block at 100 mm
-  if (AnyReduced(s)) DrawTextLines(c, 10.5, 255.6, kRowHeight, kRoom, {kReducedLegend});
-  DrawTextLines(c, 10.5, 261.9, kRowHeight, kRoom, s.rateSummary);
+  constexpr int kMaxRates = 3;  // the rows the totals block has beside the heading
+  std::vector<QStringList> rows = s.rateRows;
+  if (rows.size() > kMaxRates) rows.resize(kMaxRates);
+  DrawRateTable(c, {10, 24, 60, 96}, 254.2, kRowHeight, rows);
+  if (AnyReduced(s)) DrawTextLines(c, 11, 280.5, 0, 85, {kReducedLegend});
 }
 
 }  // namespace
@@ -137,11 +144,16 @@ DeliveryNoteSnapshot DeliveryNoteOf(const Document& doc, const Slip& slip,
          doc.invoice.enabled && l.reduced});
   }
   s.registration = RegistrationLine(doc);
-  s.rateSummary = RateSummaryLines(values.rates);
+  s.rateRows = RateTableRows(values.rates);
   s.subtotal = FormattedAmount(values.subtotal);
   s.tax = FormattedAmount(values.tax);
+  s.innerTax = InnerTaxLine(values.innerTax);
   s.total = FormattedAmount(values.total);
   return s;
+}
+
+QStringList DeliveryNoteTaxNotes(const DeliveryNoteSnapshot& snapshot) {
+  return TaxNoteLines(snapshot.innerTax, snapshot.rateRows, AnyReduced(snapshot));
 }
 
 Report DeliveryNoteReport(const DeliveryNoteSnapshot& snapshot) {

@@ -33,11 +33,12 @@ struct DeliveryNoteSnapshot {
   QStringList company;   // the same of the own company
   std::vector<DeliveryNoteRow> rows;
   QString subtotal;
-  QString tax;
+  QString tax;  // tax added to tax-excluded lines only
   QString total;
+  QString innerTax;  // "（うち内消費税 \267）", empty when no price includes tax
   // The qualified-invoice format; all empty when it is off.
-  QString registration;     // "登録番号 T…" under the company name
-  QStringList rateSummary;  // "10%対象 \1,000 消費税 \100", highest rate first
+  QString registration;               // "登録番号 T…" under the company name
+  std::vector<QStringList> rateRows;  // 税率, 対象額, 消費税額 per rate, highest rate first
 };
 
 inline constexpr int kDeliveryNoteRowsPerPage = 24;
@@ -46,5 +47,8 @@ inline constexpr int kDeliveryNoteRowsPerPage = 24;
 // date and number, its lines and sums at the partner's terms.
 DeliveryNoteSnapshot DeliveryNoteOf(const Document& doc, const Slip& slip,
                                     const CustomerRecord& partner);
+
+// The tax notes the note prints beside its totals, for the window to show.
+QStringList DeliveryNoteTaxNotes(const DeliveryNoteSnapshot& snapshot);
 
 Report DeliveryNoteReport(const DeliveryNoteSnapshot& snapshot);

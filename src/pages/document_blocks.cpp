@@ -107,12 +107,12 @@ void DrawMarkedRow(PageCanvas& c, const std::vector<ListCell>& cells,
     DrawRowCells(c, cells, rules, row, top);
     return;
   }
-  constexpr double kMarkRoom = 4.5;
+  constexpr double kMarkRoom = 4.5 + kCellPadding;
   // A rule of its own for the mark narrows only the name's room; it is not drawn.
   std::vector<double> narrowed = rules;
   narrowed.push_back(nameRight - kMarkRoom);
   DrawRowCells(c, cells, narrowed, row, top);
-  c.Text(Face::PGothic, 3.5, {Align::Centre, c.X(nameRight - kMarkRoom / 2), top}, kReducedMark);
+  c.Text(Face::PGothic, 3.5, {Align::Right, c.X(nameRight - kCellPadding), top}, kReducedMark);
 }
 
 void DrawTextLines(PageCanvas& c, double left, double top, double step, double roomMm,
@@ -120,5 +120,33 @@ void DrawTextLines(PageCanvas& c, double left, double top, double step, double r
   for (int i = 0; i < lines.size(); ++i) {
     c.Text(Face::PGothic, 3.5,
            {Align::Left, c.X(left), c.Y({top, step * i}), c.LenX(roomMm), Fit::Shrink}, lines[i]);
+  }
+}
+
+void DrawRateTable(PageCanvas& c, const std::vector<double>& rules, double top, double rowHeight,
+                   const std::vector<QStringList>& rows) {
+  if (rows.empty()) return;
+  const double left = rules.front();
+  const double right = rules.back();
+  const double bottom = top + rowHeight * static_cast<double>(rows.size() + 1);
+  const int thin = c.ThinPen();
+  c.Rect(left, top, right, bottom, thin);
+  for (size_t i = 1; i + 1 < rules.size(); ++i) c.LineDown(rules[i], top, bottom - top, thin);
+  for (size_t r = 0; r <= rows.size(); ++r) {
+    const double rowTop = top + rowHeight * static_cast<double>(r);
+    if (r > 0) c.LineAcross(left, rowTop, right - left, thin);
+    const QStringList& texts = r == 0 ? RateTableHeadings() : rows[r - 1];
+    for (size_t col = 0; col + 1 < rules.size(); ++col) {
+      const double room = rules[col + 1] - rules[col] - 2 * kCellPadding;
+      const QString text = BlockAt(texts, static_cast<int>(col));
+      // Headings centred, the rate centred, amounts right-aligned like every other figure.
+      const bool figure = r > 0 && col > 0;
+      const int anchor =
+          figure ? c.X(rules[col + 1] - kCellPadding) : c.X((rules[col] + rules[col + 1]) / 2);
+      c.Text(Face::Gothic, 4,
+             {figure ? Align::Right : Align::Centre, anchor, c.Y(rowTop + (rowHeight - 4) / 2),
+              c.LenX(room), Fit::Shrink},
+             text);
+    }
   }
 }

@@ -42,6 +42,11 @@ void BlockLine(PageCanvas& c, Face face, double h, double left, double top, doub
 void DrawMarkedRow(PageCanvas& c, const std::vector<ListCell>& cells,
                    const std::vector<double>& rules, const QStringList& row, int top, bool reduced,
                    double nameRight);
+// The per-rate table of a qualified invoice at the size of the totals: a heading row, then
+// one row per rate, each `rowHeight` mm; `rules` are its left edge, column rules and right
+// edge.
+void DrawRateTable(PageCanvas& c, const std::vector<double>& rules, double top, double rowHeight,
+                   const std::vector<QStringList>& rows);
 // Lines of text `step` mm apart from `top` at `left`; squeezed as far as it takes, never
 // cut, into `roomMm`.
 void DrawTextLines(PageCanvas& c, double left, double top, double step, double roomMm,

@@ -62,16 +62,25 @@ void DrawFigures(PageCanvas& c, const InvoiceSnapshot& s, int page) {
            QString::fromUtf8(headings[i]));
     if (page != 1) continue;
     // Numbers are squeezed into their column, never cut.
-    const double width = rules[i + 1] - rules[i] - 1;
-    c.Text(Face::Gothic, 4,
-           {Align::Right, c.X(rules[i + 1] - 0.5), c.Y(104.5), c.LenX(width), Fit::Squeeze},
-           WithYen(BlockAt(s.figures, i)));
+    const double width = rules[i + 1] - rules[i] - 2 * kCellPadding;
+    c.Text(
+        Face::Gothic, 4,
+        {Align::Right, c.X(rules[i + 1] - kCellPadding), c.Y(104.5), c.LenX(width), Fit::Squeeze},
+        WithYen(BlockAt(s.figures, i)));
+  }
+  // Under the figures, right of the legend.
+  if (page == 1 && !s.innerTax.isEmpty()) {
+    c.Text(Face::PGothic, 3.5, {Align::Right, c.X(199), c.Y(111.5), c.LenX(90), Fit::Squeeze},
+           s.innerTax);
   }
 }
 
-void DrawTable(PageCanvas& c, const InvoiceSnapshot& s, int page) {
+// The column rules right of 100 mm stop at `ratesTop`, where the per-rate table begins.
+void DrawTable(PageCanvas& c, const InvoiceSnapshot& s, int page, double ratesTop) {
   c.Rect(10, kTableTop, 200, 281.5, c.HeavyPen());
-  for (double x : ColumnRules()) c.LineDown(x, kTableTop, 164.5, c.ThinPen());
+  for (double x : ColumnRules()) {
+    c.LineDown(x, kTableTop, (x > 100 ? ratesTop : 281.5) - kTableTop, c.ThinPen());
+  }
   const std::pair<const char*, double> headings[] = {
       {"日付", 16},    {"伝票№", 30},   {"商品名", 60.5}, {"数量", 91.5},
       {"単位", 107.5}, {"単価", 123.5}, {"金額", 143},    {"備考", 177}};
@@ -91,19 +100,29 @@ void DrawTable(PageCanvas& c, const InvoiceSnapshot& s, int page) {
   }
 }
 
-// On page 1 with the figures: the rates just above them, two lines to a column, left of
-// the stamp boxes; the legend in the gap between the figures and the table.
-void DrawTaxNotes(PageCanvas& c, const InvoiceSnapshot& s) {
-  const auto lines = static_cast<int>(s.rateSummary.size());
-  const int columns = std::max(1, (lines + 1) / 2);
-  const double width = 124.0 / columns;
-  constexpr double kGap = 3;  // so that two summaries side by side never read as one
-  for (int col = 0; col < columns; ++col) {
-    DrawTextLines(c, 10.5 + width * col, 85.5, 5, width - kGap, s.rateSummary.mid(col * 2, 2));
-  }
+int RateTableRowsNeeded(const InvoiceSnapshot& s) {
+  return s.rateRows.empty() ? 0 : static_cast<int>(s.rateRows.size()) + 1;
+}
+
+// The legend in the gap between the figures and the table, on page 1.
+void DrawLegend(PageCanvas& c, const InvoiceSnapshot& s) {
   if (std::find(s.reduced.begin(), s.reduced.end(), true) != s.reduced.end()) {
-    DrawTextLines(c, 10.5, 111.5, 0, 189, {kReducedLegend});
+    DrawTextLines(c, 11, 111.5, 0, 95, {kReducedLegend});
   }
+}
+
+// On the last page the rates close the table, on its last rows under the amounts.
+double RateTableTop(const InvoiceSnapshot& s) {
+  const int rows = std::min(RateTableRowsNeeded(s), kInvoiceRowsPerPage);
+  return 124 + kRowHeight * (kInvoiceRowsPerPage - rows);
+}
+
+void DrawRates(PageCanvas& c, const InvoiceSnapshot& s) {
+  const int rows = std::min(RateTableRowsNeeded(s), kInvoiceRowsPerPage);
+  if (rows == 0) return;
+  std::vector<QStringList> rates = s.rateRows;
+  rates.resize(static_cast<size_t>(rows - 1));
+  DrawRateTable(c, {100, 115, 154, 200}, RateTableTop(s), kRowHeight, rates);
 }
 
 QString MonthDay(double date) {
@@ -138,23 +157,46 @@ InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& d) {
                FromSjis(co.accountNumber), FromSjis(co.accountHolder)};
   s.partner = AddressBlock(d.partner);
   s.company = AddressBlock(co);
-  for (Money v :
-       {d.previousBalance, d.received, d.carriedOver, d.sales, d.tax, d.salesWithTax, d.claimed}) {
+  for (Money v : {d.previousBalance, d.received, d.carriedOver, d.sales, d.outerTax, d.salesWithTax,
+                  d.claimed}) {
     s.figures << FormattedAmount(v);
   }
+  s.innerTax = InnerTaxLine(d.innerTax);
   for (const ClaimDetailRow& r : d.rows) {
     s.rows.push_back(RowTexts(r));
     s.reduced.push_back(doc.invoice.enabled && r.reduced);
   }
   s.registration = RegistrationLine(doc);
-  s.rateSummary = RateSummaryLines(d.rates);
+  s.rateRows = RateTableRows(d.rates);
   return s;
+}
+
+std::vector<QStringList> MarkedInvoiceRows(const InvoiceSnapshot& snapshot) {
+  std::vector<QStringList> rows = snapshot.rows;
+  for (size_t i = 0; i < rows.size() && i < snapshot.reduced.size(); ++i) {
+    if (snapshot.reduced[i] && rows[i].size() > 2) rows[i][2] += QLatin1Char(' ') + kReducedMark;
+  }
+  return rows;
+}
+
+QStringList InvoiceTaxNotes(const InvoiceSnapshot& snapshot) {
+  const bool marked =
+      std::find(snapshot.reduced.begin(), snapshot.reduced.end(), true) != snapshot.reduced.end();
+  return TaxNoteLines(snapshot.innerTax, snapshot.rateRows, marked);
+}
+
+int InvoicePageCount(const InvoiceSnapshot& snapshot) {
+  const int rows = static_cast<int>(snapshot.rows.size());
+  const int pages = PageCountOf(rows, kInvoiceRowsPerPage);
+  if (pages == 0) return 0;
+  const int used = rows - (pages - 1) * kInvoiceRowsPerPage;
+  return used + RateTableRowsNeeded(snapshot) <= kInvoiceRowsPerPage ? pages : pages + 1;
 }
 
 Report InvoiceReport(const InvoiceSnapshot& snapshot) {
   Report report;
   report.jobSuffix = QStringLiteral(" 請求書");
-  report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), kInvoiceRowsPerPage);
+  report.pageCount = InvoicePageCount(snapshot);
   report.draw = [snapshot, count = report.pageCount](const DeviceMetrics& m, int page) {
     PageCanvas c(m);
     DrawDocumentHeader(c, snapshot.number, snapshot.title, snapshot.date, page, count);
@@ -163,8 +205,9 @@ Report InvoiceReport(const InvoiceSnapshot& snapshot) {
     DrawBank(c, snapshot);
     DrawStampBoxes(c, snapshot.tantou, snapshot.kakunin);
     DrawFigures(c, snapshot, page);
-    DrawTable(c, snapshot, page);
-    if (page == 1) DrawTaxNotes(c, snapshot);
+    DrawTable(c, snapshot, page, page == count ? RateTableTop(snapshot) : 281.5);
+    if (page == 1) DrawLegend(c, snapshot);
+    if (page == count) DrawRates(c, snapshot);
     return c.Take();
   };
   return report;

@@ -10,11 +10,16 @@ constexpr double kLeft = 10;
 constexpr double kRight = 200;
 constexpr double kTableTop = 40;
 constexpr double kHeadingRule = 51.5;
-// Texts keep this far from the rules on either side.
-constexpr double kInset = 0.5;
+constexpr double kInset = kCellPadding;
 
-// Room for a text at `cell.at` between the column rules around it, in mm.
-double RoomOf(const ListCell& cell, const std::vector<double>& rules) {
+// Where a text set at `cell.at` goes and its room, in mm: kept kInset inside the column
+// rules around it.
+struct CellPlace {
+  double at = 0;
+  double room = 0;
+};
+
+CellPlace PlaceOf(const ListCell& cell, const std::vector<double>& rules) {
   double left = kLeft;
   double right = kRight;
   for (double r : rules) {
@@ -22,14 +27,18 @@ double RoomOf(const ListCell& cell, const std::vector<double>& rules) {
     if (r > cell.at) right = std::min(right, r);
   }
   switch (cell.align) {
-    case Align::Left:
-      return right - kInset - cell.at;
-    case Align::Right:
-      return cell.at - (left + kInset);
+    case Align::Left: {
+      const double at = std::max(cell.at, left + kInset);
+      return {at, right - kInset - at};
+    }
+    case Align::Right: {
+      const double at = std::min(cell.at, right - kInset);
+      return {at, at - (left + kInset)};
+    }
     case Align::Centre:
-      return 2 * std::min(cell.at - left, right - cell.at) - 2 * kInset;
+      return {cell.at, 2 * std::min(cell.at - left, right - cell.at) - 2 * kInset};
   }
-  return 0;
+  return {};
 }
 
 QString CellText(const ListCell& cell, const QStringList& row) {
@@ -67,6 +76,8 @@ QString JapaneseDate(const QDate& date) {
 }
 
 QString WithYen(const QString& amount) {
+  // The sign goes before the yen mark: "-\\2,500" reads as minus 2,500 yen.
+  if (amount.startsWith(QLatin1Char('-'))) return QStringLiteral("-\\") + amount.mid(1);
   return QLatin1Char('\\') + amount;
 }
 
@@ -88,7 +99,8 @@ void DrawListPage(PageCanvas& c, const ListLayout& layout, const ListSnapshot& s
 void DrawRowCells(PageCanvas& c, const std::vector<ListCell>& cells,
                   const std::vector<double>& rules, const QStringList& row, int top) {
   for (const ListCell& cell : cells) {
-    const int room = c.LenX(RoomOf(cell, rules));
-    c.Text(cell.face, 3.5, {cell.align, c.X(cell.at), top, room, cell.fit}, CellText(cell, row));
+    const CellPlace place = PlaceOf(cell, rules);
+    c.Text(cell.face, 3.5, {cell.align, c.X(place.at), top, c.LenX(place.room), cell.fit},
+           CellText(cell, row));
   }
 }

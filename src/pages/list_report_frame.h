@@ -8,6 +8,10 @@
 
 #include "page_canvas.h"
 
+// Texts keep this far (mm) from the rules on either side, so that a figure never reads
+// as one number with its neighbour across a rule.
+inline constexpr double kCellPadding = 1.0;
+
 // One text of a row: which column of the window's row it shows and how it is set.
 struct ListCell {
   int source = 0;  // 0 the caption, n sub-item n - 1

@@ -35,8 +35,9 @@ ListLayout Frame(int rows, double bottom, std::vector<double> rules,
   return l;
 }
 
+// A figure is squeezed as far as its column takes: never cut, never over a rule.
 ListCell Figure(int source, Face face, double rightEdge, bool yen = true) {
-  return {source, face, Align::Right, rightEdge, 0, Fit::Squeeze, yen};
+  return {source, face, Align::Right, rightEdge, 0, Fit::Shrink, yen};
 }
 
 ListCell Name(int source, double left, int cutBytes, Face face = Face::PGothic) {
@@ -131,7 +132,7 @@ void DrawPeriod(PageCanvas& c, const ListReportSnapshot& s) {
   c.LineDown(29, 28, 6.5, c.ThinPen());
   const int top = c.Y(29.5);
   c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(19.5), top}, QStringLiteral("対象期間"));
-  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(54.5), top, c.LenX(50), Fit::Squeeze},
+  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(54.5), top, c.LenX(49), Fit::Squeeze},
          PeriodText(ToQDate(s.from), ToQDate(s.to)));
 }
 
@@ -142,7 +143,7 @@ void DrawTotals(PageCanvas& c, const PeriodDesign& d, const QStringList& totals)
   for (const auto& [total, centre] : {std::pair{d.left, 135.5}, std::pair{d.right, 178.5}}) {
     const QString value = total.field < totals.size() ? totals[total.field] : QString();
     c.Text(d.totalsFace, 3.5, {Align::Centre, c.X(centre), c.Y(263.4)}, total.label);
-    c.Text(d.totalsFace, 3.5, {Align::Centre, c.X(centre), c.Y(269.7), c.LenX(42), Fit::Squeeze},
+    c.Text(d.totalsFace, 3.5, {Align::Centre, c.X(centre), c.Y(269.7), c.LenX(41), Fit::Squeeze},
            total.yen ? WithYen(value) : value);
   }
 }

@@ -19,5 +19,15 @@ inline const QString kReducedLegend = QStringLiteral("※は軽減税率対象�
 // nothing is printed.
 QString RegistrationLine(const Document& doc);
 
-// One line per rate in the given order: "10%対象 \1,000 消費税 \100".
-QStringList RateSummaryLines(const std::vector<RateTax>& rates);
+// "（うち内消費税 \267）" for tax contained in tax-included amounts; empty for none.
+QString InnerTaxLine(Money innerTax);
+
+// The per-rate table: its headings, then one row per rate in the given order
+// ("10%", "\1,000", "\100"); the base is the amount without tax.
+const QStringList& RateTableHeadings();
+std::vector<QStringList> RateTableRows(const std::vector<RateTax>& rates);
+
+// What a window shows of the printed tax notes, one line each: the contained tax (when
+// set), every row of the per-rate table with its headings, the legend (when marked).
+QStringList TaxNoteLines(const QString& innerTax, const std::vector<QStringList>& rateRows,
+                         bool marked);

@@ -39,7 +39,7 @@ void DrawPartnerLine(PageCanvas& c, const ReceiptSnapshot& s, double o) {
 // The amount is never cut: shaded, underlined and closed by ※.
 void DrawAmount(PageCanvas& c, const ReceiptSnapshot& s, double o) {
   const int cell = c.Size(7.5);
-  const QString text = QStringLiteral("\\") + s.price + QStringLiteral("※");
+  const QString text = WithYen(s.price) + QStringLiteral("※");
   const int width = Round(TextWidth(Face::PGothic, cell, text));
   const int shaded = Round(TextWidth(Face::PGothic, cell, text + QStringLiteral("　")));
   const int top = c.Y(42.5 + o);
@@ -71,7 +71,7 @@ void DrawBreakdown(PageCanvas& c, const ReceiptSnapshot& s, double o, int pen) {
            CutToBytes(s.kinds[i], 14));
     if (!s.amounts[i].isEmpty()) {
       c.Text(Face::PGothic, 3.5, {Align::Right, c.X(80), c.Y(top), c.LenX(50), Fit::Squeeze},
-             QStringLiteral("\\") + s.amounts[i] + QStringLiteral("-"));
+             WithYen(s.amounts[i]) + QStringLiteral("-"));
     }
     c.LineAcross(30, 74 + 5 * k + o, 50, pen);
   }

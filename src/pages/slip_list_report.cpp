@@ -32,15 +32,15 @@ void DrawConditions(PageCanvas& c, const SlipListSnapshot& s) {
   for (double x : {29.0, 81.0, 100.0}) c.LineDown(x, 28, 6.5, c.ThinPen());
   const int top = c.Y(29.5);
   c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(19.5), top}, QStringLiteral("対象期間"));
-  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(55), top, c.LenX(51), Fit::Squeeze}, s.period);
+  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(55), top, c.LenX(50), Fit::Squeeze}, s.period);
   c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(90.5), top}, QStringLiteral("取引先名"));
-  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(131), top, c.LenX(61), Fit::Cut},
+  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(131), top, c.LenX(60), Fit::Cut},
          CutToBytes(s.partner, 33));
 }
 
 void TotalRow(PageCanvas& c, double top, const QString& label, const QString& value) {
   c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(82.5), c.Y(top)}, label);
-  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(157.5), c.Y(top), c.LenX(84), Fit::Squeeze},
+  c.Text(Face::Gothic, 3.5, {Align::Centre, c.X(157.5), c.Y(top), c.LenX(83), Fit::Squeeze},
          WithYen(value));
 }
 

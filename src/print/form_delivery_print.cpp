@@ -53,6 +53,8 @@ void TFormDeliveryPrint::BuildControls() {
   SsEditSubTotal->setObjectName(QStringLiteral("SsEditSubTotal"));
   SsEditTaxTotal->setObjectName(QStringLiteral("SsEditTaxTotal"));
   SsEditGrandTotal->setObjectName(QStringLiteral("SsEditGrandTotal"));
+  LabelTaxNotes = new QLabel(this);
+  LabelTaxNotes->setObjectName(QStringLiteral("LabelTaxNotes"));
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
 }
 
@@ -74,6 +76,7 @@ void TFormDeliveryPrint::BuildLayout() {
   totals->addRow(QStringLiteral("消費税額"), SsEditTaxTotal);
   totals->addRow(QStringLiteral("合計金額"), SsEditGrandTotal);
   auto* bottom = new QHBoxLayout;
+  bottom->addWidget(LabelTaxNotes, 0, Qt::AlignTop);
   bottom->addStretch();
   bottom->addLayout(totals);
   bottom->addWidget(ButtonPrint, 0, Qt::AlignBottom);
@@ -115,6 +118,7 @@ void TFormDeliveryPrint::Fill(const DeliveryNoteSnapshot& note) {
   SsEditSubTotal->SetText(note.subtotal);
   SsEditTaxTotal->SetText(note.tax);
   SsEditGrandTotal->SetText(note.total);
+  LabelTaxNotes->setText(DeliveryNoteTaxNotes(note).join(QLatin1Char('\n')));
 }
 
 DeliveryNoteSnapshot TFormDeliveryPrint::Snapshot() const {

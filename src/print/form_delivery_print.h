@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -39,6 +40,7 @@ class TFormDeliveryPrint : public TForm, public DeliveryNotePrinter {
   TSsEdit* SsEditSubTotal = nullptr;
   TSsEdit* SsEditTaxTotal = nullptr;
   TSsEdit* SsEditGrandTotal = nullptr;
+  QLabel* LabelTaxNotes = nullptr;  // contained tax, per-rate lines, legend as printed
   QPushButton* ButtonPrint = nullptr;
 
   // What the window shows now, as the note prints it.

@@ -77,6 +77,9 @@ void TFormClaimDetail::BuildFigures() {
   SsEditTax = FigureField(this, QStringLiteral("SsEditTax"));
   SsEditKongetsu = FigureField(this, QStringLiteral("SsEditKongetsu"));
   SsEditSeikyu = FigureField(this, QStringLiteral("SsEditSeikyu"));
+  LabelTaxNotes = new QLabel(this);
+  LabelTaxNotes->setObjectName(QStringLiteral("LabelTaxNotes"));
+  LabelTaxNotes->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 // The options keep what the user chose from one invoice to the next.
@@ -145,6 +148,7 @@ void TFormClaimDetail::BuildLayout() {
   auto* options = new QHBoxLayout;
   options->addLayout(left);
   options->addLayout(right, 1);
+  figures->addWidget(LabelTaxNotes, 2, 0, 1, column);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(figures);
   layout->addLayout(options);
@@ -177,7 +181,11 @@ void TFormClaimDetail::showEvent(QShowEvent* event) {
 
 // Rows and figures as the invoice prints them by default.
 void TFormClaimDetail::ShowRows() {
-  FillListView(ListViewClaimDetail, InvoiceOf(Doc(), detail_).rows);
+  const InvoiceSnapshot invoice = InvoiceOf(Doc(), detail_);
+  FillListView(ListViewClaimDetail, MarkedInvoiceRows(invoice));
+  const QStringList notes = InvoiceTaxNotes(invoice);
+  LabelTaxNotes->setText(notes.join(QLatin1Char('\n')));
+  LabelTaxNotes->setVisible(!notes.isEmpty());
 }
 
 void TFormClaimDetail::ShowFigures() {
@@ -197,9 +205,9 @@ void TFormClaimDetail::ButtonPrintClick() {
 
 // The invoice prints the window as it stands: options, figures and rows as shown.
 InvoiceSnapshot TFormClaimDetail::PrintSnapshot() const {
+  // The rows are read-only, so they print as computed (the mark drawn by the page).
   InvoiceSnapshot s = InvoiceOf(Doc(), detail_);
   s.figures.clear();
-  s.rows.clear();
   s.date = DateTimePickerClaimDate->date();
   s.title = ComboBoxTitle->currentText();
   s.number = EditNo->text();
@@ -211,14 +219,6 @@ InvoiceSnapshot TFormClaimDetail::PrintSnapshot() const {
   for (const TSsEdit* field : {SsEditZengetsu, SsEditNyukin, SsEditKurikoshi, SsEditUriage,
                                SsEditTax, SsEditKongetsu, SsEditSeikyu}) {
     s.figures << field->Text();
-  }
-  for (int r = 0; r < ListViewClaimDetail->rowCount(); ++r) {
-    QStringList row;
-    for (int c = 0; c < 8; ++c) {
-      const QTableWidgetItem* item = ListViewClaimDetail->item(r, c);
-      row << (item != nullptr ? item->text() : QString());
-    }
-    s.rows.push_back(row);
   }
   return s;
 }

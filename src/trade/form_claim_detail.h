@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -30,6 +31,8 @@ class TFormClaimDetail : public TForm {
   TSsEdit* SsEditTax = nullptr;
   TSsEdit* SsEditKongetsu = nullptr;
   TSsEdit* SsEditSeikyu = nullptr;
+  // The tax lines the invoice prints besides the figures: contained tax, per rate, legend.
+  QLabel* LabelTaxNotes = nullptr;
   QDateEdit* DateTimePickerClaimDate = nullptr;
   QComboBox* ComboBoxTitle = nullptr;
   QLineEdit* EditNo = nullptr;

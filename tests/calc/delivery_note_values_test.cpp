@@ -71,7 +71,8 @@ TEST_F(DeliveryNoteValuesTest, ReturnsAreNegatedAndIncludedTaxIsNotAddedAgain) {
   ASSERT_EQ(v.lines.size(), 1u);
   EXPECT_EQ(v.lines[0].quantity, M("-2"));
   EXPECT_EQ(v.lines[0].amount, M("-210"));
-  EXPECT_EQ(v.tax, M("-10"));  // 210 x 5 / 105 inside the price
+  EXPECT_EQ(v.tax, M("0"));         // nothing is added to a tax-included price
+  EXPECT_EQ(v.innerTax, M("-10"));  // 210 x 5 / 105 inside it
   EXPECT_EQ(v.total, M("-210"));
 }
 

@@ -77,8 +77,8 @@ QString Yen(const QString& amount) {
 
 TEST(Documents, GoldenPagesForAFullPageAndOneRowMore) {
   const DeviceMetrics m = FakePrinter600();
-  ExpectGolden("delivery_note_25.txt", DescribePages(DrawReport(DeliveryNoteReport(Note(25)), m)));
-  ExpectGolden("slip_list_33.txt", DescribePages(DrawReport(SlipListReport(Slips(33)), m)));
+  ExpectGoldenPages("delivery_note_25.txt", DrawReport(DeliveryNoteReport(Note(25)), m));
+  ExpectGoldenPages("slip_list_33.txt", DrawReport(SlipListReport(Slips(33)), m));
 }
 
 TEST(Documents, DeliveryNotePageAndRunningTotals) {
@@ -195,7 +195,7 @@ ConfirmationListSnapshot Confirmations(int rows) {
 TEST(Documents, ConfirmationListGoldenAndTotals) {
   const ConfirmationListSnapshot s = Confirmations(19);
   const std::vector<Page> pages = DrawReport(ConfirmationListReport(s), FakePrinter600());
-  ExpectGolden("confirmation_list_19.txt", DescribePages(pages));
+  ExpectGoldenPages("confirmation_list_19.txt", pages);
   ASSERT_EQ(pages.size(), 2u);
   // Page 1: its own 18 rows, no running total; page 2: the whole list.
   EXPECT_EQ(TextAfter(pages[0], QStringLiteral("ページ内合計"))->text, Yen("171,000"));
@@ -264,10 +264,8 @@ InvoiceSnapshot Invoice(int rows, bool options) {
 
 TEST(Documents, InvoiceGoldenPagesWithAndWithoutBankAndStamps) {
   const DeviceMetrics m = FakePrinter600();
-  ExpectGolden("invoice_26_options.txt",
-               DescribePages(DrawReport(InvoiceReport(Invoice(26, true)), m)));
-  ExpectGolden("invoice_25_plain.txt",
-               DescribePages(DrawReport(InvoiceReport(Invoice(25, false)), m)));
+  ExpectGoldenPages("invoice_26_options.txt", DrawReport(InvoiceReport(Invoice(26, true)), m));
+  ExpectGoldenPages("invoice_25_plain.txt", DrawReport(InvoiceReport(Invoice(25, false)), m));
 }
 
 TEST(Documents, InvoiceFiguresOnPageOneOnlyAndBankLinesWhenTicked) {
@@ -342,8 +340,8 @@ ReceiptSnapshot Receipt(bool filled) {
 
 TEST(Documents, ReceiptGoldenPagesBothHalves) {
   const DeviceMetrics m = FakePrinter600();
-  ExpectGolden("receipt_filled.txt", DescribePages(DrawReport(ReceiptReport(Receipt(true)), m)));
-  ExpectGolden("receipt_plain.txt", DescribePages(DrawReport(ReceiptReport(Receipt(false)), m)));
+  ExpectGoldenPages("receipt_filled.txt", DrawReport(ReceiptReport(Receipt(true)), m));
+  ExpectGoldenPages("receipt_plain.txt", DrawReport(ReceiptReport(Receipt(false)), m));
 }
 
 TEST(Documents, ReceiptCopyTadashiBreakdownAndLongNames) {

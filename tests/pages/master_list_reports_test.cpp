@@ -65,9 +65,8 @@ TEST(ListReports, PageCountIsRowsOverThirtyFive) {
 
 TEST(ListReports, GoldenPagesForAFullPageAndOneRowMore) {
   const DeviceMetrics m = FakePrinter600();
-  ExpectGolden("item_list_36.txt", DescribePages(DrawReport(ItemListReport(Items(36)), m)));
-  ExpectGolden("partner_list_36.txt",
-               DescribePages(DrawReport(PartnerListReport(Partners(36)), m)));
+  ExpectGoldenPages("item_list_36.txt", DrawReport(ItemListReport(Items(36)), m));
+  ExpectGoldenPages("partner_list_36.txt", DrawReport(PartnerListReport(Partners(36)), m));
 }
 
 TEST(ListReports, EveryRowIsPrintedExactlyOnceAcrossPages) {

@@ -69,10 +69,10 @@ std::vector<Page> Draw(const ListReportSnapshot& s) {
 }  // namespace
 
 TEST(PeriodListReports, GoldenPagesForAFullPageAndOneRowMore) {
-  ExpectGolden("item_sales_33.txt", DescribePages(Draw(ItemSales(33))));
-  ExpectGolden("customer_sales_33.txt", DescribePages(Draw(CustomerSales(33))));
-  ExpectGolden("date_sales_32.txt", DescribePages(Draw(DateSales(32))));
-  ExpectGolden("return_list_33.txt", DescribePages(Draw(Returns(33))));
+  ExpectGoldenPages("item_sales_33.txt", Draw(ItemSales(33)));
+  ExpectGoldenPages("customer_sales_33.txt", Draw(CustomerSales(33)));
+  ExpectGoldenPages("date_sales_32.txt", Draw(DateSales(32)));
+  ExpectGoldenPages("return_list_33.txt", Draw(Returns(33)));
 }
 
 TEST(PeriodListReports, PagesJobNamesAndTotalsOnTheLastPageOnly) {

@@ -43,9 +43,9 @@ class QualifiedDocuments : public testing::Test {
   }
 
   void AddSlip(double date, const char* number,
-               std::initializer_list<std::array<const char*, 3>> lines) {
+               std::initializer_list<std::array<const char*, 3>> lines, int kind = kShipmentSlip) {
     Slip s;
-    s.kind = kShipmentSlip;
+    s.kind = kind;
     s.date = date;
     s.partner = 0;
     s.number = number;
@@ -76,11 +76,11 @@ bool HasTextContaining(const Page& page, const QString& part) {
 TEST_F(QualifiedDocuments, DeliveryNoteGoldenWithRegistrationMarksAndRateSummary) {
   const DeliveryNoteSnapshot note = Note();
   EXPECT_EQ(note.registration, QStringLiteral("登録番号 T1234567890123"));
-  EXPECT_EQ(note.rateSummary, QStringList({QStringLiteral("10%対象 \\1,000 消費税 \\100"),
-                                           QStringLiteral("8%対象 \\1,462 消費税 \\116")}));
+  EXPECT_EQ(note.rateRows,
+            std::vector<QStringList>({{"10%", "\\1,000", "\\100"}, {"8%", "\\1,462", "\\116"}}));
   EXPECT_EQ(note.total, "2,678");
   const std::vector<Page> pages = DrawReport(DeliveryNoteReport(note), FakePrinter600());
-  ExpectGolden("delivery_note_qualified.txt", DescribePages(pages));
+  ExpectGoldenPages("delivery_note_qualified.txt", pages);
 
   // Switched off the same slip prints none of it, though the products keep their rate.
   doc.invoice.enabled = false;
@@ -93,11 +93,11 @@ TEST_F(QualifiedDocuments, DeliveryNoteGoldenWithRegistrationMarksAndRateSummary
 // The summary is the two slips' rates summed: 1,000 + 2,000 at 10 %; 1,462 + 500 at 8 %.
 TEST_F(QualifiedDocuments, InvoiceGoldenSumsThePeriodsSlipsPerRate) {
   const InvoiceSnapshot invoice = Invoice();
-  EXPECT_EQ(invoice.rateSummary, QStringList({QStringLiteral("10%対象 \\3,000 消費税 \\300"),
-                                              QStringLiteral("8%対象 \\1,962 消費税 \\156")}));
+  EXPECT_EQ(invoice.rateRows,
+            std::vector<QStringList>({{"10%", "\\3,000", "\\300"}, {"8%", "\\1,962", "\\156"}}));
   EXPECT_EQ(invoice.reduced, std::vector<bool>({false, true, true, false, true}));
   const std::vector<Page> pages = DrawReport(InvoiceReport(invoice), FakePrinter600());
-  ExpectGolden("invoice_qualified.txt", DescribePages(pages));
+  ExpectGoldenPages("invoice_qualified.txt", pages);
 }
 
 // Long names on marked lines are cut before the mark; the amounts stay whole.
@@ -126,39 +126,72 @@ TEST_F(QualifiedDocuments, TheMarkNeverCoversTheNameOrTheAmount) {
   }
 }
 
-// A month across rate changes can name many rates with large sums; each summary stays in
-// its own room: beside the others and left of the stamp boxes on the invoice, left of the
-// totals on the delivery note.
-TEST_F(QualifiedDocuments, RateSummariesNeverRunIntoEachOther) {
-  InvoiceSnapshot invoice = Invoice();
-  invoice.rateSummary.clear();
-  for (const char* rate : {"15", "12.5", "10", "8", "6.5", "5"}) {
-    invoice.rateSummary
-        << QStringLiteral("%1%対象 \\1,234,567,890 消費税 \\123,456,789").arg(QLatin1String(rate));
+// A printed amount ("\\1,234", "-\\1,234", "（うち内消費税 \\267）") as a value.
+Money Printed(QString text) {
+  text.remove(QStringLiteral("（うち内消費税 ")).remove(QStringLiteral("）"));
+  text.remove(QLatin1Char('\\')).remove(QLatin1Char(','));
+  return ParseAmount(text.toStdString());
+}
+
+// The value printed on the label's line, right of it.
+Money ValueBeside(const Page& page, const QString& label) {
+  const TextOp* head = FindText(page, label);
+  EXPECT_NE(head, nullptr) << label.toStdString();
+  if (head == nullptr) return {};
+  for (const TextOp& t : TextsOf(page)) {
+    if (t.y == head->y && t.x > head->x) return Printed(t.text);
   }
-  DeliveryNoteSnapshot note = Note();
-  note.rateSummary = invoice.rateSummary.mid(0, 2);
-  const PageCanvas c(FakePrinter600());
-  const auto summaries = [](const Page& page) {
-    std::vector<TextOp> found;
-    for (const TextOp& t : TextsOf(page)) {
-      if (t.text.contains(QStringLiteral("消費税 "))) found.push_back(t);
-    }
-    return found;
-  };
-  const std::pair<Page, double> cases[] = {
-      {DrawReport(InvoiceReport(invoice), FakePrinter600()).front(), 135},
-      {DrawReport(DeliveryNoteReport(note), FakePrinter600()).back(), 100}};
-  for (const auto& [page, right] : cases) {
-    const std::vector<TextOp> texts = summaries(page);
-    EXPECT_EQ(texts.size(), right == 135 ? 6U : 2U);
-    for (const TextOp& t : texts) {
-      EXPECT_LE(t.x + DrawnWidth(t), c.X(right)) << DescribeOp(t).toStdString();
-      for (const TextOp& other : texts) {
-        if (other.y != t.y || other.x <= t.x) continue;
-        EXPECT_LE(t.x + DrawnWidth(t) + c.LenX(2), other.x) << DescribeOp(t).toStdString();
+  ADD_FAILURE() << "nothing beside " << label.toStdString();
+  return {};
+}
+
+// What a customer checks with a calculator: every box shown as a sum of others is that
+// sum, on a note and an invoice mixing tax-excluded, tax-included and untaxed lines and
+// a return, with the qualified format on and off. The tax inside tax-included prices is
+// a line of its own; per rate, base plus tax plus the untaxed lines make the total.
+TEST_F(QualifiedDocuments, EveryPrintedSumAddsUp) {
+  doc.items.Add("Z-0", *ToSjis(QStringLiteral("切手")), "", "", "0", "0", "", "", 2, 0, 0, 0);
+  AddSlip(EncodeDate(2024, 4, 12), "S-3",
+          {{"0", "1000", "3"}, {"2", "330", "2"}, {"3", "84", "5"}});
+  AddSlip(EncodeDate(2024, 4, 20), "R-1", {{"0", "1000", "1"}, {"2", "330", "1"}},
+          kShipmentReturnSlip);
+  const Money untaxed = Money::FromInt(420);
+  for (const bool qualified : {true, false}) {
+    SCOPED_TRACE(qualified ? "qualified" : "plain");
+    doc.invoice.enabled = qualified;
+    for (const int32_t slip : {2, 3}) {
+      const DeliveryNoteSnapshot note =
+          DeliveryNoteOf(doc, *doc.slips.Find(slip), doc.customers.Get(0));
+      const Page page = DrawReport(DeliveryNoteReport(note), FakePrinter600()).back();
+      const Money total = ValueBeside(page, QStringLiteral("合計金額"));
+      EXPECT_EQ(ValueBeside(page, QStringLiteral("金額小計")) +
+                    ValueBeside(page, QStringLiteral("消費税額")),
+                total);
+      EXPECT_EQ(total, Money::FromInt(slip == 2 ? 4380 : -1430));
+      const std::vector<TextOp> texts = TextsOf(page);
+      const auto inner = std::find_if(texts.begin(), texts.end(), [](const TextOp& t) {
+        return t.text.startsWith(QStringLiteral("（うち内消費税"));
+      });
+      ASSERT_NE(inner, texts.end());
+      EXPECT_EQ(Printed(inner->text), Money::FromInt(slip == 2 ? 48 : -24));
+      Money perRate = slip == 2 ? untaxed : Money{};
+      for (const QStringList& r : note.rateRows) perRate += Printed(r[1]) + Printed(r[2]);
+      if (qualified) {
+        EXPECT_EQ(perRate, total);
       }
     }
+    const InvoiceSnapshot invoice = Invoice();
+    const Page first = DrawReport(InvoiceReport(invoice), FakePrinter600()).front();
+    const TextOp* sales = FindText(first, QStringLiteral("今月売上"));
+    ASSERT_NE(sales, nullptr);
+    std::vector<Money> f;  // the figures' values, left to right
+    for (const TextOp& t : TextsOf(first)) {
+      if (t.y > sales->y && t.y < sales->y + 3 * sales->cell) f.push_back(Printed(t.text));
+    }
+    ASSERT_EQ(f.size(), 7U);
+    EXPECT_EQ(f[0] - f[1], f[2]);  // 前月累計 - 今月入金 = 繰越額
+    EXPECT_EQ(f[3] + f[4], f[5]);  // 今月売上 + 消費税 = 今月請求額
+    EXPECT_EQ(f[2] + f[5], f[6]);  // 繰越額 + 今月請求額 = 請求額
   }
 }
 

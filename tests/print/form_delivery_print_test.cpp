@@ -117,7 +117,7 @@ TEST_F(DeliveryPrintTest, EditedOptionsKeepTheQualifiedInvoiceParts) {
     const DeliveryNoteSnapshot s = f.Snapshot();
     EXPECT_EQ(s.title, QStringLiteral("御請求書"));
     EXPECT_EQ(s.registration, QStringLiteral("登録番号 T1234567890123"));
-    EXPECT_EQ(s.rateSummary, QStringList{QStringLiteral("8%対象 \\62 消費税 \\4")});
+    EXPECT_EQ(s.rateRows, std::vector<QStringList>({{"8%", "\\62", "\\4"}}));
     ASSERT_EQ(s.rows.size(), 2u);
     EXPECT_TRUE(s.rows[0].reduced && s.rows[1].reduced);
     EXPECT_EQ(s.total, "66");

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -189,8 +190,10 @@ TEST_F(ClaimFormsTest, TheDetailListsThePeriodAndItsFiguresAddUpToTheClaim) {
               QStringList({"", "", "消しゴム", "3", "個", "33.33", "100", "特価"}));
     EXPECT_EQ(Row(d.ListViewClaimDetail, 3),
               QStringList({"04/10", "", "ご入金", "", "", "", "500", "振込"}));
-    // 前月累計 1,050 - 300; tax 50 outer + 5 inner; 請求額 equals the claim list's 1,400.
-    EXPECT_EQ(Figures(d), QStringList({"750", "500", "250", "1,100", "55", "1,150", "1,400"}));
+    // 前月累計 1,050 - 300; 消費税 is the 50 added, the 5 inside prices a line of its own, so
+    // 今月売上 + 消費税 = 今月請求額; 請求額 equals the claim list's 1,400.
+    EXPECT_EQ(Figures(d), QStringList({"750", "500", "250", "1,100", "50", "1,150", "1,400"}));
+    EXPECT_EQ(d.LabelTaxNotes->text(), QStringLiteral("（うち内消費税 \\5）"));
     EXPECT_EQ(d.Detail().partner.name, Sjis("山田商店"));
   });
   // Without earlier sales the boxes still add up: 前月累計 is the balance after the earlier
