@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app_title.h"
+#include "build_info.h"
 
 TFormVersion::TFormVersion(Document& doc, QWidget* parent) : TForm(doc, parent) {
   setObjectName(QStringLiteral("FormVersion"));
@@ -15,10 +16,15 @@ TFormVersion::TFormVersion(Document& doc, QWidget* parent) : TForm(doc, parent) 
   font.setPixelSize(24);
   LabelTitle->setFont(font);
   LabelTitle->setAlignment(Qt::AlignCenter);
+  LabelVersion =
+      new QLabel(QStringLiteral("バージョン %1").arg(QString::fromStdString(VersionText())), this);
+  LabelVersion->setObjectName(QStringLiteral("LabelVersion"));
+  LabelVersion->setAlignment(Qt::AlignCenter);
   ButtonOk = new QPushButton(QStringLiteral("閉じる"), this);
   ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(LabelTitle);
+  layout->addWidget(LabelVersion);
   layout->addStretch();
   layout->addWidget(ButtonOk, 0, Qt::AlignHCenter);
   setFixedSize(355, 154);

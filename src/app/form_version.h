@@ -13,5 +13,6 @@ class TFormVersion : public TForm {
   explicit TFormVersion(Document& doc, QWidget* parent = nullptr);
 
   QLabel* LabelTitle;
+  QLabel* LabelVersion;  // version and build date, as tenpo-cli --version prints them
   QPushButton* ButtonOk;
 };

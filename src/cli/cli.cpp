@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "atomic_file.h"
+#include "build_info.h"
 #include "claims_command.h"
 #include "cli_open.h"
 #include "cli_options.h"
@@ -85,6 +86,7 @@ const char kUsage[] =
     "  --month           the month billed, as YYYY-MM\n"
     "  --customer        the customer's id\n"
     "  --help            show this text\n"
+    "  --version         print the version and build date\n"
     "\n"
     "Exit status: 0 success, 1 refused (the reason on standard error), 2 bad usage.\n";
 
@@ -272,6 +274,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     for (size_t i = 1; i < args.size(); ++i) {
       if (args[i] == "--help" || args[i] == "-h") {
         out << kUsage;
+        return 0;
+      }
+      if (args[i] == "--version") {
+        out << "tenpo-cli " << VersionText() << "\n";
         return 0;
       }
       if (args[i] == "--password-stdin") {

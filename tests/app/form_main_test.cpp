@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,11 +21,13 @@
 
 #include "atomic_file.h"
 #include "backup_copy.h"
+#include "build_info.h"
 #include "config.h"
 #include "data_file.h"
 #include "dates.h"
 #include "form_log_in.h"
 #include "form_setting.h"
+#include "form_version.h"
 #include "image_button.h"
 #include "shell_fixture.h"
 #include "ui_test_helpers.h"
@@ -491,6 +494,10 @@ TEST_F(FormMainNavigationTest, MasterButtonsOpenTheirLists) {
   EXPECT_EQ(script_->ModalWindows(),
             (QStringList{"TFormSetting", "TFormItemList", "TFormCustomerList", "TFormCustomerList",
                          "TFormVersion"}));
+  Document doc;
+  const TFormVersion version(doc);
+  EXPECT_EQ(version.LabelVersion->text(),
+            QStringLiteral("バージョン ") + QString::fromStdString(VersionText()));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include <sys/stat.h>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,7 @@
 #include <sstream>
 
 #include "atomic_file.h"
+#include "build_info.h"
 #include "data_file.h"
 #include "dates.h"
 #include "file_lock.h"
@@ -363,6 +366,12 @@ TEST_F(CliTest, UsageAndHelp) {
   EXPECT_EQ(Cli({"frobnicate"}).status, 2);
   EXPECT_EQ(Cli({"export"}).status, 2);
   EXPECT_EQ(Cli({"import", "a.json"}).status, 2);
+  // The version window shows the same text (checked with the window).
+  const CliRun version = Cli({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "tenpo-cli " + VersionText() + "\n");
+  EXPECT_TRUE(std::regex_match(VersionText(), std::regex(R"(\d+\.\d+\.\d+ \(\d{4}-\d{2}-\d{2}\))")))
+      << VersionText();
 }
 
 // Outputs go only over plain files; an unreadable input says why in the program's words,
