@@ -93,13 +93,15 @@ ItemSales ComputeItemSales(const Document& doc, SlipPeriod period, bool hideZero
   for (size_t i = 0; i < products.size(); ++i) {
     const Entry& entry = table[i];
     if (hideZero && entry.amount == Money{}) continue;
-    const Money cost = entry.quantity * products[i].cost;
+    // The cost is kept to the 1/100 the list shows, so that every output's rows add up
+    // to its totals; the amount is whole yen already.
+    const Money cost = ShownValue(entry.quantity * products[i].cost);
     const Money profit = CheckedSub(entry.amount, cost);
     result.rows.push_back({products[i].id, products[i].code, products[i].name, entry.quantity,
                            entry.amount, cost, profit});
-    result.amount = CheckedAdd(result.amount, ShownValue(entry.amount));
-    result.cost = CheckedAdd(result.cost, ShownValue(cost));
-    result.profit = CheckedAdd(result.profit, ShownValue(profit));
+    result.amount = CheckedAdd(result.amount, entry.amount);
+    result.cost = CheckedAdd(result.cost, cost);
+    result.profit = CheckedAdd(result.profit, profit);
   }
   return result;
 }

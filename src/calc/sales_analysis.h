@@ -17,13 +17,13 @@ struct ItemSalesRow {
   std::string name;
   Money quantity;  // net of returns
   Money amount;    // line amounts rounded by each slip's customer
-  Money cost;      // net quantity x the product's cost, not rounded to yen
-  Money profit;
+  Money cost;      // net quantity x the product's cost, to the 1/100 the list shows
+  Money profit;    // amount - cost
 };
 
 struct ItemSales {
   std::vector<ItemSalesRow> rows;
-  // Sums of the figures as shown (to 1/100), so the totals match the rows on screen.
+  // Sums of the rows' figures.
   Money amount;
   Money cost;
   Money profit;
