@@ -100,25 +100,30 @@ void DrawTable(PageCanvas& c, const InvoiceSnapshot& s, int page, double ratesTo
   }
 }
 
-int RateTableRowsNeeded(const InvoiceSnapshot& s) {
-  return s.rateRows.empty() ? 0 : static_cast<int>(s.rateRows.size()) + 1;
+// The table rows the per-rate table takes: a heading row and one row per rate.
+int RateTableHeight(const InvoiceSnapshot& s) {
+  if (s.rateRows.empty()) return 0;
+  return std::min(static_cast<int>(s.rateRows.size()) + 1, kInvoiceRowsPerPage);
+}
+
+bool AnyMarked(const InvoiceSnapshot& s) {
+  return std::find(s.reduced.begin(), s.reduced.end(), true) != s.reduced.end();
 }
 
 // The legend in the gap between the figures and the table, on page 1.
 void DrawLegend(PageCanvas& c, const InvoiceSnapshot& s) {
-  if (std::find(s.reduced.begin(), s.reduced.end(), true) != s.reduced.end()) {
+  if (AnyMarked(s)) {
     DrawTextLines(c, 11, 111.5, 0, 95, {kReducedLegend});
   }
 }
 
 // On the last page the rates close the table, on its last rows under the amounts.
 double RateTableTop(const InvoiceSnapshot& s) {
-  const int rows = std::min(RateTableRowsNeeded(s), kInvoiceRowsPerPage);
-  return 124 + kRowHeight * (kInvoiceRowsPerPage - rows);
+  return 124 + kRowHeight * (kInvoiceRowsPerPage - RateTableHeight(s));
 }
 
 void DrawRates(PageCanvas& c, const InvoiceSnapshot& s) {
-  const int rows = std::min(RateTableRowsNeeded(s), kInvoiceRowsPerPage);
+  const int rows = RateTableHeight(s);
   if (rows == 0) return;
   std::vector<QStringList> rates = s.rateRows;
   rates.resize(static_cast<size_t>(rows - 1));
@@ -180,9 +185,7 @@ std::vector<QStringList> MarkedInvoiceRows(const InvoiceSnapshot& snapshot) {
 }
 
 QStringList InvoiceTaxNotes(const InvoiceSnapshot& snapshot) {
-  const bool marked =
-      std::find(snapshot.reduced.begin(), snapshot.reduced.end(), true) != snapshot.reduced.end();
-  return TaxNoteLines(snapshot.innerTax, snapshot.rateRows, marked);
+  return TaxNoteLines(snapshot.innerTax, snapshot.rateRows, AnyMarked(snapshot));
 }
 
 int InvoicePageCount(const InvoiceSnapshot& snapshot) {
@@ -190,7 +193,7 @@ int InvoicePageCount(const InvoiceSnapshot& snapshot) {
   const int pages = PageCountOf(rows, kInvoiceRowsPerPage);
   if (pages == 0) return 0;
   const int used = rows - (pages - 1) * kInvoiceRowsPerPage;
-  return used + RateTableRowsNeeded(snapshot) <= kInvoiceRowsPerPage ? pages : pages + 1;
+  return used + RateTableHeight(snapshot) <= kInvoiceRowsPerPage ? pages : pages + 1;
 }
 
 Report InvoiceReport(const InvoiceSnapshot& snapshot) {

@@ -10,9 +10,7 @@ constexpr double kLeft = 10;
 constexpr double kRight = 200;
 constexpr double kTableTop = 40;
 constexpr double kHeadingRule = 51.5;
-constexpr double kInset = kCellPadding;
-
-// Where a text set at `cell.at` goes and its room, in mm: kept kInset inside the column
+// Where a text set at `cell.at` goes and its room, in mm: kept kCellPadding inside the column
 // rules around it.
 struct CellPlace {
   double at = 0;
@@ -28,15 +26,15 @@ CellPlace PlaceOf(const ListCell& cell, const std::vector<double>& rules) {
   }
   switch (cell.align) {
     case Align::Left: {
-      const double at = std::max(cell.at, left + kInset);
-      return {at, right - kInset - at};
+      const double at = std::max(cell.at, left + kCellPadding);
+      return {at, right - kCellPadding - at};
     }
     case Align::Right: {
-      const double at = std::min(cell.at, right - kInset);
-      return {at, at - (left + kInset)};
+      const double at = std::min(cell.at, right - kCellPadding);
+      return {at, at - (left + kCellPadding)};
     }
     case Align::Centre:
-      return {cell.at, 2 * std::min(cell.at - left, right - cell.at) - 2 * kInset};
+      return {cell.at, 2 * std::min(cell.at - left, right - cell.at) - 2 * kCellPadding};
   }
   return {};
 }
