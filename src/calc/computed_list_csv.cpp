@@ -5,8 +5,10 @@
 #include <cstdio>
 
 #include "dates.h"
+#include "period_list_rows.h"
 #include "return_list.h"
 #include "sales_analysis.h"
+#include "shown_lists.h"
 #include "sjis_codec.h"
 
 namespace {
@@ -161,4 +163,35 @@ std::string ReturnsCsv(const Document& doc, const ReturnsQuery& q, const CsvStyl
                      r.subtotal ? "true" : ""});
   }
   return CsvText(cells, style);
+}
+
+std::string SlipListShownCsv(const Document& doc, const SlipListQuery& query) {
+  SlipListPartner(doc, query);
+  return ShownCsv(SlipListShown(SlipListOf(doc, query)));
+}
+
+std::string ClaimsShownCsv(const Document& doc, int kind, double month) {
+  return ShownCsv(ClaimListShown(ComputeClaimList(doc, kind, month), kind));
+}
+
+std::string ClaimDetailShownCsv(const Document& doc, int mode, int32_t partner, double month) {
+  return ShownCsv(
+      ClaimDetailShown(ComputeClaimDetail(doc, mode, partner, month), doc.invoice.enabled));
+}
+
+std::string SalesShownCsv(const Document& doc, const SalesQuery& q) {
+  switch (q.by) {
+    case SalesBy::Item:
+      return ShownCsv(AsShown(ItemSalesView(ComputeItemSales(doc, q.period, q.hideZero))));
+    case SalesBy::Customer:
+      return ShownCsv(AsShown(CustomerSalesView(ComputeCustomerSales(doc, q.period, q.hideZero))));
+    case SalesBy::Date:
+      break;
+  }
+  return ShownCsv(AsShown(DateSalesView(ComputeDateSales(doc, q.period, q.hideZero))));
+}
+
+std::string ReturnsShownCsv(const Document& doc, const ReturnsQuery& q) {
+  return ShownCsv(
+      AsShown(ReturnListView(ComputeReturnList(doc, q.partnerKind, q.period, q.subtotals))));
 }

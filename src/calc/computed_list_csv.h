@@ -71,3 +71,11 @@ std::string ClaimDetailCsv(const Document& doc, int mode, int32_t partner, doubl
                            const CsvStyle& style = {});
 std::string SalesCsv(const Document& doc, const SalesQuery& query, const CsvStyle& style = {});
 std::string ReturnsCsv(const Document& doc, const ReturnsQuery& query, const CsvStyle& style = {});
+
+// The same lists as their windows show them, for a spreadsheet: what "CSVで保存…" writes
+// and tenpo-cli --as-shown prints.
+std::string SlipListShownCsv(const Document& doc, const SlipListQuery& query);
+std::string ClaimsShownCsv(const Document& doc, int kind, double month);
+std::string ClaimDetailShownCsv(const Document& doc, int mode, int32_t partner, double month);
+std::string SalesShownCsv(const Document& doc, const SalesQuery& query);
+std::string ReturnsShownCsv(const Document& doc, const ReturnsQuery& query);

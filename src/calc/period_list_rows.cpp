@@ -6,6 +6,15 @@
 
 namespace {
 
+// The sales lists end with the figures and the hidden id.
+std::vector<ShownColumn> SalesColumns(std::vector<ShownColumn> first, const QString& amount) {
+  for (const char* caption : {"", "原価", "粗利益"}) {
+    first.push_back({*caption ? QString::fromUtf8(caption) : amount, ShownKind::Amount});
+  }
+  first.push_back({QStringLiteral("id"), ShownKind::Hidden});
+  return first;
+}
+
 QStringList TotalTexts(const SalesTotals& t) {
   return {FormattedAmount(t.sales), FormattedAmount(t.cost), FormattedAmount(t.profit)};
 }
@@ -25,6 +34,10 @@ QStringList ReturnRowTexts(const ReturnRow& r) {
 
 PeriodListView ItemSalesView(const ItemSales& sales) {
   PeriodListView view;
+  view.columns = SalesColumns({{QStringLiteral("商品コード"), ShownKind::Text},
+                               {QStringLiteral("商品名"), ShownKind::Text},
+                               {QStringLiteral("数量"), ShownKind::Amount}},
+                              QStringLiteral("金額"));
   view.rows.reserve(sales.rows.size());
   for (const ItemSalesRow& r : sales.rows) {
     view.rows.push_back({FromSjis(r.code), FromSjis(r.name), FormattedAmount(r.quantity),
@@ -38,6 +51,8 @@ PeriodListView ItemSalesView(const ItemSales& sales) {
 
 PeriodListView CustomerSalesView(const CustomerSales& sales) {
   PeriodListView view;
+  view.columns =
+      SalesColumns({{QStringLiteral("出荷先名"), ShownKind::Text}}, QStringLiteral("売上額"));
   view.rows.reserve(sales.rows.size());
   for (const CustomerSalesRow& r : sales.rows) {
     view.rows.push_back({FromSjis(r.name), FormattedAmount(r.sales), FormattedAmount(r.cost),
@@ -49,6 +64,8 @@ PeriodListView CustomerSalesView(const CustomerSales& sales) {
 
 PeriodListView DateSalesView(const DateSales& sales) {
   PeriodListView view;
+  view.columns =
+      SalesColumns({{QStringLiteral("日付"), ShownKind::Date}}, QStringLiteral("売上額"));
   view.rows.reserve(sales.rows.size());
   for (const DateSalesRow& r : sales.rows) {
     view.rows.push_back({ShortDateText(r.date), FormattedAmount(r.sales), FormattedAmount(r.cost),
@@ -60,8 +77,17 @@ PeriodListView DateSalesView(const DateSales& sales) {
 
 PeriodListView ReturnListView(const ReturnList& list) {
   PeriodListView view;
+  view.columns = {
+      {QStringLiteral("商品コード"), ShownKind::Text}, {QStringLiteral("商品名"), ShownKind::Text},
+      {QStringLiteral("数量"), ShownKind::Amount},     {QStringLiteral("単価"), ShownKind::Amount},
+      {QStringLiteral("金額"), ShownKind::Amount},     {QStringLiteral("日付"), ShownKind::Date},
+      {QStringLiteral("取引先名"), ShownKind::Text}};
   view.rows.reserve(list.rows.size());
   for (const ReturnRow& r : list.rows) view.rows.push_back(ReturnRowTexts(r));
   view.totals = {FormattedAmount(list.quantity), FormattedAmount(list.amount)};
   return view;
+}
+
+ShownList AsShown(const PeriodListView& view) {
+  return {view.columns, view.rows};
 }

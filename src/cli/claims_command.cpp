@@ -120,13 +120,15 @@ std::string Computed(const std::string& file, F compute) {
 void ClaimsCommand(const std::vector<std::string>& files, const CliOptions& options,
                    bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("claims takes one FILE");
-  OnlyOptions(options, {"--kind", "--month", "--format", "--bom", "--crlf"});
+  OnlyOptions(options, {"--kind", "--month", "--format", "--bom", "--crlf", "--as-shown"});
   const int kind = ParseKind(options);
   const Month month = ParseMonth(options);
+  const bool asShown = AsShown(options);
   const bool csv = WantsCsv(options);
   const CsvStyle style = CsvStyleOf(options);
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   out << Computed(files[0], [&] {
+    if (asShown) return ClaimsShownCsv(doc, kind, month.date);
     if (csv) return ClaimsCsv(doc, kind, month.date, style);
     return ClaimsJson(ComputeClaimList(doc, kind, month.date), options.at("--kind"), month);
   });
@@ -135,14 +137,16 @@ void ClaimsCommand(const std::vector<std::string>& files, const CliOptions& opti
 void ClaimDetailCommand(const std::vector<std::string>& files, const CliOptions& options,
                         bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("claim-detail takes one FILE");
-  OnlyOptions(options, {"--customer", "--month", "--format", "--bom", "--crlf"});
+  OnlyOptions(options, {"--customer", "--month", "--format", "--bom", "--crlf", "--as-shown"});
   const int32_t id = ParseCustomerId(RequiredOption(options, "--customer"));
   const Month month = ParseMonth(options);
+  const bool asShown = AsShown(options);
   const bool csv = WantsCsv(options);
   const CsvStyle style = CsvStyleOf(options);
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   if (!doc.customers.Exists(id)) throw Refusal("no customer has the id " + std::to_string(id));
   out << Computed(files[0], [&] {
+    if (asShown) return ClaimDetailShownCsv(doc, kCustomerKind, id, month.date);
     if (csv) return ClaimDetailCsv(doc, kCustomerKind, id, month.date, style);
     return DetailJson(ComputeClaimDetail(doc, kCustomerKind, id, month.date), month,
                       doc.invoice.enabled);

@@ -41,28 +41,33 @@ const char kUsage[] =
     "      protected with the password read from standard input. Refused while another\n"
     "      program or computer has OUT open.\n"
     "  tenpo-cli slips FILE --kind purchase|shipment --partner ID\n"
-    "                [--from YYYY-MM-DD --to YYYY-MM-DD] [--format json|csv] [--password-stdin]\n"
+    "                [--from YYYY-MM-DD --to YYYY-MM-DD] [--format json|csv | --as-shown]\n"
+    "                [--password-stdin]\n"
     "      Prints one partner's slip list as the slip list window shows it: oldest first,\n"
     "      each slip's total with tax (negative for returns). With both dates only the\n"
     "      slips of that period, both days included. JSON (the default) also gives each\n"
     "      slip's lines; CSV has a header row and one row per slip: id,date,number,kind,total.\n"
-    "  tenpo-cli claims FILE --kind customers|suppliers --month YYYY-MM [--format json|csv]\n"
-    "                [--password-stdin]\n"
+    "  tenpo-cli claims FILE --kind customers|suppliers --month YYYY-MM\n"
+    "                [--format json|csv | --as-shown] [--password-stdin]\n"
     "      The claim list of the month (請求書作成 / 取引先別支払一覧) as the window fills it.\n"
-    "  tenpo-cli claim-detail FILE --customer ID --month YYYY-MM [--format json|csv]\n"
-    "                [--password-stdin]\n"
+    "  tenpo-cli claim-detail FILE --customer ID --month YYYY-MM\n"
+    "                [--format json|csv | --as-shown] [--password-stdin]\n"
     "      The invoice figures and rows of one customer for the month.\n"
     "  tenpo-cli sales FILE --by item|customer|date --from YYYY-MM-DD --to YYYY-MM-DD\n"
-    "                  [--hide-zero] [--format json|csv] [--password-stdin]\n"
+    "                  [--hide-zero] [--format json|csv | --as-shown] [--password-stdin]\n"
     "      Prints the sales by product, customer or day of the period (both days\n"
     "      included), rows and totals as the window shows them after 更新. --hide-zero\n"
     "      leaves out rows whose sales are 0.\n"
     "  tenpo-cli returns FILE --kind purchase|shipment --from YYYY-MM-DD --to YYYY-MM-DD\n"
-    "                  [--subtotals] [--format json|csv] [--password-stdin]\n"
+    "                  [--subtotals] [--format json|csv | --as-shown] [--password-stdin]\n"
     "      Prints the return lines of the period per partner; --subtotals adds a\n"
     "      subtotal row after each partner's lines.\n"
     "  With --format csv, --bom starts the output with a UTF-8 byte-order mark and --crlf\n"
-    "  ends its lines with CR LF, as the windows' \"CSVで保存…\" writes it.\n"
+    "  ends its lines with CR LF.\n"
+    "  --as-shown (slips, claims, claim-detail, sales, returns) prints instead the CSV the\n"
+    "  list's window saves with \"CSVで保存…\": its columns under its captions, values as\n"
+    "  shown (dates with their year, 出荷/返品 as words), amounts without grouping commas;\n"
+    "  UTF-8 with a byte-order mark, lines ending in CR LF.\n"
     "  tenpo-cli pdf items|suppliers|customers FILE --out OUT.pdf [--password-stdin]\n"
     "  tenpo-cli pdf delivery-note FILE --slip ID --out OUT.pdf [--password-stdin]\n"
     "  tenpo-cli pdf invoice FILE --customer ID --month YYYY-MM --out OUT.pdf\n"
@@ -204,6 +209,7 @@ void Slips(const std::vector<std::string>& files, const Options& options, bool p
            std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("slips takes one FILE");
   const SlipListQuery query = ReadQuery(options);
+  const bool asShown = AsShown(options);
   const std::string format = Option(options, "--format").value_or("json");
   if (format != "json" && format != "csv")
     throw std::invalid_argument("--format is json or csv, not " + format);
@@ -212,8 +218,12 @@ void Slips(const std::vector<std::string>& files, const Options& options, bool p
   // Built whole before anything is written, so a refusal prints nothing.
   std::string text;
   try {
-    text =
-        format == "csv" ? SlipListCsv(doc, query, style) : SlipListJson(doc, query).dump(2) + '\n';
+    if (asShown) {
+      text = SlipListShownCsv(doc, query);
+    } else {
+      text = format == "csv" ? SlipListCsv(doc, query, style)
+                             : SlipListJson(doc, query).dump(2) + '\n';
+    }
   } catch (const SlipListError& e) {
     throw Refusal(files[0] + ": " + e.what());
   }
@@ -283,7 +293,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       if (args[i] == "--password-stdin") {
         passwordStdin = true;
       } else if (args[i] == "--hide-zero" || args[i] == "--subtotals" || args[i] == "--bom" ||
-                 args[i] == "--crlf") {
+                 args[i] == "--crlf" || args[i] == "--as-shown") {
         options.emplace(args[i], std::string());
       } else if (TakesValue(args[i])) {
         if (i + 1 == args.size()) throw std::invalid_argument(args[i] + " needs a value");

@@ -23,6 +23,15 @@ CsvStyle CsvStyleOf(const CliOptions& options) {
   return style;
 }
 
+bool AsShown(const CliOptions& options) {
+  if (!options.contains("--as-shown")) return false;
+  for (const char* other : {"--format", "--bom", "--crlf"}) {
+    if (options.contains(other))
+      throw std::invalid_argument(std::string("--as-shown takes no ") + other);
+  }
+  return true;
+}
+
 void OnlyOptions(const CliOptions& options, std::initializer_list<const char*> allowed) {
   for (const auto& option : options) {
     // A lambda cannot capture a structured binding under clang 14, which builds the fuzzers.

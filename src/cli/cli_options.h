@@ -14,5 +14,8 @@ const std::string& RequiredOption(const CliOptions& options, const std::string& 
 bool WantsCsv(const CliOptions& options);
 // --bom and --crlf; either without --format csv is a usage error.
 CsvStyle CsvStyleOf(const CliOptions& options);
+// --as-shown: the list's CSV exactly as its window saves it; it has its own format, so
+// --format, --bom and --crlf with it are a usage error.
+bool AsShown(const CliOptions& options);
 // Usage error unless every option given is one of `allowed`.
 void OnlyOptions(const CliOptions& options, std::initializer_list<const char*> allowed);

@@ -20,11 +20,19 @@ SlipPeriod PeriodOf(const CliOptions& options) {
 
 // Built whole before anything is written, so a refusal prints nothing.
 void PrintList(const std::function<Json()>& json, const std::function<std::string(CsvStyle)>& csv,
-               const CliOptions& options, std::ostream& out) {
+               const std::function<std::string()>& shown, const CliOptions& options,
+               std::ostream& out) {
+  const bool asShown = AsShown(options);
   const bool wantsCsv = WantsCsv(options);
   const CsvStyle style = CsvStyleOf(options);
   std::string text;
-  WithinRange([&] { text = wantsCsv ? csv(style) : json().dump(2) + '\n'; });
+  WithinRange([&] {
+    if (asShown) {
+      text = shown();
+    } else {
+      text = wantsCsv ? csv(style) : json().dump(2) + '\n';
+    }
+  });
   out << text;
 }
 
@@ -68,21 +76,25 @@ void WithinRange(const std::function<void()>& compute) {
 void SalesCommand(const std::vector<std::string>& files, const CliOptions& options,
                   bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("sales takes one FILE");
-  OnlyOptions(options, {"--by", "--from", "--to", "--format", "--hide-zero", "--bom", "--crlf"});
+  OnlyOptions(options, {"--by", "--from", "--to", "--format", "--hide-zero", "--bom", "--crlf",
+                        "--as-shown"});
   const SalesQuery q = ReadSalesQuery(options);
   CsvStyleOf(options);  // a wrong format is a usage error before the file is read
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   PrintList([&] { return SalesJson(doc, q.by, q.period, q.hideZero); },
-            [&](CsvStyle style) { return SalesCsv(doc, q, style); }, options, out);
+            [&](CsvStyle style) { return SalesCsv(doc, q, style); },
+            [&] { return SalesShownCsv(doc, q); }, options, out);
 }
 
 void ReturnsCommand(const std::vector<std::string>& files, const CliOptions& options,
                     bool passwordStdin, std::istream& in, std::ostream& out) {
   if (files.size() != 1) throw std::invalid_argument("returns takes one FILE");
-  OnlyOptions(options, {"--kind", "--from", "--to", "--format", "--subtotals", "--bom", "--crlf"});
+  OnlyOptions(options, {"--kind", "--from", "--to", "--format", "--subtotals", "--bom", "--crlf",
+                        "--as-shown"});
   const ReturnsQuery q = ReadReturnsQuery(options);
   CsvStyleOf(options);  // a wrong format is a usage error before the file is read
   const Document doc = OpenForExport(files[0], passwordStdin, in);
   PrintList([&] { return ReturnsJson(doc, q.partnerKind, q.period, q.subtotals); },
-            [&](CsvStyle style) { return ReturnsCsv(doc, q, style); }, options, out);
+            [&](CsvStyle style) { return ReturnsCsv(doc, q, style); },
+            [&] { return ReturnsShownCsv(doc, q); }, options, out);
 }

@@ -130,27 +130,6 @@ void DrawRates(PageCanvas& c, const InvoiceSnapshot& s) {
   DrawRateTable(c, {100, 115, 154, 200}, RateTableTop(s), kRowHeight, rates);
 }
 
-QString MonthDay(double date) {
-  const Ymd d = DecodeDate(date);
-  return QDate(d.year, d.month, d.day).toString(QStringLiteral("MM/dd"));
-}
-
-QStringList RowTexts(const ClaimDetailRow& r) {
-  if (r.receipt) {
-    return {MonthDay(r.date), QString(), FromSjis(r.name),          QString(),
-            QString(),        QString(), FormattedAmount(r.amount), FromSjis(r.note)};
-  }
-  // Date and number head a slip's first line only.
-  return {r.firstOfSlip ? MonthDay(r.date) : QString(),
-          r.firstOfSlip ? FromSjis(r.number) : QString(),
-          FromSjis(r.name),
-          FormattedAmount(r.quantity),
-          FromSjis(r.unit),
-          FormattedAmount(r.price),
-          FormattedAmount(r.amount),
-          FromSjis(r.note)};
-}
-
 }  // namespace
 
 InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& d) {
@@ -167,21 +146,12 @@ InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& d) {
     s.figures << FormattedAmount(v);
   }
   s.innerTax = InnerTaxLine(d.innerTax);
-  for (const ClaimDetailRow& r : d.rows) {
-    s.rows.push_back(RowTexts(r));
-    s.reduced.push_back(doc.invoice.enabled && r.reduced);
-  }
+  // The page draws the mark itself, in its own column.
+  s.rows = ShownTexts(ClaimDetailShown(d, false));
+  for (const ClaimDetailRow& r : d.rows) s.reduced.push_back(doc.invoice.enabled && r.reduced);
   s.registration = RegistrationLine(doc);
   s.rateRows = RateTableRows(d.rates);
   return s;
-}
-
-std::vector<QStringList> MarkedInvoiceRows(const InvoiceSnapshot& snapshot) {
-  std::vector<QStringList> rows = snapshot.rows;
-  for (size_t i = 0; i < rows.size() && i < snapshot.reduced.size(); ++i) {
-    if (snapshot.reduced[i] && rows[i].size() > 2) rows[i][2] += QLatin1Char(' ') + kReducedMark;
-  }
-  return rows;
 }
 
 QStringList InvoiceTaxNotes(const InvoiceSnapshot& snapshot) {

@@ -46,8 +46,6 @@ int InvoicePageCount(const InvoiceSnapshot& snapshot);
 // as the claim-detail window shows them, the partner and the company blocks.
 InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& detail);
 
-// The rows as a window lists them: a reduced-rate product's name followed by the mark.
-std::vector<QStringList> MarkedInvoiceRows(const InvoiceSnapshot& snapshot);
 // The tax lines the invoice prints beside its table, for a window to show: the tax
 // contained in tax-included sales, each rate of the per-rate table, the legend.
 QStringList InvoiceTaxNotes(const InvoiceSnapshot& snapshot);

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "shown_lists.h"
 #include "slip_taxes.h"
 
 struct Document;
@@ -12,7 +13,6 @@ struct Document;
 // What the documents add in the qualified-invoice format: the seller's registration, the
 // mark of reduced-rate lines with its legend, and the per-rate summary.
 
-inline const QString kReducedMark = QStringLiteral("※");
 inline const QString kReducedLegend = QStringLiteral("※は軽減税率対象商品");
 
 // "登録番号 T…" when the format is on and a number is set; empty otherwise, and then

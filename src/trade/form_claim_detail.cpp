@@ -27,6 +27,7 @@
 #include "overflow_guard.h"
 #include "pickers.h"
 #include "print_hand_off.h"
+#include "shown_lists.h"
 #include "sjis_codec.h"
 #include "slip_values.h"
 #include "ss_edit.h"
@@ -109,7 +110,7 @@ void TFormClaimDetail::BuildOptions() {
                                      {QStringLiteral("金額"), 150, true},
                                      {QStringLiteral("備考"), 180}});
   SetCsvSource(ListViewClaimDetail,
-               [this] { return ClaimDetailCsv(Doc(), Tag, partnerId_, month_, kSpreadsheetCsv); });
+               [this] { return ClaimDetailShownCsv(Doc(), Tag, partnerId_, month_); });
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
   SetEscButton(ButtonOk);
@@ -182,7 +183,7 @@ void TFormClaimDetail::showEvent(QShowEvent* event) {
 // Rows and figures as the invoice prints them by default.
 void TFormClaimDetail::ShowRows() {
   const InvoiceSnapshot invoice = InvoiceOf(Doc(), detail_);
-  FillListView(ListViewClaimDetail, MarkedInvoiceRows(invoice));
+  FillListView(ListViewClaimDetail, ShownTexts(ClaimDetailShown(detail_, Doc().invoice.enabled)));
   const QStringList notes = InvoiceTaxNotes(invoice);
   LabelTaxNotes->setText(notes.join(QLatin1Char('\n')));
   LabelTaxNotes->setVisible(!notes.isEmpty());

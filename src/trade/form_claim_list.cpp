@@ -24,7 +24,7 @@
 #include "overflow_guard.h"
 #include "pickers.h"
 #include "print_hand_off.h"
-#include "sjis_codec.h"
+#include "shown_lists.h"
 #include "window_style.h"
 
 namespace {
@@ -59,7 +59,7 @@ void TFormClaimList::BuildControls() {
                                    {QStringLiteral("id"), 0}});
   ListViewClaimList->setColumnHidden(kIdColumn, true);
   SetCsvSource(ListViewClaimList, [this] {
-    return ClaimsCsv(Doc(), Tag, FromQDate(DateTimePickerMonth->date()), kSpreadsheetCsv);
+    return ClaimsShownCsv(Doc(), Tag, FromQDate(DateTimePickerMonth->date()));
   });
   ButtonPrint =
       FormButton(this, QStringLiteral("請求書表示（印刷）"), QStringLiteral("ButtonPrint"));
@@ -127,13 +127,7 @@ void TFormClaimList::DateTimePickerMonthChange() {
 void TFormClaimList::Fill() {
   const double month = FromQDate(DateTimePickerMonth->date());
   if (!ComputedWithinRange([&] { rows_ = ComputeClaimList(Doc(), Tag, month); })) rows_.clear();
-  std::vector<QStringList> rows;
-  rows.reserve(rows_.size());
-  for (const ClaimListRow& row : rows_) {
-    rows.push_back({FromSjis(row.name), FormattedAmount(row.amount), row.closingDayText,
-                    row.dueText, QString::number(row.id)});
-  }
-  FillListView(ListViewClaimList, rows);
+  FillListView(ListViewClaimList, ShownTexts(ClaimListShown(rows_, Tag)));
 }
 
 int32_t TFormClaimList::PartnerIdAt(int row) const {

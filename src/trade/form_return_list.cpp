@@ -50,5 +50,5 @@ PeriodListView TFormReturnList::Compute(SlipPeriod period) {
 }
 
 std::string TFormReturnList::Csv(SlipPeriod period) const {
-  return ReturnsCsv(Doc(), {Kind(), period, CheckBoxSubTotal->isChecked()}, kSpreadsheetCsv);
+  return ReturnsShownCsv(Doc(), {Kind(), period, CheckBoxSubTotal->isChecked()});
 }

@@ -27,13 +27,14 @@
 #include "overflow_guard.h"
 #include "pickers.h"
 #include "print_hand_off.h"
+#include "shown_lists.h"
 #include "sjis_codec.h"
 #include "ss_edit.h"
 #include "window_style.h"
 
 namespace {
 
-constexpr int kIdColumn = 3;
+constexpr int kIdColumn = 4;
 constexpr int kSlipListPanelHeight = 200;
 // The printer-choice window's report kind for the slip list.
 
@@ -96,15 +97,17 @@ void TFormSlipList::BuildSlipPanel() {
                                  {{QStringLiteral("日付"), 120},
                                   {QStringLiteral("伝票No"), 120},
                                   {QStringLiteral("金額"), 150, true},
+                                  {QStringLiteral("区分"), 60},
                                   {QStringLiteral("id"), 0}});
   ListViewSlipList->setColumnHidden(kIdColumn, true);
   SetCsvSource(ListViewSlipList, [this] {
-    return SlipListCsv(Doc(), {Tag, PartnerId().value_or(-1), Period()}, kSpreadsheetCsv);
+    return SlipListShownCsv(Doc(), {Tag, PartnerId().value_or(-1), Period()});
   });
   SsEditTotal = TSsEdit::Plain(PanelSlipList);
   SsEditTotal->setObjectName(QStringLiteral("SsEditTotal"));
+  // Read-only but in normal text: a disabled field greys the figure out.
   SsEditTotal->setReadOnly(true);
-  SsEditTotal->setEnabled(false);
+  SsEditTotal->setFocusPolicy(Qt::NoFocus);
   SsEditTotal->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   auto* filter = ControlRow(
       {CheckBoxFocus, DateTimePickerFrom, new QLabel(QStringLiteral("～"), PanelSlipList),
@@ -247,15 +250,12 @@ void TFormSlipList::Fill() {
     }
   }
   ShowRows(list);
+  // The latest slip is the one a clerk looks for: selected, its lines shown, in view.
+  SelectViewRow(ListViewSlipList, ListViewSlipList->rowCount() - 1);
 }
 
 void TFormSlipList::ShowRows(const SlipListRows& list) {
-  std::vector<QStringList> rows;
-  rows.reserve(list.rows.size());
-  for (const SlipListRow& row : list.rows) {
-    rows.push_back({ShortDateText(row.date), FromSjis(row.number), FormattedAmount(row.total),
-                    QString::number(row.id)});
-  }
+  const std::vector<QStringList> rows = ShownTexts(SlipListShown(list));
   {
     // The detail was emptied already; the lost selection needs no second refill.
     const QSignalBlocker quiet(ListViewSlipList);
@@ -270,11 +270,7 @@ void TFormSlipList::ListViewSlipListSelectItem() {
   const Slip* slip = row >= 0 ? Doc().slips.Find(SlipIdAt(row)) : nullptr;
   if (slip != nullptr) {
     ComputedWithinRange([&] {
-      for (const SlipDetailRow& line : ComputeSlipDetail(Doc(), *slip, rounding_)) {
-        rows.push_back({FromSjis(line.code), FromSjis(line.name), FormattedAmount(line.quantity),
-                        FromSjis(line.unit), FormattedAmount(line.price),
-                        FormattedAmount(line.amount), FromSjis(line.note)});
-      }
+      rows = SlipDetailTexts(ComputeSlipDetail(Doc(), *slip, rounding_), IsReturnSlip(slip->kind));
     });
   }
   FillListView(ListViewSlipDetail, rows);

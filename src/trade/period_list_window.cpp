@@ -92,7 +92,7 @@ void TFormPeriodList::FormShow() {
     DateTimePickerTo->setDate(ToQDate(Today()));
     ResetFilters();
   }
-  Show({{}, QStringList(static_cast<int>(totals_.size()), QStringLiteral("0"))});
+  Show({{}, {}, QStringList(static_cast<int>(totals_.size()), QStringLiteral("0"))});
   // Nothing is computed yet: what the list would show is out of date.
   dirty_ = true;
 }

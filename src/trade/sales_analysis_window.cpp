@@ -24,7 +24,7 @@ bool TFormSalesAnalysis::HideZero() const {
 }
 
 std::string TFormSalesAnalysis::Csv(SlipPeriod period) const {
-  return SalesCsv(Doc(), {by_, period, HideZero()}, kSpreadsheetCsv);
+  return SalesShownCsv(Doc(), {by_, period, HideZero()});
 }
 
 void TFormSalesAnalysis::DateTimePickerFromChange() {

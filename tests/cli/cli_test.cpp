@@ -762,6 +762,14 @@ TEST_F(CliTest, CsvStyleOptionsChangeOnlyTheMarkAndLineEnds) {
     EXPECT_EQ(refused.out, "") << args[0];
   }
   EXPECT_EQ(Cli({"export", Path("b.tlg"), "--crlf"}).status, 2);
+  // --as-shown is the window's own CSV: no format options beside it, and only for lists.
+  const CliRun shown =
+      Cli({"claims", Path("b.tlg"), "--kind", "customers", "--month", "2024-04", "--as-shown"});
+  EXPECT_EQ(
+      shown.out,
+      "\xEF\xBB\xBF得意先名,請求金額,締日,支払予定\r\n株式会社てんぽ,1203,20日,2024/05/31\r\n");
+  EXPECT_EQ(with({"--as-shown"}).status, 2);
+  EXPECT_EQ(Cli({"export", Path("b.tlg"), "--as-shown"}).status, 2);
 }
 
 TEST_F(CliTest, ClaimCommandsRefuseBadArgumentsAndWriteNothing) {

@@ -155,8 +155,8 @@ TEST_F(ClaimFormsTest, TheClaimListShowsWhatEachCustomerOwesAtItsClosingDate) {
   EXPECT_TRUE(script_.Messages().isEmpty());
 }
 
-// The month's claim list as a spreadsheet gets it from the context menu: tenpo-cli's rows
-// (partner id, plain amounts) with a byte-order mark and CR LF.
+// The month's claim list as a spreadsheet gets it from the context menu: the window's
+// columns, plain amounts, due dates with their year, a byte-order mark and CR LF.
 TEST_F(ClaimFormsTest, TheClaimListIsSavedAsCsvFromItsContextMenu) {
   TFormClaimList& list = List(kCustomerKind, QDate(2024, 4, 15));
   QTemporaryDir dir;
@@ -168,11 +168,11 @@ TEST_F(ClaimFormsTest, TheClaimListIsSavedAsCsvFromItsContextMenu) {
   actions[0]->trigger();
   EXPECT_EQ(ReadWholeFile(path),
             "\xEF\xBB\xBF"
-            "id,name,amount,closingDay,due\r\n"
-            "0,山田商店,1400,20日,05月31日\r\n"
-            "1,佐藤商事,10000,月末,04月30日\r\n"
-            "2,鈴木商会,0,月末,04月30日\r\n"
-            "4,伊藤商店,0,月末,04月30日\r\n");
+            "得意先名,請求金額,締日,支払予定\r\n"
+            "山田商店,1400,20日,2024/05/31\r\n"
+            "佐藤商事,10000,月末,2024/04/30\r\n"
+            "鈴木商会,0,月末,2024/04/30\r\n"
+            "伊藤商店,0,月末,2024/04/30\r\n");
 }
 
 TEST_F(ClaimFormsTest, TheDetailListsThePeriodAndItsFiguresAddUpToTheClaim) {

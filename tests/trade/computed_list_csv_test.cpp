@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <functional>
@@ -20,8 +21,8 @@
 
 namespace {
 
-// A computed list saved from its window is byte for byte what tenpo-cli prints for the same
-// file and filters with --format csv --bom --crlf.
+// A computed list saved from its window is byte for byte what tenpo-cli --as-shown prints
+// for the same file and filters: the window's visible columns under its captions.
 class ComputedListCsvTest : public TradeFormsTest {
  protected:
   void SetUp() override {
@@ -58,6 +59,7 @@ struct WindowCase {
   const char* name;
   std::function<QTableWidget*()> open;
   std::vector<std::string> cli;  // after the file
+  const char* row;               // one whole row as the spreadsheet gets it
 };
 
 TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
@@ -67,59 +69,72 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
   const std::vector<WindowCase> cases = {
       {"slip list",
        [this] { return List(kCustomerKind, 0).ListViewSlipList; },
-       {"slips", "--kind", "shipment", "--partner", "0"}},
+       {"slips", "--kind", "shipment", "--partner", "0"},
+       "2024/03/22,,-1050,返品"},
       {"claim list",
        [this] {
          auto& w = Open<TFormClaimList>(FormId::ClaimList, kCustomerKind);
          w.DateTimePickerMonth->setDate(QDate(2024, 3, 1));
          return w.ListViewClaimList;
        },
-       {"claims", "--kind", "customers", "--month", "2024-03"}},
+       {"claims", "--kind", "customers", "--month", "2024-03"},
+       ",月末,2024/03/31"},
       {"claim detail",
        [this] {
          auto& w = Open<TFormClaimDetail>(FormId::ClaimDetail, kCustomerKind);
          w.SetClaim(kYamada, EncodeDate(2024, 3, 1));
+         w.hide();
+         w.show();
          return w.ListViewClaimDetail;
        },
-       {"claim-detail", "--customer", "0", "--month", "2024-03"}},
+       {"claim-detail", "--customer", "0", "--month", "2024-03"},
+       "2024/03/22,,"},
       {"item sales, zero rows hidden",
        [this] {
          auto& w = Open<TFormItemSalesList>(FormId::ItemSalesList);
          SetPeriod(w);
          w.CheckBoxZero->setChecked(true);
+         w.ButtonRefresh->click();
          return w.ListViewSalesList;
        },
-       {"sales", "--by", "item", "--from", "2024-03-01", "--to", "2024-03-31", "--hide-zero"}},
+       {"sales", "--by", "item", "--from", "2024-03-01", "--to", "2024-03-31", "--hide-zero"},
+       "A-1,鉛筆,1235,1235000,741000,494000"},
       {"customer sales",
        [this] {
          auto& w = Open<TFormCustomerSalesList>(FormId::CustomerSalesList);
          SetPeriod(w);
+         w.ButtonRefresh->click();
          return w.ListViewSalesList;
        },
-       {"sales", "--by", "customer", "--from", "2024-03-01", "--to", "2024-03-31"}},
+       {"sales", "--by", "customer", "--from", "2024-03-01", "--to", "2024-03-31"},
+       "\r\n"},
       {"date sales",
        [this] {
          auto& w = Open<TFormDateSalesList>(FormId::DateSalesList);
          SetPeriod(w);
+         w.ButtonRefresh->click();
          return w.ListViewSalesList;
        },
-       {"sales", "--by", "date", "--from", "2024-03-01", "--to", "2024-03-31"}},
+       {"sales", "--by", "date", "--from", "2024-03-01", "--to", "2024-03-31"},
+       "2024/03/20,1234000"},
       {"shipment returns with subtotals",
        [this] {
          auto& w = Open<TFormReturnList>(FormId::ReturnList);
          SetPeriod(w);
          w.ComboBoxKind->setCurrentIndex(1);
          w.CheckBoxSubTotal->setChecked(true);
+         w.ButtonRefresh->click();
          return w.ListViewReturnList;
        },
        {"returns", "--kind", "shipment", "--from", "2024-03-01", "--to", "2024-03-31",
-        "--subtotals"}},
+        "--subtotals"},
+       "2024/03/21"},
   };
   for (const WindowCase& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<std::string> args = {"tenpo-cli", c.cli[0], file};
     args.insert(args.end(), c.cli.begin() + 1, c.cli.end());
-    args.insert(args.end(), {"--format", "csv", "--bom", "--crlf"});
+    args.push_back("--as-shown");
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
@@ -133,6 +148,15 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
     view->findChild<QAction*>(QStringLiteral("ActionSaveCsv"))->trigger();
     EXPECT_EQ(ReadWholeFile(path), out.str());
     EXPECT_TRUE(script_.Messages().isEmpty());
+    const QStringList lines =
+        QString::fromStdString(out.str().substr(3)).split(QStringLiteral("\r\n"));
+    QStringList captions;
+    for (int col = 0; col < view->columnCount(); ++col) {
+      if (!view->isColumnHidden(col)) captions << view->horizontalHeaderItem(col)->text();
+    }
+    EXPECT_EQ(lines.first(), captions.join(QLatin1Char(',')));
+    EXPECT_EQ(lines.size(), view->rowCount() + 2);  // the header, the rows, the final line end
+    EXPECT_NE(out.str().find(c.row), std::string::npos) << out.str();
   }
 }
 

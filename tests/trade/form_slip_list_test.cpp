@@ -51,8 +51,13 @@ TEST_F(SlipListTest, ListsThePartnersSlipsByDateWithTotalsIncludingTaxAndReturns
   EXPECT_EQ(Column(list.ListViewSlipList, 0),
             QStringList({"2024/04/01", "2024/04/05", "2024/04/10"}));
   EXPECT_EQ(Column(list.ListViewSlipList, 2), QStringList({"1,049", "-210", "1,050"}));
+  EXPECT_EQ(Column(list.ListViewSlipList, 3), QStringList({"出荷", "返品", "出荷"}));
   EXPECT_EQ(list.SsEditTotal->text(), QStringLiteral("1,889"));
-  EXPECT_TRUE(list.ListViewSlipList->isColumnHidden(3));
+  EXPECT_TRUE(list.SsEditTotal->isEnabled());  // readable, not greyed out
+  EXPECT_TRUE(list.SsEditTotal->isReadOnly());
+  EXPECT_TRUE(list.ListViewSlipList->isColumnHidden(4));
+  EXPECT_EQ(SelectedViewRow(list.ListViewSlipList), 2);  // the newest, its lines shown
+  EXPECT_EQ(list.ListViewSlipDetail->rowCount(), 1);
 
   // The period filter, both ends included; the pickers alone change nothing while it is off.
   SetPeriod(list, QDate(2024, 4, 5), QDate(2024, 4, 10));
@@ -72,7 +77,7 @@ TEST_F(SlipListTest, ListsThePartnersSlipsByDateWithTotalsIncludingTaxAndReturns
   EXPECT_EQ(again.TabControlCustomerList->currentIndex(), 0);
 }
 
-TEST_F(SlipListTest, TheDetailShowsTheSelectedSlipAndEveryRefillClearsIt) {
+TEST_F(SlipListTest, TheDetailShowsTheSelectedSlipAndEveryRefillSelectsTheNewest) {
   StoreYamadasSlips();
   TFormSlipList& list = List(kShipmentSlip, kYamada);
   SelectViewRow(list.ListViewSlipList, 1);  // the return
@@ -81,16 +86,20 @@ TEST_F(SlipListTest, TheDetailShowsTheSelectedSlipAndEveryRefillClearsIt) {
   for (int c = 0; c < list.ListViewSlipDetail->columnCount(); ++c) {
     detail << list.ListViewSlipDetail->item(0, c)->text();
   }
-  // The line amount without tax, as on a sale.
-  EXPECT_EQ(detail, QStringList({"A-1", "鉛筆", "2", "本", "100", "200", ""}));
+  // The line amount without tax, negative as the return counts.
+  EXPECT_EQ(detail, QStringList({"A-1", "鉛筆", "-2", "本", "100", "-200", ""}));
 
   list.TabControlCustomerList->setCurrentIndex(kSato);
-  EXPECT_EQ(list.ListViewSlipDetail->rowCount(), 0);
   EXPECT_EQ(list.ListViewSlipList->rowCount(), 1);
+  EXPECT_EQ(list.ListViewSlipDetail->item(0, 4)->text(), QStringLiteral("5"));
+  list.TabControlCustomerList->setCurrentIndex(2);  // no slips: no detail left behind
+  EXPECT_EQ(list.ListViewSlipDetail->rowCount(), 0);
   list.TabControlCustomerList->setCurrentIndex(kYamada);
   SelectViewRow(list.ListViewSlipList, 0);
+  SetPeriod(list, QDate(2024, 4, 1), QDate(2024, 4, 5));
   list.CheckBoxFocus->setChecked(true);
-  EXPECT_EQ(list.ListViewSlipDetail->rowCount(), 0);
+  EXPECT_EQ(SelectedViewRow(list.ListViewSlipList), 1);
+  EXPECT_EQ(list.ListViewSlipDetail->item(0, 5)->text(), QStringLiteral("-200"));
 }
 
 // Finding a partner turns to its tab, so the list shows that partner's slips.
@@ -112,6 +121,7 @@ TEST_F(SlipListTest, FindingAPartnerTurnsToItsTab) {
 TEST_F(SlipListTest, DeleteAsksAndSelectsTheRowThatTakesItsPlace) {
   StoreYamadasSlips();
   TFormSlipList& list = List(kShipmentSlip, kYamada);
+  SelectViewRow(list.ListViewSlipList, -1);
   list.ButtonDeleteSlipClick();
   SelectViewRow(list.ListViewSlipList, 0);
   script_.AnswerNo();
