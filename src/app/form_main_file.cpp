@@ -1,14 +1,15 @@
-// The main window's File menu: New, Open, Save As, Save and Exit, and what keeps the
 // user's work on the way: the question before unsaved changes are given up, the file's
 // lock, the check that nobody else changed the file, and the recovery copies.
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 
+// The main window's File menu: New, Open, Save As, Save and Exit, and what keeps the
 #include "app_title.h"
 #include "backup_copy.h"
 #include "config.h"
 #include "dialogs.h"
+#include "file_dialog_start.h"
 #include "file_error.h"
 #include "form_log_in.h"
 #include "form_main.h"
@@ -356,10 +357,7 @@ void TFormMain::S1Click() {
 }
 
 QString TFormMain::DialogStart(const QString& name) const {
-  QString folder =
-      doc_.filePath.isEmpty() ? ReadLastFolder() : QFileInfo(doc_.filePath).absolutePath();
-  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-  return QDir(folder).filePath(name);
+  return FileDialogStart(doc_.filePath, name);
 }
 
 void TFormMain::Save1Click() {

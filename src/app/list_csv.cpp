@@ -9,7 +9,10 @@
 #include "computed_list_csv.h"
 #include "csv_writer.h"
 #include "dialogs.h"
+#include "file_dialog_start.h"
 #include "file_error.h"
+#include "file_names.h"
+#include "form.h"
 #include "list_view.h"
 #include "money.h"
 
@@ -49,6 +52,14 @@ QString CsvRefusal(SlipListError::Reason reason) {
   return OutOfRangeMessage();
 }
 
+// In a program window the dialog starts by its data file; a bare view has none.
+QString CsvStart(const QTableWidget* view, const CsvName& name) {
+  const auto* form = dynamic_cast<const TForm*>(view->window());
+  const QStringList parts = name ? name() : QStringList{view->window()->windowTitle()};
+  return FileDialogStart(form != nullptr ? form->Doc().filePath : QString(),
+                         SuggestedFileName(parts, QStringLiteral("csv")));
+}
+
 }  // namespace
 
 std::vector<std::vector<std::string>> ListViewCsvCells(const QTableWidget* view) {
@@ -82,12 +93,13 @@ void InstallCsvSave(QTableWidget* view) {
   SetCsvSource(view, [view] { return ListViewCsv(view); });
 }
 
-void SetCsvSource(QTableWidget* view, CsvSource source) {
+void SetCsvSource(QTableWidget* view, CsvSource source, CsvName name) {
   auto* save = view->findChild<QAction*>(QStringLiteral("ActionSaveCsv"));
   save->disconnect(view);
-  QObject::connect(save, &QAction::triggered, view, [view, source = std::move(source)] {
-    const QString path = AskSaveFileName(view->window(), QStringLiteral("CSVで保存"), QString(),
-                                         QStringLiteral("CSV ファイル (*.csv)"));
+  QObject::connect(save, &QAction::triggered, view, [view, source = std::move(source), name] {
+    const QString path =
+        AskSaveFileName(view->window(), QStringLiteral("CSVで保存"), CsvStart(view, name),
+                        QStringLiteral("CSV ファイル (*.csv)"));
     if (path.isEmpty()) return;
     try {
       WriteFileAtomically(path, source());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,9 +19,13 @@ void SaveListViewCsv(const QTableWidget* view, const QString& path);
 
 // The whole text a list's CSV file gets.
 using CsvSource = std::function<std::string()>;
+// What the file is named after ("出荷伝票", the partner's name); the window's title when none
+// is given.
+using CsvName = std::function<QStringList()>;
 // Gives the view the context-menu item "CSVで保存…", which asks for a file name and
 // writes the rows as shown; a failure is a message.
 void InstallCsvSave(QTableWidget* view);
 // Makes that item write what `source` gives instead: a computed list writes the rows
 // tenpo-cli prints for it, not the shown texts.
-void SetCsvSource(QTableWidget* view, CsvSource source);
+// The dialog starts where the data file's dialogs start and suggests a name from `name`.
+void SetCsvSource(QTableWidget* view, CsvSource source, CsvName name = {});

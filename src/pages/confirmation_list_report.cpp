@@ -1,6 +1,7 @@
 #include "confirmation_list_report.h"
 
 #include "amount_text.h"
+#include "file_names.h"
 #include "list_report_frame.h"
 
 namespace {
@@ -64,6 +65,9 @@ QString ConfirmationListButtonText(bool payments) {
 Report ConfirmationListReport(const ConfirmationListSnapshot& snapshot) {
   Report report;
   report.jobSuffix = QLatin1Char(' ') + ConfirmationListButtonText(snapshot.payments);
+  report.nameParts = {
+      snapshot.payments ? QStringLiteral("支払確認一覧") : QStringLiteral("入金確認一覧"),
+      YearMonthText(snapshot.month)};
   report.pageCount =
       PageCountOf(static_cast<int>(snapshot.rows.size()), kConfirmationListRowsPerPage);
   const ListSnapshot list{

@@ -7,6 +7,7 @@
 #include "delivery_note_values.h"
 #include "document.h"
 #include "document_blocks.h"
+#include "file_names.h"
 #include "list_report_frame.h"
 #include "partner_terms.h"
 #include "qualified_invoice.h"
@@ -159,6 +160,7 @@ QStringList DeliveryNoteTaxNotes(const DeliveryNoteSnapshot& snapshot) {
 Report DeliveryNoteReport(const DeliveryNoteSnapshot& snapshot) {
   Report report;
   report.jobSuffix = QStringLiteral(" 納品書");
+  report.nameParts = {QStringLiteral("納品書"), snapshot.partner.value(3), DayText(snapshot.date)};
   report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), kDeliveryNoteRowsPerPage);
   report.draw = [snapshot, count = report.pageCount](const DeviceMetrics& m, int page) {
     PageCanvas c(m);

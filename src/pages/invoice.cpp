@@ -6,6 +6,7 @@
 #include "dates.h"
 #include "document.h"
 #include "document_blocks.h"
+#include "file_names.h"
 #include "list_report_frame.h"
 #include "qualified_invoice.h"
 #include "sjis_codec.h"
@@ -169,6 +170,8 @@ int InvoicePageCount(const InvoiceSnapshot& snapshot) {
 Report InvoiceReport(const InvoiceSnapshot& snapshot) {
   Report report;
   report.jobSuffix = QStringLiteral(" 請求書");
+  report.nameParts = {QStringLiteral("請求書"), snapshot.partner.value(3),
+                      YearMonthText(snapshot.date)};
   report.pageCount = InvoicePageCount(snapshot);
   report.draw = [snapshot, count = report.pageCount](const DeviceMetrics& m, int page) {
     PageCanvas c(m);

@@ -5,6 +5,7 @@ namespace {
 Report ListReport(const ListLayout& layout, const ListSnapshot& snapshot, QString suffix) {
   Report report;
   report.jobSuffix = std::move(suffix);
+  report.nameParts = {snapshot.title};
   report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), layout.rowsPerPage);
   report.draw = [&layout, snapshot, count = report.pageCount](const DeviceMetrics& m, int page) {
     PageCanvas canvas(m);

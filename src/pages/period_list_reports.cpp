@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "date_convert.h"
+#include "file_names.h"
 #include "report_kind.h"
 #include "slip_list_report.h"
 
@@ -158,6 +159,9 @@ Report PeriodListReport(const ListReportSnapshot& snapshot) {
   const PeriodDesign& design = DesignOf(snapshot.report);
   Report report;
   report.jobSuffix = design.jobSuffix;
+  report.nameParts = {
+      design.jobSuffix.trimmed(),
+      DayText(ToQDate(snapshot.from)) + QLatin1Char('-') + DayText(ToQDate(snapshot.to))};
   report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), design.layout.rowsPerPage);
   const ListSnapshot list{design.title, snapshot.rows, snapshot.printDate};
   report.draw = [&design, snapshot, list, count = report.pageCount](const DeviceMetrics& m,

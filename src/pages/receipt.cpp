@@ -2,6 +2,7 @@
 
 #include "document.h"
 #include "document_blocks.h"
+#include "file_names.h"
 #include "page_fonts.h"
 #include "qualified_invoice.h"
 #include "sjis_codec.h"
@@ -124,6 +125,7 @@ void SetReceiptCompany(ReceiptSnapshot& s, const Document& doc) {
 Report ReceiptReport(const ReceiptSnapshot& snapshot) {
   Report report;
   report.jobSuffix = QStringLiteral(" 領収書");
+  report.nameParts = {snapshot.title, snapshot.customer, DayText(snapshot.date)};
   report.pageCount = 1;
   report.draw = [snapshot](const DeviceMetrics& m, int) {
     PageCanvas c(m);

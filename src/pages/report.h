@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -11,7 +12,8 @@
 // A document ready to be drawn for whatever device is chosen: its pages are drawn anew
 // for each device, so a printer change takes effect at once.
 struct Report {
-  QString jobSuffix;  // after the application title in the print job's name
+  QString jobSuffix;      // after the application title in the print job's name
+  QStringList nameParts;  // what a saved file is named after, in order
   int pageCount = 0;
   // Page `page` (1-based) of pageCount.
   std::function<Page(const DeviceMetrics& metrics, int page)> draw;

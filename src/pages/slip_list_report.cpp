@@ -73,6 +73,7 @@ QString PeriodText(const QDate& from, const QDate& to) {
 Report SlipListReport(const SlipListSnapshot& snapshot) {
   Report report;
   report.jobSuffix = QStringLiteral(" 納品書一覧");
+  report.nameParts = {QStringLiteral("納品書一覧")};
   report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), kSlipListRowsPerPage);
   const ListSnapshot list{QStringLiteral("納品書一覧"), snapshot.rows, snapshot.printDate};
   report.draw = [snapshot, list, count = report.pageCount](const DeviceMetrics& m, int page) {

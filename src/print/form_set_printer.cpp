@@ -1,5 +1,8 @@
 #include "form_set_printer.h"
 
+#include "file_dialog_start.h"
+#include "file_names.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -118,8 +121,12 @@ void TFormSetPrinter::ButtonPrintClick() {
 }
 
 bool TFormSetPrinter::PrintToPdf() {
-  const QString path =
-      AskSaveFileName(this, PdfEntry(), QString(), QStringLiteral("PDF ファイル (*.pdf)"));
+  const QStringList parts =
+      report_.nameParts.isEmpty() ? QStringList{report_.jobSuffix.trimmed()} : report_.nameParts;
+  const QString path = AskSaveFileName(
+      this, PdfEntry(),
+      FileDialogStart(Doc().filePath, SuggestedFileName(parts, QStringLiteral("pdf"))),
+      QStringLiteral("PDF ファイル (*.pdf)"));
   if (path.isEmpty()) return false;
   try {
     WritePdf(path, report_, AppTitle() + report_.jobSuffix);

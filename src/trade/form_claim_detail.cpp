@@ -19,6 +19,7 @@
 #include "date_convert.h"
 #include "dialogs.h"
 #include "document.h"
+#include "file_names.h"
 #include "form_controls.h"
 #include "input_method.h"
 #include "invoice.h"
@@ -109,8 +110,12 @@ void TFormClaimDetail::BuildOptions() {
                                      {QStringLiteral("単価"), 100, true},
                                      {QStringLiteral("金額"), 150, true},
                                      {QStringLiteral("備考"), 180}});
-  SetCsvSource(ListViewClaimDetail,
-               [this] { return ClaimDetailShownCsv(Doc(), Tag, partnerId_, month_); });
+  SetCsvSource(
+      ListViewClaimDetail, [this] { return ClaimDetailShownCsv(Doc(), Tag, partnerId_, month_); },
+      [this] {
+        return QStringList{QStringLiteral("請求明細"), FromSjis(detail_.partner.name),
+                           YearMonthText(ToQDate(detail_.closingDate))};
+      });
   ButtonPrint = FormButton(this, QStringLiteral("印刷"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
   SetEscButton(ButtonOk);

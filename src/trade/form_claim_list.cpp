@@ -15,6 +15,7 @@
 #include "dates.h"
 #include "dialogs.h"
 #include "document.h"
+#include "file_names.h"
 #include "form_claim_detail.h"
 #include "form_controls.h"
 #include "form_registry.h"
@@ -58,9 +59,12 @@ void TFormClaimList::BuildControls() {
                                    {QStringLiteral("支払予定"), 120},
                                    {QStringLiteral("id"), 0}});
   ListViewClaimList->setColumnHidden(kIdColumn, true);
-  SetCsvSource(ListViewClaimList, [this] {
-    return ClaimsShownCsv(Doc(), Tag, FromQDate(DateTimePickerMonth->date()));
-  });
+  SetCsvSource(
+      ListViewClaimList,
+      [this] { return ClaimsShownCsv(Doc(), Tag, FromQDate(DateTimePickerMonth->date())); },
+      [this] {
+        return QStringList{windowTitle(), YearMonthText(DateTimePickerMonth->date())};
+      });
   ButtonPrint =
       FormButton(this, QStringLiteral("請求書表示（印刷）"), QStringLiteral("ButtonPrint"));
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));

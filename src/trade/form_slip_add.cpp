@@ -388,7 +388,9 @@ void TFormSlipAdd::ButtonLineAddClick() {
   const Money price = TruncDecimals(decimals_, AmountOf(SsEditPrice->text()).value_or(Money{}));
   const Money quantity = TruncDecimals(decimals_, AmountOf(SsEditNum->text()).value_or(Money{}));
   const std::string note = TextBytes(ComboBoxLineNote->currentText());
-  if (!ComputedWithinRange([&] { LineAmountInYen({currentItem_, price, quantity, note}, rounding_); })) {
+  if (!ComputedWithinRange([&] {
+        LineAmountInYen({currentItem_, price, quantity, note}, rounding_);
+      })) {
     return;
   }
   const int row = SelectedLine();

@@ -100,9 +100,17 @@ void TFormSlipList::BuildSlipPanel() {
                                   {QStringLiteral("区分"), 60},
                                   {QStringLiteral("id"), 0}});
   ListViewSlipList->setColumnHidden(kIdColumn, true);
-  SetCsvSource(ListViewSlipList, [this] {
-    return SlipListShownCsv(Doc(), {Tag, PartnerId().value_or(-1), Period()});
-  });
+  SetCsvSource(
+      ListViewSlipList,
+      [this] {
+        return SlipListShownCsv(Doc(), {Tag, PartnerId().value_or(-1), Period()});
+      },
+      [this] {
+        const QString kind =
+            Tag == kShipmentSlip ? QStringLiteral("出荷伝票") : QStringLiteral("仕入伝票");
+        return QStringList{kind,
+                           TabControlCustomerList->tabText(TabControlCustomerList->currentIndex())};
+      });
   SsEditTotal = TSsEdit::Plain(PanelSlipList);
   SsEditTotal->setObjectName(QStringLiteral("SsEditTotal"));
   // Read-only but in normal text: a disabled field greys the figure out.

@@ -11,6 +11,7 @@
 
 #include "date_convert.h"
 #include "dates.h"
+#include "file_names.h"
 #include "form_controls.h"
 #include "form_registry.h"
 #include "list_csv.h"
@@ -34,7 +35,12 @@ void TFormPeriodList::Build() {
   ButtonOk = FormButton(this, QStringLiteral("戻る"), QStringLiteral("ButtonOk"));
   SetEscButton(ButtonOk);
   list_ = NewListView(this, design_.listName, design_.columns);
-  SetCsvSource(list_, [this] { return Csv(Period()); });
+  SetCsvSource(
+      list_, [this] { return Csv(Period()); },
+      [this] {
+        return QStringList{windowTitle(), DayText(DateTimePickerFrom->date()) + QLatin1Char('-') +
+                                              DayText(DateTimePickerTo->date())};
+      });
   if (design_.hiddenLastColumn) list_->setColumnHidden(list_->columnCount() - 1, true);
 
   top_ = ControlRow({new QLabel(QStringLiteral("期間"), this), DateTimePickerFrom,

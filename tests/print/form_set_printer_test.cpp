@@ -3,8 +3,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "invoice.h"
 #include "print_fixture.h"
 #include "print_hand_off.h"
+#include "receipt.h"
 
 namespace {
 
@@ -61,6 +63,33 @@ TEST_F(PrintFormsTest, PdfIsWrittenAndClosesTheWindow) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.read(5) == "%PDF-");
   EXPECT_TRUE(script_.Messages().isEmpty());
+}
+
+// The PDF is suggested beside the data file under the document's own name; a name part no
+// file name may hold is made safe.
+TEST_F(PrintFormsTest, ThePdfDialogStartsByTheDataFileWithTheDocumentsName) {
+  QTemporaryDir dir;
+  doc_.filePath = dir.filePath(QStringLiteral("shop.TLG"));
+  InvoiceSnapshot invoice;
+  invoice.partner = {"", "", "", QStringLiteral("株式会社ひまわり商店"), "", ""};
+  invoice.date = QDate(2026, 11, 30);
+  invoice.rows = {QStringList(8)};
+  ReceiptSnapshot receipt;
+  receipt.customer = QStringLiteral("A/B 商会");
+  receipt.date = QDate(2026, 12, 1);
+  const std::pair<Report, QString> cases[] = {
+      {InvoiceReport(invoice), QStringLiteral("請求書_株式会社ひまわり商店_2026年11月.pdf")},
+      {ReceiptReport(receipt), QStringLiteral("領収書_A_B 商会_20261201.pdf")},
+      {Partners(1), QStringLiteral("出荷先一覧.pdf")}};
+  for (const auto& [report, name] : cases) {
+    script_.ChooseSaveFile(QString());
+    script_.ExpectModal<TFormSetPrinter>([](TFormSetPrinter& form) {
+      form.ButtonPrint->click();
+      form.ButtonCancel->click();
+    });
+    PrintReport(kReportInvoice, report);
+    EXPECT_EQ(script_.FileRequests().back().dir, dir.filePath(name));
+  }
 }
 
 TEST_F(PrintFormsTest, AFailedOrCancelledPdfKeepsThePrinterChoiceOpen) {

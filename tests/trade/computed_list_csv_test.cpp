@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -60,6 +61,7 @@ struct WindowCase {
   std::function<QTableWidget*()> open;
   std::vector<std::string> cli;  // after the file
   const char* row;               // one whole row as the spreadsheet gets it
+  const char* file;              // the name the save dialog suggests
 };
 
 TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
@@ -70,7 +72,8 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
       {"slip list",
        [this] { return List(kCustomerKind, 0).ListViewSlipList; },
        {"slips", "--kind", "shipment", "--partner", "0"},
-       "2024/03/22,,-1050,返品"},
+       "2024/03/22,,-1050,返品",
+       "出荷伝票_山田商店.csv"},
       {"claim list",
        [this] {
          auto& w = Open<TFormClaimList>(FormId::ClaimList, kCustomerKind);
@@ -78,7 +81,8 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
          return w.ListViewClaimList;
        },
        {"claims", "--kind", "customers", "--month", "2024-03"},
-       ",月末,2024/03/31"},
+       ",月末,2024/03/31",
+       "請求書作成_2024年03月.csv"},
       {"claim detail",
        [this] {
          auto& w = Open<TFormClaimDetail>(FormId::ClaimDetail, kCustomerKind);
@@ -88,7 +92,8 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
          return w.ListViewClaimDetail;
        },
        {"claim-detail", "--customer", "0", "--month", "2024-03"},
-       "2024/03/22,,"},
+       "2024/03/22,,",
+       "請求明細_山田商店_2024年03月.csv"},
       {"item sales, zero rows hidden",
        [this] {
          auto& w = Open<TFormItemSalesList>(FormId::ItemSalesList);
@@ -98,7 +103,8 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
          return w.ListViewSalesList;
        },
        {"sales", "--by", "item", "--from", "2024-03-01", "--to", "2024-03-31", "--hide-zero"},
-       "A-1,鉛筆,1235,1235000,741000,494000"},
+       "A-1,鉛筆,1235,1235000,741000,494000",
+       "商品別明細一覧_20240301-20240331.csv"},
       {"customer sales",
        [this] {
          auto& w = Open<TFormCustomerSalesList>(FormId::CustomerSalesList);
@@ -107,7 +113,8 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
          return w.ListViewSalesList;
        },
        {"sales", "--by", "customer", "--from", "2024-03-01", "--to", "2024-03-31"},
-       "\r\n"},
+       "\r\n",
+       "出荷先別明細一覧_20240301-20240331.csv"},
       {"date sales",
        [this] {
          auto& w = Open<TFormDateSalesList>(FormId::DateSalesList);
@@ -116,7 +123,8 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
          return w.ListViewSalesList;
        },
        {"sales", "--by", "date", "--from", "2024-03-01", "--to", "2024-03-31"},
-       "2024/03/20,1234000"},
+       "2024/03/20,1234000",
+       "日付別明細一覧_20240301-20240331.csv"},
       {"shipment returns with subtotals",
        [this] {
          auto& w = Open<TFormReturnList>(FormId::ReturnList);
@@ -128,7 +136,8 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
        },
        {"returns", "--kind", "shipment", "--from", "2024-03-01", "--to", "2024-03-31",
         "--subtotals"},
-       "2024/03/21"},
+       "2024/03/21",
+       "返品明細一覧_20240301-20240331.csv"},
   };
   for (const WindowCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -157,6 +166,7 @@ TEST_F(ComputedListCsvTest, EachWindowSavesTenpoCliCsvOfItsList) {
     EXPECT_EQ(lines.first(), captions.join(QLatin1Char(',')));
     EXPECT_EQ(lines.size(), view->rowCount() + 2);  // the header, the rows, the final line end
     EXPECT_NE(out.str().find(c.row), std::string::npos) << out.str();
+    EXPECT_EQ(QFileInfo(script_.FileRequests().back().dir).fileName(), QString::fromUtf8(c.file));
   }
 }
 
