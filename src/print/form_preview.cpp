@@ -2,17 +2,21 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "fonts.h"
@@ -22,6 +26,8 @@ namespace {
 
 // A4: 210 x 297 mm.
 constexpr double kSheetRatio = 70.0 / 99.0;
+// The first zoom: the sheet as wide as the view; the others 100 % to 200 % of its height.
+constexpr int kFitWidth = 0;
 
 int RoundInt(double v) {
   return static_cast<int>(std::lround(v));
@@ -33,8 +39,52 @@ TFormPreview::TFormPreview(Document& doc) : TForm(doc) {
   setObjectName(QStringLiteral("FormPreview"));
   setWindowTitle(QStringLiteral("プレビュー"));
   BuildControls();
+  BuildKeys();
   resize(572, 616);
   setMinimumSize(500, 500);
+}
+
+// Paging and zoom from the keyboard, whichever control has the focus: the controls would
+// take these keys for themselves.
+void TFormPreview::BuildKeys() {
+  for (QWidget* control :
+       {static_cast<QWidget*>(ComboBoxBai), static_cast<QWidget*>(ButtonPrevious),
+        static_cast<QWidget*>(ButtonNext), static_cast<QWidget*>(ScrollBox1)}) {
+    control->installEventFilter(this);
+  }
+}
+
+bool TFormPreview::HandleKey(const QKeyEvent* event) {
+  const bool ctrl = event->modifiers().testFlag(Qt::ControlModifier);
+  switch (event->key()) {
+    case Qt::Key_PageDown:
+      PageDown();
+      return true;
+    case Qt::Key_PageUp:
+      PageUp();
+      return true;
+    case Qt::Key_Home:
+      FirstPage();
+      return true;
+    case Qt::Key_End:
+      LastPage();
+      return true;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:  // "+" unshifted on many keyboards
+      if (!ctrl) return false;
+      ZoomIn();
+      return true;
+    case Qt::Key_Minus:
+      if (!ctrl) return false;
+      ZoomOut();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TFormPreview::keyPressEvent(QKeyEvent* event) {
+  if (!HandleKey(event)) TForm::keyPressEvent(event);
 }
 
 void TFormPreview::BuildControls() {
@@ -42,6 +92,7 @@ void TFormPreview::BuildControls() {
   PanelTop->setFixedHeight(50);
   LabelBai = new QLabel(QStringLiteral("表示倍率"), PanelTop);
   ComboBoxBai = PickList(PanelTop, QStringLiteral("ComboBoxBai"));
+  ComboBoxBai->addItem(QStringLiteral("幅に合わせる"));
   for (int z = 100; z <= 200; z += 10) ComboBoxBai->addItem(QStringLiteral("%1%").arg(z));
   ButtonPrevious =
       FormButton(PanelTop, QStringLiteral("前ページ"), QStringLiteral("ButtonPrevious"));
@@ -94,9 +145,64 @@ void TFormPreview::showEvent(QShowEvent* event) {
 }
 
 void TFormPreview::FormShow() {
+  OpenLarge();
   current_ = 0;
   UpdateButtons();
   Redraw();
+}
+
+// Most of the screen, so the page fitted to the width can be read.
+void TFormPreview::OpenLarge() {
+  const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  if (shown == nullptr) return;
+  const QRect area = shown->availableGeometry();
+  const QSize size(std::max(minimumWidth(), area.width() * 9 / 10),
+                   std::max(minimumHeight(), area.height() * 9 / 10));
+  resize(size);
+  move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void TFormPreview::ShowPage(int page, bool atEnd) {
+  current_ = std::clamp(page, 0, std::max(0, PageCount() - 1));
+  UpdateButtons();
+  Redraw();
+  QScrollBar* bar = ScrollBox1->verticalScrollBar();
+  bar->setValue(atEnd ? bar->maximum() : bar->minimum());
+}
+
+// A screenful down; at the foot of a page, the next page from its top.
+void TFormPreview::PageDown() {
+  QScrollBar* bar = ScrollBox1->verticalScrollBar();
+  if (bar->value() < bar->maximum()) {
+    bar->setValue(bar->value() + bar->pageStep());
+  } else if (current_ + 1 < PageCount()) {
+    ShowPage(current_ + 1, false);
+  }
+}
+
+void TFormPreview::PageUp() {
+  QScrollBar* bar = ScrollBox1->verticalScrollBar();
+  if (bar->value() > bar->minimum()) {
+    bar->setValue(bar->value() - bar->pageStep());
+  } else if (current_ > 0) {
+    ShowPage(current_ - 1, true);
+  }
+}
+
+void TFormPreview::FirstPage() {
+  ShowPage(0, false);
+}
+
+void TFormPreview::LastPage() {
+  ShowPage(PageCount() - 1, false);
+}
+
+void TFormPreview::ZoomIn() {
+  ComboBoxBai->setCurrentIndex(std::min(ComboBoxBai->currentIndex() + 1, ComboBoxBai->count() - 1));
+}
+
+void TFormPreview::ZoomOut() {
+  ComboBoxBai->setCurrentIndex(std::max(ComboBoxBai->currentIndex() - 1, 0));
 }
 
 void TFormPreview::UpdateButtons() {
@@ -105,17 +211,11 @@ void TFormPreview::UpdateButtons() {
 }
 
 void TFormPreview::ButtonPreviousClick() {
-  if (current_ <= 0) return;
-  --current_;
-  UpdateButtons();
-  Redraw();
+  if (current_ > 0) ShowPage(current_ - 1, false);
 }
 
 void TFormPreview::ButtonNextClick() {
-  if (current_ + 1 >= PageCount()) return;
-  ++current_;
-  UpdateButtons();
-  Redraw();
+  if (current_ + 1 < PageCount()) ShowPage(current_ + 1, false);
 }
 
 void TFormPreview::ComboBoxBaiChange() {
@@ -124,10 +224,21 @@ void TFormPreview::ComboBoxBaiChange() {
 
 void TFormPreview::Redraw() {
   const QScopedValueRollback<bool> guard(redrawing_, true);
-  const double zoom = ComboBoxBai->currentIndex() / 10.0 + 1.0;
   const QSize client = ScrollBox1->viewport()->size();
-  const int height = std::max(1, RoundInt(client.height() * zoom));
-  const int width = std::max(1, RoundInt(height * kSheetRatio));
+  int width = 0;
+  int height = 0;
+  if (ComboBoxBai->currentIndex() == kFitWidth) {
+    // The sheet is taller than the view, so its width leaves room for the scroll bar.
+    const int bar = ScrollBox1->verticalScrollBar()->isVisible()
+                        ? 0
+                        : ScrollBox1->verticalScrollBar()->sizeHint().width();
+    width = std::max(1, client.width() - bar);
+    height = std::max(1, RoundInt(width / kSheetRatio));
+  } else {
+    const double zoom = (ComboBoxBai->currentIndex() - 1) / 10.0 + 1.0;
+    height = std::max(1, RoundInt(client.height() * zoom));
+    width = std::max(1, RoundInt(height * kSheetRatio));
+  }
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(Qt::white);
   if (current_ < PageCount() && metrics_.physicalHeight > 0) {
@@ -150,6 +261,10 @@ void TFormPreview::Redraw() {
 }
 
 bool TFormPreview::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched != ScrollBox1->viewport() &&
+      HandleKey(static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
   // A resize of the view redraws once; the resize that the redraw itself causes (scroll
   // bars coming or going) does not redraw again.
   if (watched == ScrollBox1->viewport() && event->type() == QEvent::Resize && !redrawing_) {

@@ -7,13 +7,16 @@
 #include "page.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QScrollArea;
 class QWidget;
 
-// The preview ("プレビュー"): the recorded pages on an A4-shaped sheet, zoomed from 100 %
-// to 200 % of the view's height, one page at a time.
+// The preview ("プレビュー"): the recorded pages on an A4-shaped sheet, fitted to the view's
+// width or zoomed from 100 % to 200 % of its height, one page at a time. PageUp and PageDown
+// scroll and turn pages, Home/End (also with Ctrl) go to the first and last page, Ctrl++ and
+// Ctrl+- zoom.
 class TFormPreview : public TForm {
   Q_OBJECT
 
@@ -41,13 +44,24 @@ class TFormPreview : public TForm {
   void ButtonNextClick();
   void ComboBoxBaiChange();
   void Redraw();
+  void PageDown();
+  void PageUp();
+  void FirstPage();
+  void LastPage();
+  void ZoomIn();
+  void ZoomOut();
 
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildControls();
+  void BuildKeys();
+  bool HandleKey(const QKeyEvent* event);
+  void OpenLarge();
+  void ShowPage(int page, bool atEnd);
   void UpdateButtons();
 
   std::vector<Page> pages_;

@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 
 #include "pdf_output.h"
 #include "print_fixture.h"
+#include "ui_test_helpers.h"
 
 namespace {
 
@@ -53,7 +56,9 @@ TEST_F(PrintFormsTest, OnePageDisablesBothPageButtons) {
 
 TEST_F(PrintFormsTest, ZoomSizesTheSheetByTheViewHeightAndCentresItWhenNarrower) {
   InPreview(script_, Partners(1), [](TFormPreview& p) {
-    EXPECT_EQ(p.ComboBoxBai->count(), 11);
+    EXPECT_EQ(p.ComboBoxBai->count(), 12);
+    EXPECT_EQ(p.ComboBoxBai->currentText(), "幅に合わせる");
+    p.ComboBoxBai->setCurrentIndex(1);
     EXPECT_EQ(p.ComboBoxBai->currentText(), "100%");
     p.resize(900, 616);
     QApplication::processEvents();  // the layout follows the new size
@@ -61,10 +66,57 @@ TEST_F(PrintFormsTest, ZoomSizesTheSheetByTheViewHeightAndCentresItWhenNarrower)
     EXPECT_EQ(p.Image1->height(), client.height());
     EXPECT_EQ(p.Image1->width(), qRound(client.height() * 70.0 / 99.0));
     EXPECT_EQ(p.Image1->x(), qRound(client.width() / 2.0) - qRound(p.Image1->width() / 2.0));
-    p.ComboBoxBai->setCurrentIndex(10);  // 200%
+    p.ComboBoxBai->setCurrentIndex(11);  // 200%
     const QSize scrolled = p.ScrollBox1->viewport()->size();
     EXPECT_EQ(p.Image1->height(), qRound(scrolled.height() * 2.0));
     EXPECT_GT(p.Image1->height(), scrolled.height());  // it scrolls
+    p.reject();
+  });
+}
+
+// It opens over most of the screen with the page as wide as the view, and the keyboard
+// pages through a long document and zooms.
+TEST_F(PrintFormsTest, PreviewOpensLargeFittedToWidthAndPagesByKeyboard) {
+  InPreview(script_, Partners(35 * 4), [](TFormPreview& p) {
+    QApplication::processEvents();
+    const QRect screen = p.screen()->availableGeometry();
+    EXPECT_GE(p.width(), screen.width() * 8 / 10);
+    EXPECT_GE(p.height(), screen.height() * 8 / 10);
+    const int viewWidth = p.ScrollBox1->viewport()->width();
+    EXPECT_LE(p.Image1->width(), viewWidth);
+    EXPECT_GE(p.Image1->width(), viewWidth - 30);
+    QWidget* focus = p.ScrollBox1;
+    QScrollBar* bar = p.ScrollBox1->verticalScrollBar();
+    struct Step {
+      int key;
+      Qt::KeyboardModifiers modifiers;
+      QString label;
+      bool atTop;
+    };
+    const Step steps[] = {
+        {Qt::Key_End, Qt::NoModifier, "4 / 4", true},
+        {Qt::Key_Home, Qt::NoModifier, "1 / 4", true},
+        {Qt::Key_End, Qt::ControlModifier, "4 / 4", true},
+        {Qt::Key_Home, Qt::ControlModifier, "1 / 4", true},
+        {Qt::Key_PageDown, Qt::NoModifier, "1 / 4", false},  // down the page first
+    };
+    for (const Step& s : steps) {
+      PressKey(focus, s.key, s.modifiers);
+      EXPECT_EQ(p.LabelPage->text(), s.label) << s.label.toStdString();
+      EXPECT_EQ(bar->value() == bar->minimum(), s.atTop) << s.label.toStdString();
+    }
+    for (int i = 0; i < 20 && p.CurrentPage() == 0; ++i) PressKey(focus, Qt::Key_PageDown);
+    EXPECT_EQ(p.LabelPage->text(), "2 / 4");
+    EXPECT_EQ(bar->value(), bar->minimum());
+    PressKey(p.ComboBoxBai, Qt::Key_PageUp);  // back to the foot of the first page
+    EXPECT_EQ(p.LabelPage->text(), "1 / 4");
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    PressKey(focus, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(p.ComboBoxBai->currentText(), "100%");
+    PressKey(focus, Qt::Key_Minus, Qt::ControlModifier);
+    PressKey(focus, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(p.ComboBoxBai->currentText(), "幅に合わせる");
     p.reject();
   });
 }
