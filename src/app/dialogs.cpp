@@ -52,3 +52,7 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
                         const QString& filter) {
   return Current().AskSaveFileName(parent, caption, dir, filter);
 }
+
+std::unique_ptr<Progress> StartProgress(QWidget* parent, const QString& text, int steps) {
+  return Current().StartProgress(parent, text, steps);
+}

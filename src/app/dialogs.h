@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QDialog;
 class QWidget;
 
@@ -32,6 +34,16 @@ QString AskOpenFileName(QWidget* parent, const QString& caption, const QString& 
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                         const QString& filter);
 
+// Long work in steps: the window with "キャンセル" that shows while it lasts, from half a
+// second on. Step reports how many steps are done and is false once the user cancelled;
+// the window closes when the object goes.
+class Progress {
+ public:
+  virtual ~Progress() = default;
+  virtual bool Step(int done) = 0;
+};
+std::unique_ptr<Progress> StartProgress(QWidget* parent, const QString& text, int steps);
+
 class DialogHandler {
  public:
   virtual ~DialogHandler() = default;
@@ -43,6 +55,8 @@ class DialogHandler {
                                   const QString& filter) = 0;
   virtual QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                   const QString& filter) = 0;
+  virtual std::unique_ptr<Progress> StartProgress(QWidget* parent, const QString& text,
+                                                  int steps) = 0;
 };
 
 // Installs the handler (not owned) and returns the one it replaces; nullptr brings back

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -80,4 +81,35 @@ QString QtDialogHandler::AskOpenFileName(QWidget* parent, const QString& caption
 QString QtDialogHandler::AskSaveFileName(QWidget* parent, const QString& caption,
                                          const QString& dir, const QString& filter) {
   return RunFileDialog(parent, caption, dir, filter, QFileDialog::AcceptSave);
+}
+
+namespace {
+
+// QProgressDialog shows itself once the work looks like lasting beyond its minimum
+// duration; being window-modal, each step lets the キャンセル button be pressed.
+class DialogProgress : public Progress {
+ public:
+  DialogProgress(QWidget* parent, const QString& text, int steps)
+      : dialog_(text, QStringLiteral("キャンセル"), 0, steps, parent) {
+    dialog_.setWindowTitle(AppTitle());
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(500);
+    dialog_.setAutoClose(false);
+    dialog_.setAutoReset(false);
+    dialog_.setValue(0);
+  }
+  bool Step(int done) override {
+    dialog_.setValue(done);
+    return !dialog_.wasCanceled();
+  }
+
+ private:
+  QProgressDialog dialog_;
+};
+
+}  // namespace
+
+std::unique_ptr<Progress> QtDialogHandler::StartProgress(QWidget* parent, const QString& text,
+                                                         int steps) {
+  return std::make_unique<DialogProgress>(parent, text, steps);
 }

@@ -13,4 +13,6 @@ class QtDialogHandler : public DialogHandler {
                           const QString& filter) override;
   QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                           const QString& filter) override;
+  std::unique_ptr<Progress> StartProgress(QWidget* parent, const QString& text,
+                                          int steps) override;
 };

@@ -17,7 +17,7 @@ DeviceMetrics PdfMetrics() {
   return A4SheetMetrics(kPdfDpi);
 }
 
-QByteArray RenderPdf(const Report& report, const QString& title) {
+QByteArray RenderPdf(const Report& report, const QString& title, const PageProgress& progress) {
   if (report.pageCount <= 0) throw PrintError("the document has no pages");
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -34,13 +34,15 @@ QByteArray RenderPdf(const Report& report, const QString& title) {
     for (int i = 1; i <= report.pageCount; ++i) {
       if (i > 1 && !writer.newPage()) throw PrintError("no new page in the PDF");
       PlayPage(report.draw(metrics, i), painter);
+      if (progress && !progress(i, report.pageCount)) throw ReportCancelled();
     }
     if (!painter.end()) throw PrintError("the PDF could not be finished");
   }
   return bytes;
 }
 
-void WritePdf(const QString& path, const Report& report, const QString& title) {
-  const QByteArray bytes = RenderPdf(report, title);
+void WritePdf(const QString& path, const Report& report, const QString& title,
+              const PageProgress& progress) {
+  const QByteArray bytes = RenderPdf(report, title, progress);
   WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
-std::vector<Page> DrawReport(const Report& report, const DeviceMetrics& metrics) {
+std::vector<Page> DrawReport(const Report& report, const DeviceMetrics& metrics,
+                             const PageProgress& progress) {
   std::vector<Page> pages;
   pages.reserve(static_cast<size_t>(std::max(0, report.pageCount)));
-  for (int i = 1; i <= report.pageCount; ++i) pages.push_back(report.draw(metrics, i));
+  for (int i = 1; i <= report.pageCount; ++i) {
+    pages.push_back(report.draw(metrics, i));
+    if (progress && !progress(i, report.pageCount)) throw ReportCancelled();
+  }
   return pages;
 }
 

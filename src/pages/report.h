@@ -19,7 +19,14 @@ struct Report {
   std::function<Page(const DeviceMetrics& metrics, int page)> draw;
 };
 
-std::vector<Page> DrawReport(const Report& report, const DeviceMetrics& metrics);
+// Told after each page drawn, with the pages done and the page count; false stops the work.
+using PageProgress = std::function<bool(int done, int count)>;
+// The work was stopped through its PageProgress: nothing is kept or sent.
+struct ReportCancelled {};
+
+// Throws ReportCancelled when `progress` says stop.
+std::vector<Page> DrawReport(const Report& report, const DeviceMetrics& metrics,
+                             const PageProgress& progress = {});
 
 // ceiling(rows / rowsPerPage); no rows give no pages.
 int PageCountOf(int rows, int rowsPerPage);

@@ -1,8 +1,5 @@
 #include "form_set_printer.h"
 
-#include "file_dialog_start.h"
-#include "file_names.h"
-
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,7 +9,9 @@
 
 #include "app_title.h"
 #include "dialogs.h"
+#include "file_dialog_start.h"
 #include "file_error.h"
+#include "file_names.h"
 #include "form_controls.h"
 #include "form_preview.h"
 #include "form_registry.h"
@@ -104,11 +103,27 @@ void TFormSetPrinter::ButtonSettingClick() {
   }
 }
 
+namespace {
+
+PageProgress Steps(Progress& progress) {
+  return [&progress](int done, int) { return progress.Step(done); };
+}
+
+}  // namespace
+
 void TFormSetPrinter::ButtonPreviewClick() {
   if (report_.pageCount <= 0) return;
   auto* preview = Forms().As<TFormPreview>(FormId::Preview);
   if (preview == nullptr) return;
-  preview->SetPages(DrawReport(report_, ChosenMetrics()), ChosenMetrics());
+  std::vector<Page> pages;
+  try {
+    const auto progress =
+        StartProgress(this, QStringLiteral("プレビューを作成しています…"), report_.pageCount);
+    pages = DrawReport(report_, ChosenMetrics(), Steps(*progress));
+  } catch (const ReportCancelled&) {
+    return;
+  }
+  preview->SetPages(std::move(pages), ChosenMetrics());
   ShowModal(preview);
   preview->SetPages({}, {});
 }
@@ -129,8 +144,12 @@ bool TFormSetPrinter::PrintToPdf() {
       QStringLiteral("PDF ファイル (*.pdf)"));
   if (path.isEmpty()) return false;
   try {
-    WritePdf(path, report_, AppTitle() + report_.jobSuffix);
+    const auto progress =
+        StartProgress(this, QStringLiteral("PDF ファイルを作成しています…"), report_.pageCount);
+    WritePdf(path, report_, AppTitle() + report_.jobSuffix, Steps(*progress));
     return true;
+  } catch (const ReportCancelled&) {
+    // Nothing was written; the choice stays open.
   } catch (const FileError& e) {
     ShowMessage(QStringLiteral("PDF ファイルを書き込めませんでした。\n") + e.Message());
   } catch (const PrintError&) {
@@ -152,6 +171,7 @@ bool TFormSetPrinter::PrintToPrinter() {
     return false;
   }
   const DeviceMetrics metrics = ChosenMetrics();
+  const auto progress = StartProgress(this, QStringLiteral("印刷しています…"), report_.pageCount);
   for (int i = 1; i <= report_.pageCount; ++i) {
     if (i > 1 && !printer_.newPage()) {
       printer_.abort();
@@ -159,6 +179,11 @@ bool TFormSetPrinter::PrintToPrinter() {
       return false;
     }
     PlayPage(report_.draw(metrics, i), painter);
+    if (!progress->Step(i)) {
+      // The job is dropped, not sent with the pages drawn so far.
+      printer_.abort();
+      return false;
+    }
   }
   if (!painter.end()) {
     ShowMessage(QStringLiteral("印刷を完了できませんでした。"));

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 namespace {
 
 std::string Quoted(const QString& text) {
@@ -16,6 +18,7 @@ DialogScript::~DialogScript() {
   SetDialogHandler(previous_);
   if (!answers_.empty()) ADD_FAILURE() << answers_.size() << " answer(s) never asked for";
   if (!modals_.empty()) ADD_FAILURE() << modals_.size() << " modal window(s) never shown";
+  if (!cancels_.empty()) ADD_FAILURE() << cancels_.size() << " cancel(s) never reached";
   if (!open_files_.empty() || !save_files_.empty()) {
     ADD_FAILURE() << open_files_.size() + save_files_.size() << " file choice(s) never asked for";
   }
@@ -86,4 +89,34 @@ QString DialogScript::NextFile(std::deque<QString>& queue, const QString& captio
   const QString path = queue.front();
   queue.pop_front();
   return path;
+}
+
+namespace {
+
+class ScriptedProgress : public Progress {
+ public:
+  ScriptedProgress(std::vector<DialogScript::ProgressRun>& runs, size_t index,
+                   std::optional<int> cancelAt)
+      : runs_(runs), index_(index), cancelAt_(cancelAt) {}
+  bool Step(int done) override {
+    runs_[index_].done = done;
+    return !cancelAt_ || done < *cancelAt_;
+  }
+
+ private:
+  std::vector<DialogScript::ProgressRun>& runs_;
+  size_t index_;
+  std::optional<int> cancelAt_;
+};
+
+}  // namespace
+
+std::unique_ptr<Progress> DialogScript::StartProgress(QWidget*, const QString& text, int steps) {
+  progresses_.push_back({text, steps, 0});
+  std::optional<int> cancelAt;
+  if (!cancels_.empty()) {
+    cancelAt = cancels_.front();
+    cancels_.pop_front();
+  }
+  return std::make_unique<ScriptedProgress>(progresses_, progresses_.size() - 1, cancelAt);
 }

@@ -53,6 +53,9 @@ class DialogScript : public DialogHandler {
   // An empty path cancels the dialog; so does a dialog with nothing queued.
   void ChooseOpenFile(const QString& path) { open_files_.push_back(path); }
   void ChooseSaveFile(const QString& path) { save_files_.push_back(path); }
+  // The next progress window is cancelled once `step` steps are done; without one queued
+  // the work runs to its end.
+  void CancelProgressAt(int step) { cancels_.push_back(step); }
 
   void ExpectModal(ModalHandler handler);
   // Also checks that the window shown is a Dialog.
@@ -69,6 +72,12 @@ class DialogScript : public DialogHandler {
   // Class names of the modal windows, in the order they were shown.
   const QStringList& ModalWindows() const { return modal_windows_; }
   const std::vector<FileRequest>& FileRequests() const { return file_requests_; }
+  struct ProgressRun {
+    QString text;
+    int steps = 0;
+    int done = 0;  // the last step reported
+  };
+  const std::vector<ProgressRun>& Progresses() const { return progresses_; }
 
   void ShowMessage(const QString& text) override;
   int AskChoice(const QString& text, const QStringList& buttons, int defaultButton,
@@ -78,6 +87,7 @@ class DialogScript : public DialogHandler {
                           const QString& filter) override;
   QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
                           const QString& filter) override;
+  std::unique_ptr<Progress> StartProgress(QWidget* parent, const QString& text, int steps) override;
 
  private:
   QString NextFile(std::deque<QString>& queue, const QString& caption, const QString& dir,
@@ -93,6 +103,8 @@ class DialogScript : public DialogHandler {
   QStringList default_buttons_;
   QStringList modal_windows_;
   std::vector<FileRequest> file_requests_;
+  std::deque<int> cancels_;
+  std::vector<ProgressRun> progresses_;
 };
 
 template <class Dialog>

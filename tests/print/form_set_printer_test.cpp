@@ -152,3 +152,35 @@ TEST_F(PrintFormsTest, PreviewDrawsThePagesForThePrinterChosenAtThatMoment) {
   // The preview holds no pages once closed.
   EXPECT_EQ(Preview().PageCount(), 0);
 }
+
+// Long work shows its progress page by page; a cancelled PDF writes nothing and keeps the
+// choice open, a cancelled preview shows nothing.
+TEST_F(PrintFormsTest, ProgressCountsThePagesAndACancelLeavesNothing) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("partners.pdf");
+  script_.ChooseSaveFile(path);
+  script_.CancelProgressAt(2);
+  script_.CancelProgressAt(1);
+  script_.ChooseSaveFile(path);
+  script_.ExpectModal<TFormSetPrinter>([&](TFormSetPrinter& form) {
+    form.ButtonPrint->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(QFile::exists(path));
+    form.ButtonPreview->click();  // cancelled: no preview window
+    form.ButtonPrint->click();
+  });
+  PrintReport(kReportPartnerList, Partners(35 * 2 + 1));
+  EXPECT_EQ(script_.ModalWindows(), QStringList{"TFormSetPrinter"});
+  EXPECT_TRUE(script_.Messages().isEmpty());
+  EXPECT_TRUE(QFile::exists(path));
+  const auto& runs = script_.Progresses();
+  ASSERT_EQ(runs.size(), 3u);
+  const QString texts[] = {"PDF ファイルを作成しています…", "プレビューを作成しています…",
+                           "PDF ファイルを作成しています…"};
+  const int done[] = {2, 1, 3};
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(runs[i].text, texts[i]);
+    EXPECT_EQ(runs[i].steps, 3);
+    EXPECT_EQ(runs[i].done, done[i]);
+  }
+}
