@@ -10,6 +10,7 @@
 #include <QSplitter>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "amount_text.h"
@@ -260,6 +261,10 @@ void TFormSlipList::Fill() {
   ShowRows(list);
   // The latest slip is the one a clerk looks for: selected, its lines shown, in view.
   SelectViewRow(ListViewSlipList, ListViewSlipList->rowCount() - 1);
+  // Once the window is laid out, the row is wholly in view.
+  QTimer::singleShot(0, ListViewSlipList, [view = ListViewSlipList] {
+    if (view->currentIndex().isValid()) view->scrollTo(view->currentIndex());
+  });
 }
 
 void TFormSlipList::ShowRows(const SlipListRows& list) {
