@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "file_names.h"
 #include "csv_writer.h"
 #include "match_text.h"
 
@@ -44,3 +45,17 @@ TEST(Csv, QuotesWhereNeededAndKeepsTheStyle) {
 }
 
 }  // namespace
+
+TEST(SuggestedFileNames, JoinTheirPartsSafely) {
+  const struct {
+    QStringList parts;
+    QString name;
+  } cases[] = {
+      {{"出荷伝票", "株式会社ひまわり商店"}, "出荷伝票_株式会社ひまわり商店.csv"},
+      {{"請求書", "", YearMonthText(QDate(2026, 11, 30))}, "請求書_2026年11月.csv"},
+      {{"A/B\\C:D*E?F\"G<H>I|J\tK"}, "A_B_C_D_E_F_G_H_I_J_K.csv"},
+      {{"..", "x"}, "_x.csv"},
+      {{"  二重  空白  "}, "二重 空白.csv"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SuggestedFileName(c.parts, QStringLiteral("csv")), c.name);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <stdexcept>
+#include <vector>
+
+#include "archive_entry.h"
+
+// The archive could not be read or written; the text says why, for the user.
+class ArchiveError : public std::runtime_error {
+ public:
+  explicit ArchiveError(const QString& message)
+      : std::runtime_error(message.toStdString()), message_(message) {}
+  const QString& Message() const { return message_; }
+
+ private:
+  QString message_;
+};
+
+// The folder beside the data file: "さくら商事.TLG" keeps in "さくら商事_発行書類".
+QString ArchiveFolderOf(const QString& dataFile);
+// The index in that folder.
+QString ArchiveIndexPath(const QString& folder);
+
+// Every entry of the index, oldest first; none for a folder that has none yet. A line
+// that is no entry throws ArchiveError.
+std::vector<ArchiveEntry> ReadArchive(const QString& folder);
+
+// "20261130_株式会社ひまわり商店_請求書_128700.pdf" in "2026/11/", with a counter before
+// the extension when the name is taken.
+QString ArchiveFileFor(const QString& folder, const ArchiveEntry& entry);
+
+// Keeps an issued document: the PDF is written whole and flushed, then its entry is
+// appended to the index and flushed; only then the document counts as issued. Fills in
+// seq, file, sha256 and previous and returns the entry kept. Nothing existing is ever
+// changed; a failure leaves no new file and throws ArchiveError.
+ArchiveEntry KeepIssued(const QString& folder, ArchiveEntry entry, const QByteArray& pdf);
+// Appends an entry that keeps no file (a cancel) the same way.
+ArchiveEntry AppendEntry(const QString& folder, ArchiveEntry entry);
