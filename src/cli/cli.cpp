@@ -10,6 +10,9 @@
 #include <new>
 #include <sstream>
 
+#include "archive_command.h"
+#include "archive_folder.h"
+#include "archive_issue.h"
 #include "atomic_file.h"
 #include "build_info.h"
 #include "claims_command.h"
@@ -27,6 +30,7 @@
 #include "pdf_output.h"
 #include "period_pdf.h"
 #include "sales_command.h"
+#include "sjis_codec.h"
 #include "slip_list_output.h"
 
 namespace {
@@ -154,8 +158,8 @@ bool TakesValue(const std::string& arg) {
   return arg == "--kind" || arg == "--partner" || arg == "--from" || arg == "--to" ||
          arg == "--format" || arg == "--month" || arg == "--customer" || arg == "--by" ||
          arg == "--out" || arg == "--slip" || arg == "--to" || arg == "--amount" ||
-         arg == "--date" || arg == "--no" || arg == "--title" || arg == "--honorific" ||
-         arg == "--note";
+         arg == "--min" || arg == "--max" || arg == "--date" || arg == "--no" || arg == "--title" ||
+         arg == "--honorific" || arg == "--note";
 }
 
 std::optional<std::string> Option(const Options& options, const char* name) {
@@ -230,26 +234,40 @@ void Slips(const std::vector<std::string>& files, const Options& options, bool p
   out << text;
 }
 
+// The PDF to write, and where and by whom an issued document is kept (no folder: not kept).
+struct PdfJob {
+  Report report;
+  QString archive;
+  QString issuer;
+};
+
+PdfJob Kept(Report report, const Document& doc, const std::string& file) {
+  const bool keep = !report.issued.kind.isEmpty();
+  return {std::move(report),
+          keep ? ArchiveFolderOf(QString::fromLocal8Bit(file.c_str())) : QString(),
+          FromSjis(doc.company.person)};
+}
+
 // The receipt needs no data file; the other documents come from one.
-Report PdfReport(const std::vector<std::string>& files, const Options& options, bool passwordStdin,
+PdfJob PdfReport(const std::vector<std::string>& files, const Options& options, bool passwordStdin,
                  std::istream& in) {
   if (!files.empty() && files[0] == "receipt") {
     if (files.size() > 2) throw std::invalid_argument("pdf receipt takes at most one FILE");
-    if (files.size() == 1) return ReceiptPdf(nullptr, options);
+    if (files.size() == 1) return {ReceiptPdf(nullptr, options), QString(), QString()};
     const Document doc = OpenForExport(files[1], passwordStdin, in);
-    return ReceiptPdf(&doc, options);
+    return Kept(ReceiptPdf(&doc, options), doc, files[1]);
   }
   if (files.size() != 2) throw std::invalid_argument("pdf takes a document and FILE");
   const std::optional<PeriodPdfQuery> period = ReadPeriodPdfQuery(files[0], options);
   const Document doc = OpenForExport(files[1], passwordStdin, in);
   try {
-    if (period) return PeriodListReport(PeriodPdfSnapshot(doc, *period));
-    if (files[0] == "invoice") return InvoicePdf(doc, options);
-    if (files[0] == "claims") return ClaimsPdf(doc, options);
+    if (period) return {PeriodListReport(PeriodPdfSnapshot(doc, *period)), QString(), QString()};
+    if (files[0] == "invoice") return Kept(InvoicePdf(doc, options), doc, files[1]);
+    if (files[0] == "claims") return {ClaimsPdf(doc, options), QString(), QString()};
     std::optional<int32_t> slip;
     if (const std::optional<std::string> id = Option(options, "--slip"))
       slip = ParseId(*id, "--slip");
-    return CliReport(doc, files[0], slip);
+    return Kept(CliReport(doc, files[0], slip), doc, files[1]);
   } catch (const CliReportError& e) {
     throw Refusal(files[1] + ": " + e.what());
   } catch (const MoneyOverflow& e) {
@@ -261,11 +279,17 @@ void Pdf(const std::vector<std::string>& files, const Options& options, bool pas
          std::istream& in) {
   const std::string outFile = Option(options, "--out").value_or("");
   if (outFile.empty()) throw std::invalid_argument("pdf needs --out OUT.pdf");
-  const Report report = PdfReport(files, options, passwordStdin, in);
+  const PdfJob job = PdfReport(files, options, passwordStdin, in);
+  const Report& report = job.report;
   if (report.pageCount == 0) throw Refusal(OneLine(QStringLiteral("印刷対象がありません。")));
   try {
-    WritePdf(QString::fromLocal8Bit(outFile.c_str()), report,
-             QString::fromUtf8(kAppTitle) + report.jobSuffix);
+    const QByteArray pdf = RenderPdf(report, QString::fromUtf8(kAppTitle) + report.jobSuffix);
+    // Kept first: a document counts as issued only once its copy is kept.
+    if (!job.archive.isEmpty()) KeepDocument(job.archive, report.issued, job.issuer, pdf);
+    WriteFileAtomically(QString::fromLocal8Bit(outFile.c_str()),
+                        std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+  } catch (const ArchiveError& e) {
+    throw Refusal(OneLine(e.Message()));
   } catch (const FileError& e) {
     throw Refusal(OneLine(e.Message()));
   } catch (const PrintError& e) {
@@ -327,6 +351,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (command == "returns") {
       ReturnsCommand(files, options, passwordStdin, in, out);
+      return 0;
+    }
+    if (command == "archive") {
+      ArchiveCommand(files, options, out);
       return 0;
     }
     if (command == "pdf") {

@@ -150,6 +150,13 @@ DeliveryNoteSnapshot DeliveryNoteOf(const Document& doc, const Slip& slip,
   s.tax = FormattedAmount(values.tax);
   s.innerTax = InnerTaxLine(values.innerTax);
   s.total = FormattedAmount(values.total);
+  s.issued = {QStringLiteral("delivery-note"),
+              s.date,
+              values.total,
+              partner.id,
+              FromSjis(partner.name),
+              QStringLiteral("slip %1").arg(slip.id),
+              s.number};
   return s;
 }
 
@@ -160,6 +167,8 @@ QStringList DeliveryNoteTaxNotes(const DeliveryNoteSnapshot& snapshot) {
 Report DeliveryNoteReport(const DeliveryNoteSnapshot& snapshot) {
   Report report;
   report.jobSuffix = QStringLiteral(" 納品書");
+  report.issued = snapshot.issued;
+  report.issued.number = snapshot.number;
   report.nameParts = {QStringLiteral("納品書"), snapshot.partner.value(3), DayText(snapshot.date)};
   report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), kDeliveryNoteRowsPerPage);
   report.draw = [snapshot, count = report.pageCount](const DeviceMetrics& m, int page) {

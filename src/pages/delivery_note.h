@@ -39,6 +39,7 @@ struct DeliveryNoteSnapshot {
   // The qualified-invoice format; all empty when it is off.
   QString registration;               // "登録番号 T…" under the company name
   std::vector<QStringList> rateRows;  // 税率, 対象額, 消費税額 per rate, highest rate first
+  IssuedDocument issued;
 };
 
 inline constexpr int kDeliveryNoteRowsPerPage = 24;

@@ -152,6 +152,13 @@ InvoiceSnapshot InvoiceOf(const Document& doc, const ClaimDetail& d) {
   for (const ClaimDetailRow& r : d.rows) s.reduced.push_back(doc.invoice.enabled && r.reduced);
   s.registration = RegistrationLine(doc);
   s.rateRows = RateTableRows(d.rates);
+  s.issued = {QStringLiteral("invoice"),
+              s.date,
+              d.claimed,
+              d.partnerId,
+              FromSjis(d.partner.name),
+              s.date.toString(QStringLiteral("yyyy-MM")),
+              QString()};
   return s;
 }
 
@@ -170,6 +177,8 @@ int InvoicePageCount(const InvoiceSnapshot& snapshot) {
 Report InvoiceReport(const InvoiceSnapshot& snapshot) {
   Report report;
   report.jobSuffix = QStringLiteral(" 請求書");
+  report.issued = snapshot.issued;
+  report.issued.number = snapshot.number;
   report.nameParts = {QStringLiteral("請求書"), snapshot.partner.value(3),
                       YearMonthText(snapshot.date)};
   report.pageCount = InvoicePageCount(snapshot);

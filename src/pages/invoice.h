@@ -34,6 +34,7 @@ struct InvoiceSnapshot {
   std::vector<bool> reduced;          // per row: printed with the reduced-rate mark
   QString registration;               // "登録番号 T…" under the company name
   std::vector<QStringList> rateRows;  // the period's 税率, 対象額, 消費税額, highest first
+  IssuedDocument issued;
 };
 
 inline constexpr int kInvoiceRowsPerPage = 25;

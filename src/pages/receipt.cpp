@@ -122,10 +122,30 @@ void SetReceiptCompany(ReceiptSnapshot& s, const Document& doc) {
   s.registration = RegistrationLine(doc);
 }
 
+namespace {
+
+// The amount as the field shows it; a text that is no amount keeps 0.
+Money ReceiptAmount(const QString& price) {
+  try {
+    return ParseAmount(price.toStdString());
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+}  // namespace
+
 Report ReceiptReport(const ReceiptSnapshot& snapshot) {
   Report report;
   report.jobSuffix = QStringLiteral(" 領収書");
   report.nameParts = {snapshot.title, snapshot.customer, DayText(snapshot.date)};
+  report.issued = {QStringLiteral("receipt"),
+                   snapshot.date,
+                   ReceiptAmount(snapshot.price),
+                   -1,
+                   snapshot.customer,
+                   snapshot.number,
+                   snapshot.number};
   report.pageCount = 1;
   report.draw = [snapshot](const DeviceMetrics& m, int) {
     PageCanvas c(m);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "device_metrics.h"
+#include "issued_document.h"
 #include "page.h"
 
 // A document ready to be drawn for whatever device is chosen: its pages are drawn anew
@@ -14,6 +15,7 @@
 struct Report {
   QString jobSuffix;      // after the application title in the print job's name
   QStringList nameParts;  // what a saved file is named after, in order
+  IssuedDocument issued;  // what is kept of it when it is issued
   int pageCount = 0;
   // Page `page` (1-based) of pageCount.
   std::function<Page(const DeviceMetrics& metrics, int page)> draw;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 #include <sys/stat.h>
@@ -39,6 +40,20 @@ CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") 
   r.status = RunCli(all, in, out, err);
   r.out = out.str();
   r.err = err.str();
+  return r;
+}
+
+// Runs the built program; needed where it renders pages, which wants its own application.
+CliRun CliProcess(const std::vector<std::string>& args) {
+  QProcess process;
+  QStringList list;
+  for (const std::string& a : args) list << QString::fromStdString(a);
+  process.start(QStringLiteral(TENPO_CLI_PATH), list);
+  CliRun r;
+  if (!process.waitForFinished(60000)) return r;
+  r.status = process.exitCode();
+  r.out = process.readAllStandardOutput().toStdString();
+  r.err = process.readAllStandardError().toStdString();
   return r;
 }
 
@@ -999,3 +1014,51 @@ TEST_F(CliTest, BillingPdfRefusalsWriteNothing) {
 }
 
 }  // namespace
+
+// An invoice and a delivery note written with pdf are kept beside the data file, found by
+// archive search and checked by archive verify; a receipt without a data file keeps nothing.
+TEST_F(CliTest, IssuedPdfsAreKeptSearchableAndVerified) {
+  Save(BillingSample(), "b.tlg");
+  const std::vector<std::vector<std::string>> issues = {
+      {"pdf", "invoice", Path("b.tlg"), "--customer", "0", "--month", "2024-04", "--out",
+       Path("i.pdf")},
+      {"pdf", "delivery-note", Path("b.tlg"), "--slip", "1", "--out", Path("d.pdf")},
+      {"pdf", "invoice", Path("b.tlg"), "--customer", "0", "--month", "2024-04", "--out",
+       Path("i2.pdf")},
+      {"pdf", "receipt", "--to", "walk-in", "--amount", "500", "--date", "2024-04-02", "--out",
+       Path("r.pdf")}};
+  for (const auto& args : issues) {
+    const CliRun run = CliProcess(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+  }
+  const CliRun all = Cli({"archive", "search", Path("b.tlg")});
+  ASSERT_EQ(all.status, 0) << all.err;
+  const Json found = Json::parse(all.out);
+  ASSERT_EQ(found.size(), 3u);
+  EXPECT_EQ(found[0]["kind"], "invoice");
+  EXPECT_EQ(found[0]["date"], "2024-04-20");
+  EXPECT_EQ(found[0]["amount"], "1203");
+  EXPECT_EQ(found[0]["partner"]["name"], "株式会社てんぽ");
+  EXPECT_EQ(found[0]["status"], "発行");
+  EXPECT_EQ(found[0]["file"], "2024/04/20240420_株式会社てんぽ_請求書_1203.pdf");
+  EXPECT_EQ(found[1]["kind"], "delivery-note");
+  EXPECT_EQ(found[2]["status"], "再発行");
+  QFile kept(dir.filePath("b_発行書類/2024/04/20240420_株式会社てんぽ_請求書_1203.pdf"));
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll().toStdString(), ReadWholeFile(dir.filePath("i.pdf")));
+
+  const CliRun some = Cli({"archive", "search", Path("b.tlg"), "--kind", "delivery-note", "--min",
+                           "0", "--max", "100000", "--format", "csv"});
+  ASSERT_EQ(some.status, 0) << some.err;
+  EXPECT_EQ(std::count(some.out.begin(), some.out.end(), '\n'), 2);
+  EXPECT_EQ(Cli({"archive", "search", Path("b.tlg"), "--from", "2025-01-01"}).out, "[]\n");
+  EXPECT_EQ(Cli({"archive", "search", Path("b.tlg"), "--kind", "memo"}).status, 2);
+
+  const CliRun verified = Cli({"archive", "verify", Path("b.tlg")});
+  EXPECT_EQ(verified.status, 0) << verified.err;
+  EXPECT_EQ(verified.out, "改ざんは見つかりませんでした。（3 件）\n");
+  ASSERT_TRUE(kept.remove());
+  const CliRun broken = Cli({"archive", "verify", Path("b.tlg")});
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_NE(broken.err.find("1 件目の書類がありません"), std::string::npos) << broken.err;
+}

@@ -1,0 +1,40 @@
+#include "archive_issue.h"
+
+#include "archive_folder.h"
+
+namespace {
+
+bool SameDocument(const ArchiveEntry& e, ArchiveKind kind, const IssuedDocument& d) {
+  return e.kind == kind && e.partnerId == d.partnerId && e.partner == d.partner &&
+         !d.reference.isEmpty() && e.reference == d.reference && e.status != kCancelled;
+}
+
+}  // namespace
+
+ArchiveEntry EntryFor(const std::vector<ArchiveEntry>& earlier, const IssuedDocument& d,
+                      const QString& issuer, const QDateTime& issuedAt) {
+  ArchiveEntry e;
+  e.kind = KindFromKey(d.kind).value_or(ArchiveKind::Invoice);
+  e.date = d.date;
+  e.amount = d.amount;
+  e.partnerId = d.partnerId;
+  e.partner = d.partner;
+  e.reference = d.reference;
+  e.number = d.number;
+  e.issuedAt = issuedAt;
+  e.issuer = issuer;
+  for (auto it = earlier.rbegin(); it != earlier.rend(); ++it) {
+    if (SameDocument(*it, e.kind, d)) {
+      e.status = kReissued;
+      e.of = it->status == kReissued ? it->of : it->seq;
+      break;
+    }
+  }
+  return e;
+}
+
+ArchiveEntry KeepDocument(const QString& folder, const IssuedDocument& document,
+                          const QString& issuer, const QByteArray& pdf, const QDateTime& issuedAt) {
+  const QDateTime at = issuedAt.addMSecs(-issuedAt.time().msec());  // whole seconds
+  return KeepIssued(folder, EntryFor(ReadArchive(folder), document, issuer, at), pdf);
+}
