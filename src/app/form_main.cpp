@@ -24,6 +24,7 @@
 #include "form_log_in.h"
 #include "form_setting.h"
 #include "image_button.h"
+#include "save_request.h"
 #include "shell_open.h"
 
 namespace {
@@ -70,6 +71,11 @@ TFormMain::TFormMain() {
   recovery_ = new RecoveryKeeper([this] { return RecoverySnapshotNow(); }, this);
   doc_.changes.SetListener([this] { DocumentChanged(); });
   MarkSaved();
+  SetSaveRequestHandler([this] { return SaveCurrent(); });
+}
+
+TFormMain::~TFormMain() {
+  SetSaveRequestHandler({});
 }
 
 void TFormMain::BuildMenus() {

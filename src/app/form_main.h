@@ -26,6 +26,7 @@ class TFormMain : public QMainWindow {
 
  public:
   TFormMain();
+  ~TFormMain() override;
 
   Document& Doc() { return doc_; }
   // The data file named on the command line, opened when the window is first shown.

@@ -445,6 +445,7 @@ void TFormMain::TakeSettings(const TFormSetting& form) {
   const bool changed = company != doc_.company || form.BackupOn() != doc_.useBackup ||
                        usePassword != doc_.usePassword || password != doc_.password ||
                        form.InvoiceOn() != doc_.invoice.enabled ||
+                       form.KeepIssuedOn() != doc_.keepIssued ||
                        form.RegistrationNumber() != doc_.invoice.registrationNumber;
   doc_.company = company;
   doc_.useBackup = form.BackupOn();
@@ -454,5 +455,6 @@ void TFormMain::TakeSettings(const TFormSetting& form) {
   doc_.password = password;
   doc_.invoice.enabled = form.InvoiceOn();
   doc_.invoice.registrationNumber = form.RegistrationNumber();
+  doc_.keepIssued = form.KeepIssuedOn();
   if (changed) doc_.MarkChanged();
 }

@@ -227,6 +227,12 @@ QWidget* TFormSetting::BuildBehaviourPage() {
   backupLayout->addWidget(ComboBoxBackUpKeep, 0, Qt::AlignLeft);
   backupLayout->addLayout(folderLine);
 
+  GroupBoxIssued = new QGroupBox(QStringLiteral("発行書類"), page);
+  CheckBoxKeepIssued = new QCheckBox(QStringLiteral("発行した書類を保存する"), GroupBoxIssued);
+  CheckBoxKeepIssued->setObjectName(QStringLiteral("CheckBoxKeepIssued"));
+  auto* issuedLayout = new QVBoxLayout(GroupBoxIssued);
+  issuedLayout->addWidget(CheckBoxKeepIssued);
+
   GroupBoxTax = new QGroupBox(QStringLiteral("税率"), page);
   ButtonTax = FormButton(GroupBoxTax, QStringLiteral("設定する"), QStringLiteral("ButtonTax"));
   auto* taxLayout = new QVBoxLayout(GroupBoxTax);
@@ -235,7 +241,11 @@ QWidget* TFormSetting::BuildBehaviourPage() {
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(GroupBoxPassword);
   layout->addWidget(GroupBoxBackUp);
-  layout->addWidget(GroupBoxTax);
+  // Side by side: both are one line, and the window keeps its height.
+  auto* lastRow = new QHBoxLayout;
+  lastRow->addWidget(GroupBoxIssued, 1);
+  lastRow->addWidget(GroupBoxTax, 1);
+  layout->addLayout(lastRow);
   layout->addStretch();
   return page;
 }
@@ -263,6 +273,7 @@ void TFormSetting::FormShow() {
   LabelBackUpSize->setText(BackupUsageText(BackupFolder()));
   EditRegistrationNumber->setText(FromSjis(Doc().invoice.registrationNumber));
   CheckBoxInvoice->setChecked(Doc().invoice.enabled);
+  CheckBoxKeepIssued->setChecked(Doc().keepIssued);
   ctrlHeld_ = false;
   PageControl1->setCurrentWidget(TabSheet1);
 }
@@ -372,6 +383,10 @@ bool TFormSetting::BackupKeepAll() const {
 
 bool TFormSetting::InvoiceOn() const {
   return CheckBoxInvoice->isChecked();
+}
+
+bool TFormSetting::KeepIssuedOn() const {
+  return CheckBoxKeepIssued->isChecked();
 }
 
 std::string TFormSetting::RegistrationNumber() const {

@@ -32,6 +32,7 @@ class TFormSetting : public TForm {
   // "すべて保存する" chosen: no copy is ever thinned out.
   bool BackupKeepAll() const;
   bool InvoiceOn() const;
+  bool KeepIssuedOn() const;
   // CP932, without the blanks around it.
   std::string RegistrationNumber() const;
 
@@ -67,6 +68,8 @@ class TFormSetting : public TForm {
   QComboBox* ComboBoxBackUpKeep;
   QPushButton* ButtonBackUp;
   QLabel* LabelBackUpSize;
+  QGroupBox* GroupBoxIssued;
+  QCheckBox* CheckBoxKeepIssued;
   QGroupBox* GroupBoxTax;
   QPushButton* ButtonTax;
   QWidget* PanelBottom;

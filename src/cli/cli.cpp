@@ -242,7 +242,7 @@ struct PdfJob {
 };
 
 PdfJob Kept(Report report, const Document& doc, const std::string& file) {
-  const bool keep = !report.issued.kind.isEmpty();
+  const bool keep = !report.issued.kind.isEmpty() && doc.keepIssued;
   return {std::move(report),
           keep ? ArchiveFolderOf(QString::fromLocal8Bit(file.c_str())) : QString(),
           FromSjis(doc.company.person)};

@@ -234,5 +234,7 @@ Json DocumentToJson(const Document& doc) {
   j["payments"] = PaymentsJson(doc.payments, "payments");
   // Present exactly when the data file carries the block.
   if (!doc.invoice.IsDefault()) j["invoice"] = InvoiceJson(doc.invoice);
+  // Likewise only when turned off.
+  if (!doc.keepIssued) j["keepIssued"] = false;
   return j;
 }

@@ -203,14 +203,13 @@ InvoiceSettings ReadInvoice(const JsonIn& j, const std::set<int32_t>& productIds
 Document JsonToDocument(const Json& json) {
   const JsonIn j(json, "");
   const bool hasInvoice = json.is_object() && json.contains("invoice");
-  if (hasInvoice) {
-    j.ExpectObject({"password", "company", "backup", "groups", "units", "taxRates", "items",
-                    "suppliers", "customers", "slips", "lineNotes", "receipts", "payments",
-                    "invoice"});
-  } else {
-    j.ExpectObject({"password", "company", "backup", "groups", "units", "taxRates", "items",
-                    "suppliers", "customers", "slips", "lineNotes", "receipts", "payments"});
-  }
+  const bool hasSwitch = json.is_object() && json.contains("keepIssued");
+  std::vector<std::string> keys = {"password",  "company",  "backup",    "groups",    "units",
+                                   "taxRates",  "items",    "suppliers", "customers", "slips",
+                                   "lineNotes", "receipts", "payments"};
+  if (hasInvoice) keys.push_back("invoice");
+  if (hasSwitch) keys.push_back("keepIssued");
+  j.ExpectObject(keys);
   Document doc;
   doc.usePassword = j.At("password").Bool();
   doc.company = ReadCompany(j.At("company"));
@@ -230,6 +229,7 @@ Document JsonToDocument(const Json& json) {
     for (const ItemRecord& item : doc.items.Records()) productIds.insert(item.id);
     doc.invoice = ReadInvoice(j.At("invoice"), productIds);
   }
+  if (hasSwitch) doc.keepIssued = j.At("keepIssued").Bool();
   return doc;
 }
 

@@ -25,13 +25,17 @@ void JsonIn::Fail(const std::string& what) const {
 }
 
 void JsonIn::ExpectObject(std::initializer_list<const char*> keys) const {
+  ExpectObject(std::vector<std::string>(keys.begin(), keys.end()));
+}
+
+void JsonIn::ExpectObject(const std::vector<std::string>& keys) const {
   if (!value_.is_object()) Fail("expected an object");
-  for (const char* key : keys) {
-    if (!value_.contains(key)) Fail(std::string("missing key \"") + key + "\"");
+  for (const std::string& key : keys) {
+    if (!value_.contains(key)) Fail("missing key \"" + key + "\"");
   }
   for (const auto& [key, unused] : value_.items()) {
     bool known = false;
-    for (const char* k : keys) known = known || key == k;
+    for (const std::string& k : keys) known = known || key == k;
     if (!known) Fail("unknown key \"" + key + "\"");
   }
 }

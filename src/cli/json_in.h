@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "money.h"
 
@@ -24,6 +25,7 @@ class JsonIn {
 
   // An object with exactly these keys: a missing key or an unknown one is refused.
   void ExpectObject(std::initializer_list<const char*> keys) const;
+  void ExpectObject(const std::vector<std::string>& keys) const;
   JsonIn At(const char* key) const;
   JsonIn At(size_t index) const;
   size_t ArraySize() const;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app_title.h"
+#include "atomic_file.h"
 #include "dialogs.h"
 #include "file_dialog_start.h"
 #include "file_error.h"
@@ -15,6 +16,7 @@
 #include "form_controls.h"
 #include "form_preview.h"
 #include "form_registry.h"
+#include "issue_keeping.h"
 #include "pdf_output.h"
 #include "window_style.h"
 
@@ -130,12 +132,14 @@ void TFormSetPrinter::ButtonPreviewClick() {
 
 void TFormSetPrinter::ButtonPrintClick() {
   if (report_.pageCount <= 0) return;
-  const bool done = PdfChosen() ? PrintToPdf() : PrintToPrinter();
+  const bool keep = KeepsCopy(Doc(), report_);
+  if (keep && !ReadyToKeep(Doc())) return;
+  const bool done = PdfChosen() ? PrintToPdf(keep) : PrintToPrinter(keep);
   // A failure keeps the window open so the user can choose again.
   if (done) accept();
 }
 
-bool TFormSetPrinter::PrintToPdf() {
+bool TFormSetPrinter::PrintToPdf(bool keep) {
   const QStringList parts =
       report_.nameParts.isEmpty() ? QStringList{report_.jobSuffix.trimmed()} : report_.nameParts;
   const QString path = AskSaveFileName(
@@ -146,7 +150,9 @@ bool TFormSetPrinter::PrintToPdf() {
   try {
     const auto progress =
         StartProgress(this, QStringLiteral("PDF ファイルを作成しています…"), report_.pageCount);
-    WritePdf(path, report_, AppTitle() + report_.jobSuffix, Steps(*progress));
+    const QByteArray pdf = RenderPdf(report_, AppTitle() + report_.jobSuffix, Steps(*progress));
+    if (keep && !KeepBeforeIssue(Doc(), report_, pdf)) return false;
+    WriteFileAtomically(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
     return true;
   } catch (const ReportCancelled&) {
     // Nothing was written; the choice stays open.
@@ -158,7 +164,23 @@ bool TFormSetPrinter::PrintToPdf() {
   return false;
 }
 
-bool TFormSetPrinter::PrintToPrinter() {
+// The copy kept of a printed document: the same pages as a PDF, made by the same layer.
+bool TFormSetPrinter::KeepForPrinter() {
+  QByteArray pdf;
+  try {
+    const auto progress =
+        StartProgress(this, QStringLiteral("発行した書類を保存しています…"), report_.pageCount);
+    pdf = RenderPdf(report_, AppTitle() + report_.jobSuffix, Steps(*progress));
+  } catch (const ReportCancelled&) {
+    return false;
+  } catch (const PrintError&) {
+    ShowMessage(QStringLiteral("PDF ファイルを作成できませんでした。"));
+    return false;
+  }
+  return KeepBeforeIssue(Doc(), report_, pdf);
+}
+
+bool TFormSetPrinter::PrintToPrinter(bool keep) {
   if (catalog_.takesA4 && !catalog_.takesA4(ComboBoxPrinter->currentText())) {
     ShowMessage(QStringLiteral("このプリンタは A4 用紙に印刷できません。"));
     return false;
@@ -168,6 +190,10 @@ bool TFormSetPrinter::PrintToPrinter() {
   QPainter painter;
   if (!painter.begin(&printer_)) {
     ShowMessage(QStringLiteral("プリンタを開けませんでした。"));
+    return false;
+  }
+  if (keep && !KeepForPrinter()) {
+    printer_.abort();
     return false;
   }
   const DeviceMetrics metrics = ChosenMetrics();

@@ -51,8 +51,10 @@ class TFormSetPrinter : public TForm, public ReportPrinter {
   void BuildControls();
   void SelectEntry(const QString& name);
   void UseA4Portrait();
-  bool PrintToPrinter();
-  bool PrintToPdf();
+  // `keep`: the document is kept in the archive before it goes out.
+  bool PrintToPrinter(bool keep);
+  bool PrintToPdf(bool keep);
+  bool KeepForPrinter();
 
   Report report_;
   PrinterCatalog catalog_;

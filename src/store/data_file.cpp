@@ -74,7 +74,7 @@ bool ReadBody(ByteReader& reader, const FieldKey& key, Document& doc) {
   ForEachList(doc, [&](auto& list) { ok = ok && list.LoadFromStream(reader, key); });
   if (!ok) return false;
   if (reader.AtEnd()) return true;
-  return ReadInvoiceBlock(reader, key, doc.invoice) && reader.AtEnd();
+  return ReadInvoiceBlock(reader, key, doc.invoice, doc.keepIssued) && reader.AtEnd();
 }
 
 enum class PasswordCheck { Passed, Cancelled, Failed, Damaged };
@@ -121,7 +121,9 @@ void WriteDocument(const Document& doc, ByteWriter& w) {
   WriteSettings(body, doc.company, doc.useBackup);
   ForEachList(doc, [&](const auto& list) { list.SaveToStream(w, key); });
   // Left out at its defaults, so such files stay as older readers know them.
-  if (!doc.invoice.IsDefault()) WriteInvoiceBlock(w, key, doc.invoice);
+  if (!doc.invoice.IsDefault() || !doc.keepIssued) {
+    WriteInvoiceBlock(w, key, doc.invoice, doc.keepIssued);
+  }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ void ResetDocument(Document& doc) {
   doc.receipts.Clear();
   doc.payments.Clear();
   doc.invoice = InvoiceSettings{};
+  doc.keepIssued = true;
   doc.filePath.clear();
   doc.company = CompanySettings{};
   doc.useBackup = ReadBackupSwitch();

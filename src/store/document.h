@@ -35,6 +35,7 @@ struct Document {
   PaymentList receipts;  // from customers
   PaymentList payments;  // to suppliers
   InvoiceSettings invoice;
+  bool keepIssued = true;  // a copy of every document issued is kept beside the file
 
   // Every change of the data above goes through MarkChanged: the windows call it when
   // they store, delete or move a record or take new settings.

@@ -23,8 +23,11 @@ struct InvoiceSettings {
 // "T" followed by exactly 13 digits.
 bool IsRegistrationNumber(std::string_view text);
 
-// The block: two plain fields (mark, version), then the settings with `key`.
-void WriteInvoiceBlock(ByteWriter& w, const FieldKey& key, const InvoiceSettings& s);
+// The block: two plain fields (mark, version), then the settings with `key`. Version 1
+// keeps issued documents; version 2 adds the switch, written only when it is off, so
+// files that never turned it off stay as they were.
+void WriteInvoiceBlock(ByteWriter& w, const FieldKey& key, const InvoiceSettings& s,
+                       bool keepIssued = true);
 // Reads one whole block; false on anything else (a foreign mark, a version or a field
 // that does not fit).
-bool ReadInvoiceBlock(ByteReader& r, const FieldKey& key, InvoiceSettings& s);
+bool ReadInvoiceBlock(ByteReader& r, const FieldKey& key, InvoiceSettings& s, bool& keepIssued);

@@ -122,6 +122,8 @@ TEST_F(FormMainTest, NewTakesTheSettingsPasswordAndBackupSwitch) {
     f.EditPassword1->setText(QStringLiteral("pw"));
     f.EditPassword2->setText(QStringLiteral("pw"));
     f.CheckBoxBackUp->setChecked(false);
+    EXPECT_TRUE(f.CheckBoxKeepIssued->isChecked());  // on for a new file
+    f.CheckBoxKeepIssued->setChecked(false);
     f.ButtonOk->click();
   });
   script_->AnswerYes();
@@ -142,6 +144,7 @@ TEST_F(FormMainTest, NewTakesTheSettingsPasswordAndBackupSwitch) {
   EXPECT_EQ(doc.password, "pw");
   EXPECT_FALSE(doc.useBackup);
   EXPECT_FALSE(ReadBackupSwitch());  // written to the configuration as well
+  EXPECT_FALSE(doc.keepIssued);
 }
 
 TEST_F(FormMainTest, SaveWithoutPathIsSaveAs) {

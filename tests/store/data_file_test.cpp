@@ -324,6 +324,36 @@ TEST_F(DataFileTest, InvoiceBlockIsWrittenOnlyWhenNeededAndRoundTrips) {
   }
 }
 
+TEST_F(DataFileTest, TheKeepSwitchIsWrittenOnlyWhenOffAndComesBack) {
+  Fill(doc);
+  const std::string on = SerializeDocument(doc);
+  const size_t listFields = FieldsOf(on).size();
+  for (const bool qualified : {false, true}) {
+    SCOPED_TRACE(qualified);
+    Document d = doc;
+    d.invoice.enabled = qualified;
+    d.invoice.registrationNumber = qualified ? "T1234567890123" : "";
+    // On, the default, writes what older versions wrote; off adds version 2 and the switch.
+    const std::vector<std::string> withOn = FieldsOf(SerializeDocument(d));
+    d.keepIssued = false;
+    SaveDocument(d, Path("k.tlg"));
+    std::vector<std::string> tail = FieldsOf(ReadBytes(Path("k.tlg")));
+    ASSERT_EQ(tail.size(), withOn.size() + (qualified ? 1u : 10u));
+    tail.erase(tail.begin(), tail.begin() + static_cast<long>(listFields));
+    EXPECT_EQ(tail.front(), "TENPOEXT");
+    EXPECT_EQ(tail[1], "2");
+    EXPECT_EQ(tail.back(), "0");
+    Prompter p;
+    Document back;
+    ResetDocument(back);
+    ASSERT_EQ(OpenDocument(back, Path("k.tlg"), p.Prompts()), OpenResult::Opened);
+    EXPECT_FALSE(back.keepIssued);
+    EXPECT_EQ(back.invoice.enabled, qualified);
+    EXPECT_EQ(SerializeDocument(back), ReadBytes(Path("k.tlg")));
+  }
+  EXPECT_EQ(FieldsOf(on).size(), listFields);
+}
+
 TEST_F(DataFileTest, ForeignOrDamagedTrailingBlocksAreDamage) {
   Fill(doc);
   const std::vector<std::string> lists = FieldsOf(SerializeDocument(doc));
@@ -340,6 +370,8 @@ TEST_F(DataFileTest, ForeignOrDamagedTrailingBlocksAreDamage) {
       {{"TENPOEXT", "1", "-1", "", "1", "8", "43739", "-1"}, false},
       {{"TENPOEXT", "1", "-1", "", "1", "8", "43739", "-1", "0", "TENPOEXT"}, false},
       {{"TENPOEXT", "1", "0", "", "1", "8", "43739", "-1", "0"}, false},
+      {{"TENPOEXT", "2", "0", "", "1", "8", "43739", "-1", "0", "0"}, true},
+      {{"TENPOEXT", "2", "0", "", "1", "8", "43739", "-1", "0", "-1"}, false},
       {{"x"}, false},
   };
   for (const auto& [block, opens] : cases) {
