@@ -102,6 +102,9 @@ void TFormMain::BuildMenus() {
   MenuItemDate = PopupMenuSalesList->addAction(QStringLiteral("日付別明細(&D)"), this,
                                                &TFormMain::MenuItemDateClick);
   N3 = PopupMenuSalesList->addAction(QStringLiteral("返品一覧明細(&R)"), this, &TFormMain::N3Click);
+  PopupMenuSalesList->addSeparator();
+  MenuItemArchive = PopupMenuSalesList->addAction(QStringLiteral("発行書類の検索(&S)"), this,
+                                                  &TFormMain::MenuItemArchiveClick);
 }
 
 QWidget* TFormMain::BuildStartPage() {
@@ -339,6 +342,10 @@ void TFormMain::MenuItemCustomerClick() {
 
 void TFormMain::MenuItemDateClick() {
   OpenForm(FormId::DateSalesList);
+}
+
+void TFormMain::MenuItemArchiveClick() {
+  OpenForm(FormId::ArchiveSearch);
 }
 
 void TFormMain::N3Click() {

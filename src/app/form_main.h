@@ -81,6 +81,7 @@ class TFormMain : public QMainWindow {
   QAction* MenuItemCustomer;
   QAction* MenuItemDate;
   QAction* N3;
+  QAction* MenuItemArchive;
 
  public slots:
   void FormShow();
@@ -106,6 +107,7 @@ class TFormMain : public QMainWindow {
   void MenuItemItemClick();
   void MenuItemCustomerClick();
   void MenuItemDateClick();
+  void MenuItemArchiveClick();
   void N3Click();
 
  protected:

@@ -37,6 +37,7 @@ enum class FormId {
   DeliveryPrint,
   ReceiptPrint,
   Version,
+  ArchiveSearch,
 };
 
 using FormFactory = std::function<TForm*(Document& doc)>;

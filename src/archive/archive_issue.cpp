@@ -33,6 +33,26 @@ ArchiveEntry EntryFor(const std::vector<ArchiveEntry>& earlier, const IssuedDocu
   return e;
 }
 
+ArchiveEntry CancelIssued(const QString& folder, const ArchiveEntry& issued, const QString& reason,
+                          const QString& issuer, const QDateTime& at) {
+  ArchiveEntry e = issued;
+  e.status = kCancelled;
+  e.of = issued.seq;
+  e.reason = reason;
+  e.issuer = issuer;
+  e.issuedAt = at.addMSecs(-at.time().msec());
+  e.file.clear();
+  e.sha256.clear();
+  return AppendEntry(folder, e);
+}
+
+bool IsCancelled(const std::vector<ArchiveEntry>& entries, const ArchiveEntry& entry) {
+  for (const ArchiveEntry& e : entries) {
+    if (e.status == kCancelled && e.of == entry.seq) return true;
+  }
+  return false;
+}
+
 ArchiveEntry KeepDocument(const QString& folder, const IssuedDocument& document,
                           const QString& issuer, const QByteArray& pdf, const QDateTime& issuedAt) {
   const QDateTime at = issuedAt.addMSecs(-issuedAt.time().msec());  // whole seconds

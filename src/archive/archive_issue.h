@@ -13,6 +13,14 @@
 ArchiveEntry EntryFor(const std::vector<ArchiveEntry>& earlier, const IssuedDocument& document,
                       const QString& issuer, const QDateTime& issuedAt);
 
+// Cancels an issued document: appends a 取消 entry naming it, with the reason; its file is
+// kept. Throws ArchiveError.
+ArchiveEntry CancelIssued(const QString& folder, const ArchiveEntry& issued, const QString& reason,
+                          const QString& issuer,
+                          const QDateTime& at = QDateTime::currentDateTime());
+// Whether a later 取消 entry names the entry.
+bool IsCancelled(const std::vector<ArchiveEntry>& entries, const ArchiveEntry& entry);
+
 // Keeps the PDF of an issued document in the archive folder with its entry. Throws
 // ArchiveError, having kept nothing.
 ArchiveEntry KeepDocument(const QString& folder, const IssuedDocument& document,

@@ -59,9 +59,15 @@ std::optional<ArchiveCheck> ChainBreak(const std::vector<QByteArray>& lines,
 }
 
 std::optional<ArchiveCheck> ChangedFile(const QString& folder,
-                                        const std::vector<ArchiveEntry>& entries) {
+                                        const std::vector<ArchiveEntry>& entries,
+                                        const VerifyProgress& progress) {
   const int count = static_cast<int>(entries.size());
   for (const ArchiveEntry& e : entries) {
+    if (progress && !progress(e.seq - 1, count)) {
+      ArchiveCheck stopped{false, count, 0, QStringLiteral("検証を中止しました。")};
+      stopped.cancelled = true;
+      return stopped;
+    }
     if (e.file.isEmpty()) continue;
     const std::optional<QByteArray> bytes = FileBytes(QDir(folder).filePath(e.file));
     if (!bytes) {
@@ -93,10 +99,10 @@ std::optional<ArchiveCheck> AddedFile(const QString& folder,
 
 }  // namespace
 
-ArchiveCheck VerifyArchive(const QString& folder) {
+ArchiveCheck VerifyArchive(const QString& folder, const VerifyProgress& progress) {
   std::vector<ArchiveEntry> entries;
   if (std::optional<ArchiveCheck> broken = ChainBreak(Lines(folder), entries)) return *broken;
-  if (std::optional<ArchiveCheck> broken = ChangedFile(folder, entries)) return *broken;
+  if (std::optional<ArchiveCheck> broken = ChangedFile(folder, entries, progress)) return *broken;
   if (std::optional<ArchiveCheck> broken = AddedFile(folder, entries)) return *broken;
   const int count = static_cast<int>(entries.size());
   return {true, count, 0, QStringLiteral("改ざんは見つかりませんでした。（%1 件）").arg(count)};
