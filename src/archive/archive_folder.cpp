@@ -73,19 +73,24 @@ QString ArchiveIndexPath(const QString& folder) {
   return QDir(folder).filePath(QStringLiteral("index.jsonl"));
 }
 
-std::vector<ArchiveEntry> ReadArchive(const QString& folder) {
+std::vector<ArchiveEntry> ReadArchiveHolding(const QString& folder, const QByteArray& text) {
   std::vector<ArchiveEntry> entries;
   const std::vector<QByteArray> lines = IndexLines(folder);
-  entries.reserve(lines.size());
-  for (const QByteArray& line : lines) {
-    std::optional<ArchiveEntry> entry = EntryFromLine(line);
+  if (text.isEmpty()) entries.reserve(lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (!text.isEmpty() && !lines[i].contains(text)) continue;
+    std::optional<ArchiveEntry> entry = EntryFromLine(lines[i]);
     if (!entry) {
-      throw ArchiveError(Why(QStringLiteral("索引の %1 行目が読めません").arg(entries.size() + 1),
+      throw ArchiveError(Why(QStringLiteral("索引の %1 行目が読めません").arg(i + 1),
                              ArchiveIndexPath(folder), QString()));
     }
     entries.push_back(std::move(*entry));
   }
   return entries;
+}
+
+std::vector<ArchiveEntry> ReadArchive(const QString& folder) {
+  return ReadArchiveHolding(folder, QByteArray());
 }
 
 QString ArchiveFileFor(const QString& folder, const ArchiveEntry& e) {

@@ -26,6 +26,9 @@ QString ArchiveIndexPath(const QString& folder);
 // Every entry of the index, oldest first; none for a folder that has none yet. A line
 // that is no entry throws ArchiveError.
 std::vector<ArchiveEntry> ReadArchive(const QString& folder);
+// Only the entries whose line holds `text` as written (a field and its value, say):
+// reading a few entries of a large index needs no more.
+std::vector<ArchiveEntry> ReadArchiveHolding(const QString& folder, const QByteArray& text);
 
 // "20261130_株式会社ひまわり商店_請求書_128700.pdf" in "2026/11/", with a counter before
 // the extension when the name is taken.

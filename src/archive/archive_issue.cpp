@@ -1,5 +1,8 @@
 #include "archive_issue.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include "archive_folder.h"
 
 namespace {
@@ -56,5 +59,14 @@ bool IsCancelled(const std::vector<ArchiveEntry>& entries, const ArchiveEntry& e
 ArchiveEntry KeepDocument(const QString& folder, const IssuedDocument& document,
                           const QString& issuer, const QByteArray& pdf, const QDateTime& issuedAt) {
   const QDateTime at = issuedAt.addMSecs(-issuedAt.time().msec());  // whole seconds
-  return KeepIssued(folder, EntryFor(ReadArchive(folder), document, issuer, at), pdf);
+  // A reissue is found among the entries of the same reference only.
+  const QByteArray field =
+      QJsonDocument(QJsonObject{{QStringLiteral("reference"), document.reference}})
+          .toJson(QJsonDocument::Compact)
+          .chopped(1)
+          .mid(1);
+  const std::vector<ArchiveEntry> same = document.reference.isEmpty()
+                                             ? std::vector<ArchiveEntry>()
+                                             : ReadArchiveHolding(folder, field);
+  return KeepIssued(folder, EntryFor(same, document, issuer, at), pdf);
 }

@@ -169,6 +169,10 @@ Report DeliveryNoteReport(const DeliveryNoteSnapshot& snapshot) {
   report.jobSuffix = QStringLiteral(" 納品書");
   report.issued = snapshot.issued;
   report.issued.number = snapshot.number;
+  // The amount kept is the one on the paper, also when it was typed over in the window.
+  if (const std::optional<Money> printed = AmountOf(CleanedAmountText(snapshot.total))) {
+    report.issued.amount = *printed;
+  }
   report.nameParts = {QStringLiteral("納品書"), snapshot.partner.value(3), DayText(snapshot.date)};
   report.pageCount = PageCountOf(static_cast<int>(snapshot.rows.size()), kDeliveryNoteRowsPerPage);
   report.draw = [snapshot, count = report.pageCount](const DeviceMetrics& m, int page) {

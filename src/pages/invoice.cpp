@@ -179,6 +179,12 @@ Report InvoiceReport(const InvoiceSnapshot& snapshot) {
   report.jobSuffix = QStringLiteral(" 請求書");
   report.issued = snapshot.issued;
   report.issued.number = snapshot.number;
+  // The amount kept is the one on the paper, also when it was typed over in the window.
+  if (snapshot.figures.size() == 7) {
+    if (const std::optional<Money> printed = AmountOf(CleanedAmountText(snapshot.figures[6]))) {
+      report.issued.amount = *printed;
+    }
+  }
   report.nameParts = {QStringLiteral("請求書"), snapshot.partner.value(3),
                       YearMonthText(snapshot.date)};
   report.pageCount = InvoicePageCount(snapshot);

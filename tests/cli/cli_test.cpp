@@ -377,6 +377,8 @@ TEST_F(CliTest, UsageAndHelp) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("tenpo-cli export FILE"), std::string::npos);
   EXPECT_NE(help.out.find("tenpo-cli import JSON OUT"), std::string::npos);
+  EXPECT_NE(help.out.find("tenpo-cli archive search FILE"), std::string::npos);
+  EXPECT_NE(help.out.find("A receipt without FILE keeps\n      nothing."), std::string::npos);
   EXPECT_EQ(Cli({}).status, 2);
   EXPECT_EQ(Cli({"frobnicate"}).status, 2);
   EXPECT_EQ(Cli({"export"}).status, 2);
@@ -1026,7 +1028,9 @@ TEST_F(CliTest, IssuedPdfsAreKeptSearchableAndVerified) {
       {"pdf", "invoice", Path("b.tlg"), "--customer", "0", "--month", "2024-04", "--out",
        Path("i2.pdf")},
       {"pdf", "receipt", "--to", "walk-in", "--amount", "500", "--date", "2024-04-02", "--out",
-       Path("r.pdf")}};
+       Path("r.pdf")},
+      {"pdf", "receipt", "--to", "山田", "--amount", "1,500", "--date", "2024-04-03", "--out",
+       Path("r2.pdf"), Path("b.tlg")}};
   for (const auto& args : issues) {
     const CliRun run = CliProcess(args);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -1034,7 +1038,7 @@ TEST_F(CliTest, IssuedPdfsAreKeptSearchableAndVerified) {
   const CliRun all = Cli({"archive", "search", Path("b.tlg")});
   ASSERT_EQ(all.status, 0) << all.err;
   const Json found = Json::parse(all.out);
-  ASSERT_EQ(found.size(), 3u);
+  ASSERT_EQ(found.size(), 4u);  // the receipt without a data file is not kept
   EXPECT_EQ(found[0]["kind"], "invoice");
   EXPECT_EQ(found[0]["date"], "2024-04-20");
   EXPECT_EQ(found[0]["amount"], "1203");
@@ -1043,6 +1047,10 @@ TEST_F(CliTest, IssuedPdfsAreKeptSearchableAndVerified) {
   EXPECT_EQ(found[0]["file"], "2024/04/20240420_株式会社てんぽ_請求書_1203.pdf");
   EXPECT_EQ(found[1]["kind"], "delivery-note");
   EXPECT_EQ(found[2]["status"], "再発行");
+  EXPECT_EQ(found[3]["kind"], "receipt");
+  EXPECT_EQ(found[3]["amount"], "1500");
+  EXPECT_EQ(found[3]["partner"]["name"], "山田");
+  EXPECT_EQ(found[3]["date"], "2024-04-03");
   QFile kept(dir.filePath("b_発行書類/2024/04/20240420_株式会社てんぽ_請求書_1203.pdf"));
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
   EXPECT_EQ(kept.readAll().toStdString(), ReadWholeFile(dir.filePath("i.pdf")));
@@ -1056,9 +1064,20 @@ TEST_F(CliTest, IssuedPdfsAreKeptSearchableAndVerified) {
 
   const CliRun verified = Cli({"archive", "verify", Path("b.tlg")});
   EXPECT_EQ(verified.status, 0) << verified.err;
-  EXPECT_EQ(verified.out, "改ざんは見つかりませんでした。（3 件）\n");
+  EXPECT_EQ(verified.out, "改ざんは見つかりませんでした。（4 件）\n");
   ASSERT_TRUE(kept.remove());
   const CliRun broken = Cli({"archive", "verify", Path("b.tlg")});
   EXPECT_EQ(broken.status, 1);
   EXPECT_NE(broken.err.find("1 件目の書類がありません"), std::string::npos) << broken.err;
+
+  // The file's switch off: the PDF is written, nothing is kept.
+  Document off = BillingSample();
+  off.keepIssued = false;
+  Save(off, "off.tlg");
+  EXPECT_EQ(CliProcess({"pdf", "invoice", Path("off.tlg"), "--customer", "0", "--month", "2024-04",
+                        "--out", Path("o.pdf")})
+                .status,
+            0);
+  EXPECT_TRUE(QFile::exists(dir.filePath("o.pdf")));
+  EXPECT_FALSE(QFile::exists(dir.filePath("off_発行書類")));
 }

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QToolTip>
 
+#include "archive_folder.h"
 #include "dates.h"
 #include "form_delivery_print.h"
 #include "print_fixture.h"
@@ -154,4 +156,30 @@ TEST_F(DeliveryPrintTest, EnterWalksTheOptionsAndTypedWordingsRefuseWhatCannotBe
     }
     f.accept();
   });
+}
+
+// Printed to PDF from the window, the note is kept with the slip's date, the total on the
+// paper and the partner.
+TEST_F(DeliveryPrintTest, TheIssuedNoteIsKeptAsPrinted) {
+  QTemporaryDir dir;
+  doc_.filePath = dir.filePath(QStringLiteral("shop.TLG"));
+  const int32_t id = AddSlip(2);
+  script_.ChooseSaveFile(dir.filePath(QStringLiteral("note.pdf")));
+  Form().Tag = 1;
+  Form().Prepare(id, 1);
+  script_.ExpectModal<TFormDeliveryPrint>([&](TFormDeliveryPrint& f) {
+    f.SsEditGrandTotal->SetText(QStringLiteral("70"));  // typed over
+    f.ButtonPrint->click();
+    f.accept();
+  });
+  script_.ExpectModal<TFormSetPrinter>([](TFormSetPrinter& p) { p.ButtonPrint->click(); });
+  ShowModal(&Form());
+  const std::vector<ArchiveEntry> kept = ReadArchive(dir.filePath(QStringLiteral("shop_発行書類")));
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(kept[0].kind, ArchiveKind::DeliveryNote);
+  EXPECT_EQ(kept[0].date, QDate(2024, 4, 5));
+  EXPECT_EQ(kept[0].amount, Money::FromInt(70));
+  EXPECT_EQ(kept[0].partner, QStringLiteral("Customer Ltd"));
+  EXPECT_EQ(kept[0].number, QStringLiteral("No.9"));
+  EXPECT_EQ(kept[0].file, QStringLiteral("2024/04/20240405_Customer Ltd_納品書_70.pdf"));
 }
