@@ -45,6 +45,7 @@ void AppendLine(const QString& folder, const QByteArray& line) {
   if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
     throw ArchiveError(Why(QStringLiteral("索引に書き込めません"), path, file.errorString()));
   }
+  file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
   const QByteArray text = line + '\n';
   const bool written = file.write(text) == text.size() && file.flush();
   if (!written || ::fsync(file.handle()) != 0) {
@@ -65,8 +66,9 @@ ArchiveEntry Chained(const QString& folder, ArchiveEntry entry) {
 }  // namespace
 
 QString ArchiveFolderOf(const QString& dataFile) {
+  // Absolute, so that what is found below it is named the same way as in the index.
   const QFileInfo info(dataFile);
-  return info.dir().filePath(info.completeBaseName() + QStringLiteral("_発行書類"));
+  return info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral("_発行書類"));
 }
 
 QString ArchiveIndexPath(const QString& folder) {
@@ -111,9 +113,11 @@ ArchiveEntry KeepIssued(const QString& folder, ArchiveEntry entry, const QByteAr
   entry.file = ArchiveFileFor(folder, entry);
   entry.sha256 = Sha256Hex(pdf);
   const QString path = QDir(folder).filePath(entry.file);
-  MakeFolder(QFileInfo(path).absolutePath());
+  MakeFolder(QFileInfo(QFileInfo(path).absolutePath()).absolutePath());  // the year
+  MakeFolder(QFileInfo(path).absolutePath());                            // its month
   try {
     WriteFileAtomically(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
   } catch (const FileError& e) {
     throw ArchiveError(Why(QStringLiteral("PDF を書き込めません"), path, e.Message()));
   }

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <optional>
 #include <vector>
@@ -86,9 +87,11 @@ std::optional<ArchiveCheck> AddedFile(const QString& folder,
                                       const std::vector<ArchiveEntry>& entries) {
   QSet<QString> named;
   for (const ArchiveEntry& e : entries) named.insert(e.file);
-  QDirIterator files(folder, {QStringLiteral("*.pdf")}, QDir::Files, QDirIterator::Subdirectories);
+  const QDir root(QFileInfo(folder).absoluteFilePath());
+  QDirIterator files(root.path(), {QStringLiteral("*.pdf")}, QDir::Files,
+                     QDirIterator::Subdirectories);
   while (files.hasNext()) {
-    const QString file = QDir(folder).relativeFilePath(files.next());
+    const QString file = root.relativeFilePath(files.next());
     if (!named.contains(file)) {
       return Broken(static_cast<int>(entries.size()), 0,
                     QStringLiteral("記録にない書類があります: %1").arg(file));
