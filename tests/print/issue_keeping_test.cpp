@@ -89,6 +89,23 @@ TEST_F(IssueKeepingTest, EachIssueKeepsTheSamePdfAndAReissueNamesTheFirst) {
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("c.pdf"))));
 }
 
+// Sent to a printer, the copy kept is a PDF of the same pages.
+TEST_F(IssueKeepingTest, APrintedDocumentIsKeptAsAPdfOfItsPages) {
+  UsePrinters({"Office"}, "Office");
+  const QString job = dir.filePath(QStringLiteral("job.pdf"));
+  script_.ExpectModal<TFormSetPrinter>([&](TFormSetPrinter& form) {
+    form.Printer().setOutputFileName(job);  // the job goes to a file instead of a queue
+    form.ButtonPrint->click();
+  });
+  PrintReport(kReportInvoice, IssuedInvoice());
+  EXPECT_TRUE(QFile::exists(job));
+  const std::vector<ArchiveEntry> kept = Kept();
+  ASSERT_EQ(kept.size(), 1u);
+  const QByteArray copy = Bytes(dir.filePath(QStringLiteral("shop_発行書類/") + kept[0].file));
+  EXPECT_TRUE(copy.startsWith("%PDF-"));
+  EXPECT_EQ(Sha256Hex(copy), kept[0].sha256);
+}
+
 TEST_F(IssueKeepingTest, ANewDocumentIsSavedFirstOrNothingIsIssued) {
   doc_.filePath.clear();
   script_.AnswerNo();
