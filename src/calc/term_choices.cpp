@@ -48,3 +48,7 @@ QString ClosingDayText(int day) {
 QString PaymentText(int month, int day) {
   return PayMonthText(month) + ClosingDayText(day);
 }
+
+bool BreaksSameMonthRule(int closingDay, int payMonth, int payDay) {
+  return payMonth == 0 && payDay != 0 && payDay < closingDay;
+}

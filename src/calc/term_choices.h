@@ -15,6 +15,11 @@ QStringList DecimalsChoices();
 // "切捨て", "切上げ", "四捨五入"
 QStringList RoundingChoices();
 
+// Paying in the closing month itself, the payment day may not come before the closing day.
+// Days are list positions, so a payment at the month's end (0) always passes, and so does
+// any payment day against a closing day at the month's end (also 0).
+bool BreaksSameMonthRule(int closingDay, int payMonth, int payDay);
+
 // A closing day as the lists show it: "月末" or "20日".
 QString ClosingDayText(int day);
 // A payment month and day as one text: "翌月25日", "当月月末", "3ヶ月後10日".

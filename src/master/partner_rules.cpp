@@ -3,10 +3,6 @@
 #include "payment_list.h"
 #include "slip.h"
 
-bool BreaksSameMonthRule(int closingDay, int payMonth, int payDay) {
-  return payMonth == 0 && payDay != 0 && payDay < closingDay;
-}
-
 bool PartnerHasSlips(const SlipList& slips, int partnerKind, int32_t partnerId) {
   for (const Slip& slip : slips.Slips()) {
     const bool ofKind = IsOfMode(slip, partnerKind);
