@@ -19,6 +19,7 @@
 #include "cli_open.h"
 #include "cli_options.h"
 #include "cli_pdf.h"
+#include "csv_import_command.h"
 #include "data_file.h"
 #include "dates.h"
 #include "file_error.h"
@@ -95,6 +96,16 @@ const char kUsage[] =
     "                [--subtotals] --out OUT.pdf [--password-stdin]\n"
     "      Writes the sales analysis or the return list of the period as its window prints\n"
     "      it after 更新 with those filters.\n"
+    "  tenpo-cli import-csv FILE --into items|suppliers|customers --csv IN.csv [--update]\n"
+    "                [--dry-run] [--password-stdin]\n"
+    "      Brings products, suppliers or customers into FILE from a spreadsheet's CSV\n"
+    "      (UTF-8 with or without BOM, or Shift_JIS; the header row names the columns, as\n"
+    "      the list windows' CSV does). Nothing is stored unless every row is good; the\n"
+    "      refused rows are listed with their row (the header is row 1) and column.\n"
+    "      --update updates a product with the same code or a partner with the same name\n"
+    "      in place instead of refusing it; --dry-run prints the rows as they would be\n"
+    "      stored and the problems as JSON and changes nothing (exit status 1 when any\n"
+    "      row is refused).\n"
     "  tenpo-cli archive search FILE [--from YYYY-MM-DD --to YYYY-MM-DD] [--min N --max N]\n"
     "                [--partner TEXT] [--kind delivery-note|invoice|receipt]\n"
     "                [--format json|csv]\n"
@@ -174,7 +185,7 @@ bool TakesValue(const std::string& arg) {
          arg == "--format" || arg == "--month" || arg == "--customer" || arg == "--by" ||
          arg == "--out" || arg == "--slip" || arg == "--to" || arg == "--amount" ||
          arg == "--min" || arg == "--max" || arg == "--date" || arg == "--no" || arg == "--title" ||
-         arg == "--honorific" || arg == "--note";
+         arg == "--honorific" || arg == "--note" || arg == "--into" || arg == "--csv";
 }
 
 std::optional<std::string> Option(const Options& options, const char* name) {
@@ -332,7 +343,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       if (args[i] == "--password-stdin") {
         passwordStdin = true;
       } else if (args[i] == "--hide-zero" || args[i] == "--subtotals" || args[i] == "--bom" ||
-                 args[i] == "--crlf" || args[i] == "--as-shown") {
+                 args[i] == "--crlf" || args[i] == "--as-shown" || args[i] == "--update" ||
+                 args[i] == "--dry-run") {
         options.emplace(args[i], std::string());
       } else if (TakesValue(args[i])) {
         if (i + 1 == args.size()) throw std::invalid_argument(args[i] + " needs a value");
@@ -368,6 +380,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       ReturnsCommand(files, options, passwordStdin, in, out);
       return 0;
     }
+    if (command == "import-csv") return ImportCsvCommand(files, options, passwordStdin, in, out);
     if (command == "archive") {
       ArchiveCommand(files, options, out);
       return 0;

@@ -1081,3 +1081,42 @@ TEST_F(CliTest, IssuedPdfsAreKeptSearchableAndVerified) {
   EXPECT_TRUE(QFile::exists(dir.filePath("o.pdf")));
   EXPECT_FALSE(QFile::exists(dir.filePath("off_発行書類")));
 }
+
+namespace {
+
+TEST_F(CliTest, ImportCsvChecksEveryRowAndStoresAllOrNothing) {
+  Save(Sample(), "a.tlg");
+  const std::string before = ReadWholeFile(dir.filePath("a.tlg"));
+  WriteText("bad.csv", "取引先名,締日\nさくら,20\nひまわり,35\n");
+  const CliRun dry = Cli(
+      {"import-csv", Path("a.tlg"), "--into", "customers", "--csv", Path("bad.csv"), "--dry-run"});
+  EXPECT_EQ(dry.status, 1);
+  const Json preview = Json::parse(dry.out);
+  EXPECT_EQ(preview["rows"].size(), 1u);
+  EXPECT_EQ(preview["errors"][0]["row"], 3);
+  EXPECT_EQ(preview["errors"][0]["column"], "締日");
+  const CliRun refused =
+      Cli({"import-csv", Path("a.tlg"), "--into", "customers", "--csv", Path("bad.csv")});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("3 行目: 締日「35」は 1〜28、月末 のいずれかで入力してください。"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_EQ(ReadWholeFile(dir.filePath("a.tlg")), before);
+
+  WriteText("good.csv", "\xEF\xBB\xBF取引先名,締日,支払日\r\nさくら,20,翌月末\r\n");
+  const CliRun stored =
+      Cli({"import-csv", Path("a.tlg"), "--into", "customers", "--csv", Path("good.csv")});
+  ASSERT_EQ(stored.status, 0) << stored.err;
+  EXPECT_EQ(stored.out, "1 件を追加、0 件を更新しました。\n");
+  const Json customers = Json::parse(Cli({"export", Path("a.tlg")}).out)["customers"];
+  EXPECT_EQ(customers.back()["name"], "さくら");
+  EXPECT_EQ(customers.back()["closingDay"], 20);
+  EXPECT_EQ(
+      Cli({"import-csv", Path("a.tlg"), "--into", "customers", "--csv", Path("good.csv")}).status,
+      1);  // the name is there now
+  EXPECT_EQ(Cli({"import-csv", Path("a.tlg"), "--csv", Path("good.csv")}).status, 2);
+  EXPECT_EQ(Cli({"import-csv", Path("a.tlg"), "--into", "slips", "--csv", Path("good.csv")}).status,
+            2);
+}
+
+}  // namespace
