@@ -10,6 +10,7 @@
 #include "dialogs.h"
 #include "document.h"
 #include "form_controls.h"
+#include "form_csv_import.h"
 #include "form_customer_add.h"
 #include "form_registry.h"
 #include "list_find.h"
@@ -56,6 +57,7 @@ void TFormCustomerList::BuildControls() {
   FindBar = new TFindBar(this, TableFindTarget(ListViewCustomerList, {0}));
   ButtonIndexUp = SideButton(this, QStringLiteral("上に移動"), QStringLiteral("ButtonIndexUp"));
   ButtonIndexDown = SideButton(this, QStringLiteral("下に移動"), QStringLiteral("ButtonIndexDown"));
+  ButtonImportCsv = SideButton(this, QStringLiteral("CSV取込…"), QStringLiteral("ButtonImportCsv"));
   ButtonDeleteCustomer =
       FormButton(this, QStringLiteral("削除"), QStringLiteral("ButtonDeleteCustomer"));
   ButtonEditCustomer =
@@ -78,6 +80,7 @@ void TFormCustomerList::BuildLayout() {
   actions->addWidget(ButtonOk, 1, 2);
   auto* bottom = new QHBoxLayout;
   bottom->addLayout(moves);
+  bottom->addWidget(ButtonImportCsv, 0, Qt::AlignBottom);
   bottom->addStretch();
   bottom->addLayout(actions);
   auto* layout = new QVBoxLayout(this);
@@ -97,6 +100,7 @@ void TFormCustomerList::Connect() {
   connect(ButtonIndexUp, &QPushButton::clicked, this, &TFormCustomerList::ButtonIndexUpClick);
   connect(ButtonIndexDown, &QPushButton::clicked, this, &TFormCustomerList::ButtonIndexDownClick);
   connect(ButtonPrint, &QPushButton::clicked, this, &TFormCustomerList::ButtonPrintClick);
+  connect(ButtonImportCsv, &QPushButton::clicked, this, &TFormCustomerList::ButtonImportCsvClick);
   connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(ListViewCustomerList, &QTableWidget::itemDoubleClicked, this,
           &TFormCustomerList::ListViewCustomerListDblClick);
@@ -141,6 +145,12 @@ void TFormCustomerList::ButtonIndexDownClick() {
 
 void TFormCustomerList::ListViewCustomerListDblClick() {
   pattern_->DoubleClick();
+}
+
+void TFormCustomerList::ButtonImportCsvClick() {
+  const ImportTarget target =
+      Tag == kCustomerKind ? ImportTarget::Customers : ImportTarget::Suppliers;
+  if (ImportCsvFromFile(this, target)) pattern_->Refill();
 }
 
 void TFormCustomerList::ButtonPrintClick() {

@@ -27,6 +27,7 @@ class TFormCustomerList : public TForm {
   QPushButton* ButtonEditCustomer = nullptr;
   QPushButton* ButtonAddCustomer = nullptr;
   QPushButton* ButtonPrint = nullptr;
+  QPushButton* ButtonImportCsv = nullptr;
   QPushButton* ButtonOk = nullptr;
 
  public slots:
@@ -38,6 +39,7 @@ class TFormCustomerList : public TForm {
   void ButtonIndexDownClick();
   void ListViewCustomerListDblClick();
   void ButtonPrintClick();
+  void ButtonImportCsvClick();
 
  protected:
   void showEvent(QShowEvent* event) override;

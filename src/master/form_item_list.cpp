@@ -10,6 +10,7 @@
 #include "dialogs.h"
 #include "document.h"
 #include "form_controls.h"
+#include "form_csv_import.h"
 #include "form_item_add.h"
 #include "form_registry.h"
 #include "item_fields.h"
@@ -57,6 +58,7 @@ void TFormItemList::BuildControls() {
       SideButton(this, QStringLiteral("分類の設定"), QStringLiteral("ButtonGroupList"));
   ButtonTanniList =
       SideButton(this, QStringLiteral("単位の設定"), QStringLiteral("ButtonTanniList"));
+  ButtonImportCsv = SideButton(this, QStringLiteral("CSV取込…"), QStringLiteral("ButtonImportCsv"));
   ButtonDeleteItem = FormButton(this, QStringLiteral("削除"), QStringLiteral("ButtonDeleteItem"));
   ButtonEditItem = FormButton(this, QStringLiteral("編集"), QStringLiteral("ButtonEditItem"));
   ButtonAddItem = FormButton(this, QStringLiteral("追加"), QStringLiteral("ButtonAddItem"));
@@ -76,6 +78,7 @@ void TFormItemList::BuildLayout() {
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(ButtonGroupList, 0, Qt::AlignBottom);
   bottom->addWidget(ButtonTanniList, 0, Qt::AlignBottom);
+  bottom->addWidget(ButtonImportCsv, 0, Qt::AlignBottom);
   bottom->addStretch();
   bottom->addLayout(actions);
   auto* layout = new QVBoxLayout(this);
@@ -94,6 +97,7 @@ void TFormItemList::Connect() {
   connect(ButtonGroupList, &QPushButton::clicked, this, &TFormItemList::ButtonGroupListClick);
   connect(ButtonTanniList, &QPushButton::clicked, this, &TFormItemList::ButtonTanniListClick);
   connect(ButtonPrint, &QPushButton::clicked, this, &TFormItemList::ButtonPrintClick);
+  connect(ButtonImportCsv, &QPushButton::clicked, this, &TFormItemList::ButtonImportCsvClick);
   connect(ButtonOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(ListViewItemList, &QTableWidget::itemDoubleClicked, this,
           &TFormItemList::ListViewItemListDblClick);
@@ -114,6 +118,10 @@ ListActions TFormItemList::Actions() {
   a.moveDown = [this](int row) { Doc().items.MoveDown(row); };
   a.changed = [this] { Doc().MarkChanged(); };
   return a;
+}
+
+void TFormItemList::ButtonImportCsvClick() {
+  if (ImportCsvFromFile(this, ImportTarget::Items)) pattern_->Refill();
 }
 
 void TFormItemList::FormShow() {

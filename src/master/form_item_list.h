@@ -29,6 +29,7 @@ class TFormItemList : public TForm {
   QPushButton* ButtonEditItem = nullptr;
   QPushButton* ButtonAddItem = nullptr;
   QPushButton* ButtonPrint = nullptr;
+  QPushButton* ButtonImportCsv = nullptr;
   QPushButton* ButtonOk = nullptr;
 
  public slots:
@@ -42,6 +43,7 @@ class TFormItemList : public TForm {
   void ButtonGroupListClick();
   void ButtonTanniListClick();
   void ButtonPrintClick();
+  void ButtonImportCsvClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
