@@ -537,9 +537,8 @@ ShownList ImportPreview(const ImportPlan& plan) {
       if (r.reduced) tax += QStringLiteral("※");
       list.rows.push_back({QString::number(r.row), action(r), FromSjis(r.item.code),
                            FromSjis(r.item.name), FromSjis(r.item.unit),
-                           QString::fromStdString(MoneyToText(r.item.price)),
-                           QString::fromStdString(MoneyToText(r.item.cost)), tax, r.groupNames[0],
-                           r.groupNames[1], r.groupNames[2]});
+                           FormattedAmount(r.item.price), FormattedAmount(r.item.cost), tax,
+                           r.groupNames[0], r.groupNames[1], r.groupNames[2]});
     }
     return list;
   }

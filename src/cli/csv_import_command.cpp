@@ -35,7 +35,10 @@ Json PlanJson(const ImportPlan& plan) {
   for (const QStringList& row : preview.rows) {
     Json r = Json::object();
     for (size_t c = 0; c < preview.columns.size(); ++c) {
-      r[preview.columns[c].caption.toStdString()] = row.value(static_cast<int>(c)).toStdString();
+      QString cell = row.value(static_cast<int>(c));
+      // Amounts as numbers read them, without the grouping the preview shows.
+      if (preview.columns[c].kind == ShownKind::Amount) cell.remove(QLatin1Char(','));
+      r[preview.columns[c].caption.toStdString()] = cell.toStdString();
     }
     rows.push_back(std::move(r));
   }
