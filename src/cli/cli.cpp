@@ -33,6 +33,7 @@
 #include "sales_command.h"
 #include "sjis_codec.h"
 #include "slip_list_output.h"
+#include "trend_command.h"
 
 namespace {
 
@@ -96,6 +97,12 @@ const char kUsage[] =
     "                [--subtotals] --out OUT.pdf [--password-stdin]\n"
     "      Writes the sales analysis or the return list of the period as its window prints\n"
     "      it after 更新 with those filters.\n"
+    "  tenpo-cli trend FILE --of sales|purchases --by partner|item|total --year YYYY\n"
+    "                [--start-month M] [--format json|csv] [--password-stdin]\n"
+    "      月別推移: net sales (shipments less returns) or purchases without tax, per month\n"
+    "      of the twelve months from M/YYYY (M is 1 unless given), per customer or\n"
+    "      supplier, per product, or in total, with the year's total, the twelve months\n"
+    "      before (previous) and their ratio in percent (null when previous is 0).\n"
     "  tenpo-cli import-csv FILE --into items|suppliers|customers --csv IN.csv [--update]\n"
     "                [--dry-run] [--password-stdin]\n"
     "      Brings products, suppliers or customers into FILE from a spreadsheet's CSV\n"
@@ -185,7 +192,8 @@ bool TakesValue(const std::string& arg) {
          arg == "--format" || arg == "--month" || arg == "--customer" || arg == "--by" ||
          arg == "--out" || arg == "--slip" || arg == "--to" || arg == "--amount" ||
          arg == "--min" || arg == "--max" || arg == "--date" || arg == "--no" || arg == "--title" ||
-         arg == "--honorific" || arg == "--note" || arg == "--into" || arg == "--csv";
+         arg == "--honorific" || arg == "--note" || arg == "--into" || arg == "--csv" ||
+         arg == "--of" || arg == "--year" || arg == "--start-month";
 }
 
 std::optional<std::string> Option(const Options& options, const char* name) {
@@ -378,6 +386,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     }
     if (command == "returns") {
       ReturnsCommand(files, options, passwordStdin, in, out);
+      return 0;
+    }
+    if (command == "trend") {
+      TrendCommand(files, options, passwordStdin, in, out);
       return 0;
     }
     if (command == "import-csv") return ImportCsvCommand(files, options, passwordStdin, in, out);

@@ -1120,3 +1120,48 @@ TEST_F(CliTest, ImportCsvChecksEveryRowAndStoresAllOrNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The trend holds every customer's twelve months from the start month, and the same rows
+// as CSV; a year that starts in April puts March of the year before into `previous`.
+TEST_F(CliTest, TrendGivesTheMonthsOfTheFiscalYearAsJsonAndCsv) {
+  Save(BillingSample(), "b.tlg");
+  const CliRun calendar =
+      Cli({"trend", Path("b.tlg"), "--of", "sales", "--by", "partner", "--year", "2024"});
+  ASSERT_EQ(calendar.status, 0) << calendar.err;
+  const Json c = Json::parse(calendar.out);
+  EXPECT_EQ(c["startMonth"], 1);
+  ASSERT_EQ(c["rows"].size(), 2u);
+  EXPECT_EQ(c["rows"][0]["months"].size(), 12u);
+  EXPECT_EQ(c["rows"][0]["months"][2], "1000");  // March
+  const Json april = Json::parse(Cli({"trend", Path("b.tlg"), "--of", "sales", "--by", "total",
+                                      "--year", "2024", "--start-month", "4"})
+                                     .out);
+  EXPECT_EQ(april["rows"], Json::array());
+  EXPECT_EQ(april["total"]["previous"], "1000");
+  Money months;
+  for (const Json& m : april["total"]["months"]) {
+    months = months + MoneyFromText(m.get<std::string>());
+  }
+  EXPECT_EQ(MoneyToText(months), april["total"]["total"].get<std::string>());
+
+  const CliRun csv = Cli({"trend", Path("b.tlg"), "--of", "sales", "--by", "partner", "--year",
+                          "2024", "--format", "csv"});
+  ASSERT_EQ(csv.status, 0);
+  EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')),
+            "id,name,2024-01,2024-02,2024-03,2024-04,2024-05,2024-06,2024-07,2024-08,2024-09,"
+            "2024-10,2024-11,2024-12,total,previous,ratio");
+  EXPECT_EQ(Lines(csv.out), 4);  // header, two customers, the total
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"--of", "sales", "--by", "partner"},
+        {"--of", "sales", "--by", "partner", "--year", "2024", "--start-month", "13"},
+        {"--of", "stock", "--by", "partner", "--year", "2024"},
+        {"--of", "sales", "--by", "day", "--year", "2024"}}) {
+    std::vector<std::string> args = {"trend", Path("b.tlg")};
+    args.insert(args.end(), bad.begin(), bad.end());
+    EXPECT_EQ(Cli(args).status, 2);
+  }
+}
+
+}  // namespace
