@@ -102,6 +102,8 @@ void TFormMain::BuildMenus() {
   MenuItemDate = PopupMenuSalesList->addAction(QStringLiteral("日付別明細(&D)"), this,
                                                &TFormMain::MenuItemDateClick);
   N3 = PopupMenuSalesList->addAction(QStringLiteral("返品一覧明細(&R)"), this, &TFormMain::N3Click);
+  MenuItemTrend = PopupMenuSalesList->addAction(QStringLiteral("月別推移(&M)"), this,
+                                                &TFormMain::MenuItemTrendClick);
   PopupMenuSalesList->addSeparator();
   MenuItemArchive = PopupMenuSalesList->addAction(QStringLiteral("発行書類の検索(&S)"), this,
                                                   &TFormMain::MenuItemArchiveClick);
@@ -342,6 +344,10 @@ void TFormMain::MenuItemCustomerClick() {
 
 void TFormMain::MenuItemDateClick() {
   OpenForm(FormId::DateSalesList);
+}
+
+void TFormMain::MenuItemTrendClick() {
+  OpenForm(FormId::MonthlyTrend);
 }
 
 void TFormMain::MenuItemArchiveClick() {

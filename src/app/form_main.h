@@ -81,6 +81,7 @@ class TFormMain : public QMainWindow {
   QAction* MenuItemCustomer;
   QAction* MenuItemDate;
   QAction* N3;
+  QAction* MenuItemTrend;
   QAction* MenuItemArchive;
 
  public slots:
@@ -107,6 +108,7 @@ class TFormMain : public QMainWindow {
   void MenuItemItemClick();
   void MenuItemCustomerClick();
   void MenuItemDateClick();
+  void MenuItemTrendClick();
   void MenuItemArchiveClick();
   void N3Click();
 

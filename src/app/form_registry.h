@@ -38,6 +38,7 @@ enum class FormId {
   ReceiptPrint,
   Version,
   ArchiveSearch,
+  MonthlyTrend,
 };
 
 using FormFactory = std::function<TForm*(Document& doc)>;

@@ -3,11 +3,13 @@
 #include <climits>
 #include <unordered_map>
 
+#include "amount_text.h"
 #include "checked_money.h"
 #include "dates.h"
 #include "document.h"
 #include "id_index.h"
 #include "partner_terms.h"
+#include "sjis_codec.h"
 #include "slip_values.h"
 
 namespace {
@@ -63,6 +65,7 @@ TrendRow Finish(int32_t id, const std::string& name, const Sums& s, Money cost) 
   row.name = name;
   for (size_t m = 0; m < 12; ++m) {
     row.months[m] = s.months[m + 12];
+    row.previousMonths[m] = s.months[m];
     row.total = CheckedAdd(row.total, s.months[m + 12]);
     row.previous = CheckedAdd(row.previous, s.months[m]);
   }
@@ -97,8 +100,7 @@ MonthlyTrend ComputeMonthlyTrend(const Document& doc, const TrendQuery& query) {
     const int slot = MonthSlot(slip.date, query);
     if (slot < 0) continue;
     const auto partner = partnerAt.find(slip.partner);
-    const int round =
-        partner == partnerAt.end() ? doc.company.rounding : rounding[partner->second];
+    const int round = partner == partnerAt.end() ? doc.company.rounding : rounding[partner->second];
     for (const SlipLine& line : slip.Lines()) {
       const Money amount = LineAmountInYen(line, round);
       const ItemRecord* item = items.Find(line.product);
@@ -141,6 +143,40 @@ MonthlyTrend ComputeMonthlyTrend(const Document& doc, const TrendQuery& query) {
 
 std::vector<std::string> TrendMonthNames(int startMonth) {
   std::vector<std::string> names;
-  for (int m = 0; m < 12; ++m) names.push_back(std::to_string((startMonth - 1 + m) % 12 + 1) + "月");
+  for (int m = 0; m < 12; ++m)
+    names.push_back(std::to_string((startMonth - 1 + m) % 12 + 1) + "月");
   return names;
+}
+
+namespace {
+
+QStringList ShownRow(const QString& name, const TrendRow& row) {
+  QStringList cells = {name};
+  for (Money m : row.months) cells << FormattedAmount(m);
+  cells << FormattedAmount(row.total) << FormattedAmount(row.previous)
+        << (row.ratio ? FormattedAmount(*row.ratio) + QStringLiteral("%") : QString());
+  return cells;
+}
+
+}  // namespace
+
+ShownTrend TrendShown(const MonthlyTrend& trend) {
+  ShownTrend shown;
+  const TrendBy by = trend.query.by;
+  const bool sales = trend.query.of == TrendOf::Sales;
+  const QString caption = by == TrendBy::Item ? QStringLiteral("商品名")
+                          : by == TrendBy::Partner
+                              ? (sales ? QStringLiteral("得意先名") : QStringLiteral("仕入先名"))
+                              : QString();
+  shown.rows.columns.push_back({caption});
+  for (const std::string& month : TrendMonthNames(trend.query.startMonth)) {
+    shown.rows.columns.push_back({QString::fromStdString(month), ShownKind::Amount});
+  }
+  for (const char* c : {"合計", "前年", "前年比"}) {
+    shown.rows.columns.push_back({QString::fromUtf8(c), ShownKind::Amount});
+  }
+  for (const TrendRow& row : trend.rows)
+    shown.rows.rows.push_back(ShownRow(FromSjis(row.name), row));
+  shown.total = ShownRow(QStringLiteral("合計"), trend.total);
+  return shown;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "money.h"
+#include "shown_list.h"
 
 struct Document;
 
@@ -20,15 +21,17 @@ struct TrendQuery {
   TrendOf of = TrendOf::Sales;
   TrendBy by = TrendBy::Partner;
   int year = 2024;
-  int startMonth = 1;  // the fiscal year's first month; --year 2024 --start-month 4 is 2024/04–2025/03
+  int startMonth =
+      1;  // the fiscal year's first month; --year 2024 --start-month 4 is 2024/04–2025/03
 };
 
 struct TrendRow {
-  int32_t id = -1;  // the partner's or product's id; -1 for the total
-  std::string name;  // CP932, as stored
+  int32_t id = -1;                 // the partner's or product's id; -1 for the total
+  std::string name;                // CP932, as stored
   std::array<Money, 12> months{};  // the first month of the year first
   Money total;
   Money previous;  // the same twelve months a year earlier
+  std::array<Money, 12> previousMonths{};
   // 前年比 in percent to one decimal, rounded half away from zero; none when previous is 0.
   std::optional<Money> ratio;
   Money cost;    // sales only: as the sales analyses count it for the year
@@ -50,3 +53,11 @@ MonthlyTrend ComputeMonthlyTrend(const Document& doc, const TrendQuery& query);
 
 // "4月" … for the twelve months of the year, the first month first.
 std::vector<std::string> TrendMonthNames(int startMonth);
+
+// The trend as its window lists it: the name, the twelve months, 合計, 前年 and 前年比
+// ("112.5%", blank without a previous year); the total as a row of its own.
+struct ShownTrend {
+  ShownList rows;
+  QStringList total;
+};
+ShownTrend TrendShown(const MonthlyTrend& trend);

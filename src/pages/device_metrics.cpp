@@ -3,8 +3,9 @@
 #include <QPageLayout>
 #include <QRect>
 
-DeviceMetrics A4SheetMetrics(int dpi) {
-  const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+DeviceMetrics A4SheetMetrics(int dpi, bool landscape) {
+  const QPageLayout layout(QPageSize(QPageSize::A4),
+                           landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
   return MetricsOf(layout, dpi);
 }
 

@@ -16,7 +16,7 @@ struct DeviceMetrics {
 };
 
 // An A4 portrait sheet printable to its edges, as a PDF page is.
-DeviceMetrics A4SheetMetrics(int dpi);
+DeviceMetrics A4SheetMetrics(int dpi, bool landscape = false);
 
 // The metrics of a printer or PDF page with the given layout at `resolution` dpi.
 DeviceMetrics MetricsOf(const QPageLayout& layout, int resolution);

@@ -17,7 +17,7 @@ void Play(QPainter& p, const TextOp& t) {
 }
 
 void Play(QPainter& p, const LineOp& l) {
-  p.setPen(QPen(Qt::black, l.pen, Qt::SolidLine, Qt::SquareCap));
+  p.setPen(QPen(QColor::fromRgb(l.colour), l.pen, Qt::SolidLine, Qt::SquareCap));
   p.drawLine(l.x1, l.y1, l.x2, l.y2);
 }
 
@@ -61,12 +61,14 @@ QString DescribeOp(const PageOp& op) {
     return line + QStringLiteral(" \"") + t->text + QLatin1Char('"');
   }
   if (const auto* l = std::get_if<LineOp>(&op)) {
-    return QStringLiteral("line %1 %2,%3 %4,%5")
-        .arg(l->pen)
-        .arg(l->x1)
-        .arg(l->y1)
-        .arg(l->x2)
-        .arg(l->y2);
+    const QString line = QStringLiteral("line %1 %2,%3 %4,%5")
+                             .arg(l->pen)
+                             .arg(l->x1)
+                             .arg(l->y1)
+                             .arg(l->x2)
+                             .arg(l->y2);
+    // Black lines describe as they always did.
+    return l->colour == 0xFF000000 ? line : line + QStringLiteral(" #%1").arg(l->colour, 8, 16);
   }
   const auto& r = std::get<RectOp>(op);
   const QString line = QStringLiteral("%1 %2 %3,%4 %5,%6")

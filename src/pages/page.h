@@ -30,6 +30,7 @@ struct LineOp {
   int x2 = 0;
   int y2 = 0;
   int pen = 0;
+  QRgb colour = 0xFF000000;  // black, but for a chart's lines
 };
 
 // An outline in black, or (filled) an area painted in `colour`.

@@ -51,8 +51,11 @@ int PageCanvas::RightEdge(double mm) const {
 }
 
 void PageCanvas::Text(Face face, double heightMm, const TextBox& box, const QString& text) {
+  TextPx(face, Size(heightMm), box, text);
+}
+
+void PageCanvas::TextPx(Face face, int cell, const TextBox& box, const QString& text) {
   if (text.isEmpty()) return;  // nothing to see, nothing to review in a golden file
-  const int cell = Size(heightMm);
   QString shown = text;
   double width = TextWidth(face, cell, shown);
   double scale = 1.0;
@@ -94,6 +97,10 @@ void PageCanvas::LineDown(double xMm, double yMm, double hMm, int pen) {
 
 void PageCanvas::Rect(double l, double t, double r, double b, int pen) {
   page_.ops.push_back(RectOp{QRect(QPoint(X(l), Y(t)), QPoint(X(r) - 1, Y(b) - 1)), pen, false});
+}
+
+void PageCanvas::Segment(QPoint from, QPoint to, int pen, QRgb colour) {
+  page_.ops.push_back(LineOp{from.x(), from.y(), to.x(), to.y(), pen, colour});
 }
 
 void PageCanvas::LineAcrossPage(double yMm, int pen) {

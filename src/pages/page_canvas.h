@@ -48,10 +48,14 @@ class PageCanvas {
 
   // The text as placed: cut or squeezed into box.maxWidth by box.fit.
   void Text(Face face, double heightMm, const TextBox& box, const QString& text);
+  // The same with the cell's height in device pixels (a chart sized to its area).
+  void TextPx(Face face, int cell, const TextBox& box, const QString& text);
   // Lines across (to the right) or down, and rectangles, in millimetres.
   void LineAcross(double xMm, double yMm, double wMm, int pen);
   void LineAcross(double xMm, std::initializer_list<double> yTerms, double wMm, int pen);
   void LineDown(double xMm, double yMm, double hMm, int pen);
+  // From one point to another in device pixels of the printable area, in a colour.
+  void Segment(QPoint from, QPoint to, int pen, QRgb colour);
   void Rect(double l, double t, double r, double b, int pen);
   // A line over the whole width of the printable area, from its left edge.
   void LineAcrossPage(double yMm, int pen);

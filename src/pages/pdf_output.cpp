@@ -13,8 +13,8 @@ constexpr int kPdfDpi = 600;
 
 }  // namespace
 
-DeviceMetrics PdfMetrics() {
-  return A4SheetMetrics(kPdfDpi);
+DeviceMetrics PdfMetrics(bool landscape) {
+  return A4SheetMetrics(kPdfDpi, landscape);
 }
 
 QByteArray RenderPdf(const Report& report, const QString& title, const PageProgress& progress) {
@@ -25,12 +25,14 @@ QByteArray RenderPdf(const Report& report, const QString& title, const PageProgr
   {
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), report.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF()));
     writer.setTitle(title);
     writer.setCreator(title);
     QPainter painter;
     if (!painter.begin(&writer)) throw PrintError("the PDF could not be started");
-    const DeviceMetrics metrics = PdfMetrics();
+    const DeviceMetrics metrics = PdfMetrics(report.landscape);
     for (int i = 1; i <= report.pageCount; ++i) {
       if (i > 1 && !writer.newPage()) throw PrintError("no new page in the PDF");
       PlayPage(report.draw(metrics, i), painter);

@@ -15,7 +15,7 @@ class PrintError : public std::runtime_error {
 };
 
 // The PDF device: A4 portrait at 600 dpi, printable to the edges.
-DeviceMetrics PdfMetrics();
+DeviceMetrics PdfMetrics(bool landscape = false);
 
 // The report as a whole PDF in memory, its text real text. Throws PrintError, or
 // ReportCancelled when `progress` says stop.

@@ -13,9 +13,10 @@
 // A document ready to be drawn for whatever device is chosen: its pages are drawn anew
 // for each device, so a printer change takes effect at once.
 struct Report {
-  QString jobSuffix;      // after the application title in the print job's name
-  QStringList nameParts;  // what a saved file is named after, in order
-  IssuedDocument issued;  // what is kept of it when it is issued
+  QString jobSuffix;       // after the application title in the print job's name
+  QStringList nameParts;   // what a saved file is named after, in order
+  IssuedDocument issued;   // what is kept of it when it is issued
+  bool landscape = false;  // A4 landscape; every other document is portrait
   int pageCount = 0;
   // Page `page` (1-based) of pageCount.
   std::function<Page(const DeviceMetrics& metrics, int page)> draw;

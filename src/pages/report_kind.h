@@ -14,4 +14,5 @@ enum ReportKind {
   kReportDateSales = 9,
   kReportReturnList = 10,
   kReportReceipt = 11,
+  kReportTrend = 12,
 };

@@ -24,7 +24,7 @@ TFormSetPrinter::TFormSetPrinter(Document& doc) : TForm(doc), catalog_(Installed
   setObjectName(QStringLiteral("FormSetPrinter"));
   setWindowTitle(QStringLiteral("印刷"));
   BuildControls();
-  UseA4Portrait();
+  UseA4();
 }
 
 void TFormSetPrinter::BuildControls() {
@@ -82,17 +82,17 @@ bool TFormSetPrinter::PdfChosen() const {
 void TFormSetPrinter::ComboBoxPrinterChange(int /*index*/) {
   if (!PdfChosen()) printer_.setPrinterName(ComboBoxPrinter->currentText());
   ButtonSetting->setEnabled(!PdfChosen());
-  UseA4Portrait();
+  UseA4();
 }
 
-void TFormSetPrinter::UseA4Portrait() {
-  // The layouts are for A4 portrait only, whatever a driver or its dialog chose.
+void TFormSetPrinter::UseA4() {
+  // The layouts are for A4 in their own orientation, whatever a driver or its dialog chose.
   printer_.setPageSize(QPageSize(QPageSize::A4));
-  printer_.setPageOrientation(QPageLayout::Portrait);
+  printer_.setPageOrientation(report_.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 DeviceMetrics TFormSetPrinter::ChosenMetrics() const {
-  if (PdfChosen()) return PdfMetrics();
+  if (PdfChosen()) return PdfMetrics(report_.landscape);
   return MetricsOf(printer_.pageLayout(), printer_.resolution());
 }
 
@@ -100,7 +100,7 @@ void TFormSetPrinter::ButtonSettingClick() {
   if (PdfChosen()) return;
   QPageSetupDialog dialog(&printer_, this);
   if (ShowModal(&dialog) == QDialog::Accepted) {
-    UseA4Portrait();
+    UseA4();
     SelectEntry(printer_.printerName());
   }
 }
@@ -185,7 +185,7 @@ bool TFormSetPrinter::PrintToPrinter(bool keep) {
     ShowMessage(QStringLiteral("このプリンタは A4 用紙に印刷できません。"));
     return false;
   }
-  UseA4Portrait();
+  UseA4();
   printer_.setDocName(AppTitle() + report_.jobSuffix);
   QPainter painter;
   if (!painter.begin(&printer_)) {

@@ -29,7 +29,10 @@ class TFormSetPrinter : public TForm, public ReportPrinter {
   QPushButton* ButtonPrint = nullptr;
   QPushButton* ButtonCancel = nullptr;
 
-  void SetReport(Report report) override { report_ = std::move(report); }
+  void SetReport(Report report) override {
+    report_ = std::move(report);
+    UseA4();
+  }
   const Report& CurrentReport() const { return report_; }
   void SetCatalog(PrinterCatalog catalog) { catalog_ = std::move(catalog); }
   bool PdfChosen() const;
@@ -50,7 +53,7 @@ class TFormSetPrinter : public TForm, public ReportPrinter {
  private:
   void BuildControls();
   void SelectEntry(const QString& name);
-  void UseA4Portrait();
+  void UseA4();
   // `keep`: the document is kept in the archive before it goes out.
   bool PrintToPrinter(bool keep);
   bool PrintToPdf(bool keep);

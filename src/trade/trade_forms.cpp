@@ -5,6 +5,7 @@
 #include "form_customer_sales_list.h"
 #include "form_date_sales_list.h"
 #include "form_item_sales_list.h"
+#include "form_monthly_trend.h"
 #include "form_payment_add.h"
 #include "form_payment_list.h"
 #include "form_return_list.h"
@@ -24,4 +25,5 @@ void AddTradeForms(FormFactories& factories) {
   };
   factories[FormId::DateSalesList] = [](Document& doc) { return new TFormDateSalesList(doc); };
   factories[FormId::ReturnList] = [](Document& doc) { return new TFormReturnList(doc); };
+  factories[FormId::MonthlyTrend] = [](Document& doc) { return new TFormMonthlyTrend(doc); };
 }
