@@ -72,9 +72,11 @@ TEST(AtomicFile, SaveKilledAtAnyMomentLeavesTheOldOrTheNewFile) {
     (after == before ? kept : replaced) += 1;
     const QStringList left =
         QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    ASSERT_TRUE(left == QStringList{QStringLiteral("shop.TLG")} ||
-                left ==
-                    (QStringList{QStringLiteral(".shop.TLG.saving"), QStringLiteral("shop.TLG")}))
+    // The temporary of a save killed just before its rename carries the save's own name.
+    const bool oneTemporary = left.size() == 2 &&
+                              left[0].startsWith(QStringLiteral(".shop.TLG.saving")) &&
+                              left[1] == QStringLiteral("shop.TLG");
+    ASSERT_TRUE(left == QStringList{QStringLiteral("shop.TLG")} || oneTemporary)
         << left.join(QLatin1Char(' ')).toStdString();
   }
   EXPECT_GT(kept, 0);
