@@ -34,6 +34,7 @@
 #include "sjis_codec.h"
 #include "slip_list_output.h"
 #include "trend_command.h"
+#include "trend_report.h"
 
 namespace {
 
@@ -103,6 +104,9 @@ const char kUsage[] =
     "      of the twelve months from M/YYYY (M is 1 unless given), per customer or\n"
     "      supplier, per product, or in total, with the year's total, the twelve months\n"
     "      before (previous) and their ratio in percent (null when previous is 0).\n"
+    "  tenpo-cli pdf trend FILE --of … --by … --year YYYY [--start-month M] --out OUT.pdf\n"
+    "      The 月別推移表 on A4 landscape: the chart of the total against the year before,\n"
+    "      then every row.\n"
     "  tenpo-cli import-csv FILE --into items|suppliers|customers --csv IN.csv [--update]\n"
     "                [--dry-run] [--password-stdin]\n"
     "      Brings products, suppliers or customers into FILE from a spreadsheet's CSV\n"
@@ -269,6 +273,22 @@ void Slips(const std::vector<std::string>& files, const Options& options, bool p
 }
 
 // The PDF to write, and where and by whom an issued document is kept (no folder: not kept).
+// The 月別推移表 as the window prints it with nothing selected: every row in list order,
+// the chart of the total against the year before.
+Report TrendPdf(const std::string& file, const Options& options, bool passwordStdin,
+                std::istream& in) {
+  const TrendQuery q = ReadTrendQuery(options);
+  const Document doc = OpenForExport(file, passwordStdin, in);
+  try {
+    const MonthlyTrend trend = ComputeMonthlyTrend(doc, q);
+    std::vector<size_t> order(trend.rows.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    return TrendReport(TrendSnapshotOf(trend, order, {}, QDate::currentDate()));
+  } catch (const MoneyOverflow& e) {
+    throw Refusal(file + ": " + e.what());
+  }
+}
+
 struct PdfJob {
   Report report;
   QString archive;
@@ -292,6 +312,7 @@ PdfJob PdfReport(const std::vector<std::string>& files, const Options& options, 
     return Kept(ReceiptPdf(&doc, options), doc, files[1]);
   }
   if (files.size() != 2) throw std::invalid_argument("pdf takes a document and FILE");
+  if (files[0] == "trend") return {TrendPdf(files[1], options, passwordStdin, in), {}, {}};
   const std::optional<PeriodPdfQuery> period = ReadPeriodPdfQuery(files[0], options);
   const Document doc = OpenForExport(files[1], passwordStdin, in);
   try {

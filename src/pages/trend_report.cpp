@@ -2,6 +2,7 @@
 
 #include "list_report_frame.h"
 #include "page_canvas.h"
+#include "sjis_codec.h"
 
 namespace {
 
@@ -87,6 +88,53 @@ Page DrawPage(const TrendSnapshot& s, const DeviceMetrics& m, int page, int coun
 }
 
 }  // namespace
+
+TrendChart TrendChartOf(const MonthlyTrend& trend, const std::vector<size_t>& charted) {
+  TrendChart chart;
+  for (const std::string& n : TrendMonthNames(trend.query.startMonth)) {
+    chart.months << QString::fromStdString(n);
+  }
+  if (charted.size() <= 1) {
+    const TrendRow& row = charted.empty() ? trend.total : trend.rows[charted[0]];
+    const QString name = charted.empty() ? QStringLiteral("合計") : FromSjis(row.name);
+    chart.bars = true;
+    chart.series = {{name + QStringLiteral("（今年）"), row.months},
+                    {QStringLiteral("前年"), row.previousMonths}};
+    return chart;
+  }
+  for (size_t i : charted) {
+    if (chart.series.size() == 10) break;
+    chart.series.push_back({FromSjis(trend.rows[i].name), trend.rows[i].months});
+  }
+  return chart;
+}
+
+TrendSnapshot TrendSnapshotOf(const MonthlyTrend& trend, const std::vector<size_t>& order,
+                              const std::vector<size_t>& charted, const QDate& printDate) {
+  const TrendQuery& q = trend.query;
+  const ShownTrend shown = TrendShown(trend);
+  TrendSnapshot s;
+  s.title = QStringLiteral("月別推移表");
+  const bool sales = q.of == TrendOf::Sales;
+  const QString by = q.by == TrendBy::Item ? QStringLiteral("商品別")
+                     : q.by == TrendBy::Partner
+                         ? (sales ? QStringLiteral("得意先別") : QStringLiteral("仕入先別"))
+                         : QStringLiteral("合計");
+  const int endMonth = (q.startMonth + 10) % 12 + 1;
+  const int endYear = q.year + (q.startMonth == 1 ? 0 : 1);
+  s.subtitle = QStringLiteral("%1 %2 %3年%4月〜%5年%6月")
+                   .arg(sales ? QStringLiteral("売上") : QStringLiteral("仕入"), by)
+                   .arg(q.year)
+                   .arg(q.startMonth)
+                   .arg(endYear)
+                   .arg(endMonth);
+  s.captions = VisibleCaptions(shown.rows);
+  for (size_t i : order) s.rows.push_back(shown.rows.rows[i]);
+  s.total = shown.total;
+  s.chart = TrendChartOf(trend, charted);
+  s.printDate = printDate;
+  return s;
+}
 
 Report TrendReport(const TrendSnapshot& snapshot) {
   Report report;

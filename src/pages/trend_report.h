@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "monthly_trend.h"
 #include "report.h"
 #include "trend_chart.h"
 
@@ -19,6 +20,13 @@ struct TrendSnapshot {
   TrendChart chart;
   QDate printDate;
 };
+
+// The chart of the trend's rows `charted` (indexes into its rows, at most ten): lines, or
+// for one row, or none (the total), this year's bars against the year before's.
+TrendChart TrendChartOf(const MonthlyTrend& trend, const std::vector<size_t>& charted);
+// The printout of the trend: its rows in `order`, the chart of `charted`.
+TrendSnapshot TrendSnapshotOf(const MonthlyTrend& trend, const std::vector<size_t>& order,
+                              const std::vector<size_t>& charted, const QDate& printDate);
 
 // On A4 landscape: the chart on the first page above the table; the table goes on over
 // as many pages as it needs, its header on each, the total row at its end.

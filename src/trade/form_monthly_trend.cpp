@@ -44,12 +44,6 @@ std::optional<Money> SortValue(const QString& text) {
   return AmountOf(plain);
 }
 
-QStringList MonthNames(int startMonth) {
-  QStringList names;
-  for (const std::string& n : TrendMonthNames(startMonth)) names << QString::fromStdString(n);
-  return names;
-}
-
 }  // namespace
 
 TFormMonthlyTrend::TFormMonthlyTrend(Document& doc) : TForm(doc) {
@@ -189,56 +183,23 @@ void TFormMonthlyTrend::SortBy(int column) {
   ShowRows();
 }
 
-TrendChart TFormMonthlyTrend::ChartOfSelection() const {
-  TrendChart chart;
-  chart.months = MonthNames(trend_.query.startMonth);
-  std::vector<int> selected;
+std::vector<size_t> TFormMonthlyTrend::Selected() const {
+  std::vector<int> rows;
   for (const QModelIndex& index : ListViewTrend->selectionModel()->selectedRows()) {
-    selected.push_back(index.row());
+    rows.push_back(index.row());
   }
-  std::sort(selected.begin(), selected.end());
+  std::sort(rows.begin(), rows.end());
+  std::vector<size_t> selected;
+  for (int r : rows) selected.push_back(order_[static_cast<size_t>(r)]);
   if (selected.size() > kChartRows) selected.resize(kChartRows);
-  const auto rowOf = [this](int shownRow) -> const TrendRow& {
-    return trend_.rows[order_[static_cast<size_t>(shownRow)]];
-  };
-  if (selected.size() == 1) {
-    // One row: this year's months against the year before's.
-    const TrendRow& row = rowOf(selected[0]);
-    chart.bars = true;
-    chart.series = {{FromSjis(row.name) + QStringLiteral("（今年）"), row.months},
-                    {QStringLiteral("前年"), row.previousMonths}};
-    return chart;
-  }
-  if (selected.empty()) {
-    chart.bars = true;
-    chart.series = {{QStringLiteral("合計（今年）"), trend_.total.months},
-                    {QStringLiteral("前年"), trend_.total.previousMonths}};
-    return chart;
-  }
-  for (int r : selected) chart.series.push_back({FromSjis(rowOf(r).name), rowOf(r).months});
-  return chart;
+  return selected;
 }
 
 void TFormMonthlyTrend::SelectionChange() {
-  ChartTrend->SetChart(ChartOfSelection());
+  ChartTrend->SetChart(TrendChartOf(trend_, Selected()));
 }
 
 void TFormMonthlyTrend::ButtonPrintClick() {
-  TrendSnapshot s;
-  s.title = QStringLiteral("月別推移表");
-  const int first = trend_.query.startMonth;
-  const int lastMonth = (first + 10) % 12 + 1;
-  const int lastYear = trend_.query.year + (first == 1 ? 0 : 1);
-  s.subtitle = QStringLiteral("%1 %2 %3年%4月〜%5年%6月")
-                   .arg(ComboBoxOf->currentText(), ComboBoxBy->currentText())
-                   .arg(trend_.query.year)
-                   .arg(first)
-                   .arg(lastYear)
-                   .arg(lastMonth);
-  s.captions = VisibleCaptions(shown_.rows);
-  s.rows = ListViewTexts(ListViewTrend);
-  s.total = shown_.total;
-  s.chart = ChartTrend->Chart();
-  s.printDate = QDate::currentDate();
-  PrintReport(kReportTrend, TrendReport(s));
+  PrintReport(kReportTrend,
+              TrendReport(TrendSnapshotOf(trend_, order_, Selected(), QDate::currentDate())));
 }

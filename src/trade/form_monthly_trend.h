@@ -50,7 +50,8 @@ class TFormMonthlyTrend : public TForm {
   void BuildLayout();
   TrendQuery Query() const;
   void ShowRows();
-  TrendChart ChartOfSelection() const;
+  // The trend's rows selected in the table, top first, at most ten.
+  std::vector<size_t> Selected() const;
 
   MonthlyTrend trend_;
   ShownTrend shown_;
