@@ -2,13 +2,18 @@
 // filling their tables from them.
 #include <benchmark/benchmark.h>
 
+#include <QComboBox>
 #include <QDateEdit>
+#include <QSpinBox>
 #include <QTableWidget>
 
 #include "date_convert.h"
 #include "dates.h"
 #include "form_date_sales_list.h"
+#include "chart_view.h"
 #include "form_item_sales_list.h"
+#include "form_monthly_trend.h"
+#include "monthly_trend.h"
 #include "return_list.h"
 #include "sales_analysis.h"
 #include "ten_year_document.h"
@@ -67,6 +72,28 @@ void BM_FillDayTable(benchmark::State& state) {
   Refresh<TFormDateSalesList>(state, 3650);
 }
 
+// 月別推移 of a year by product (2,000 rows), and the window's 更新 with its table and the
+// chart of the total painted.
+void BM_TrendByProduct(benchmark::State& state) {
+  const TrendQuery q{TrendOf::Sales, TrendBy::Item, 2025, 4};
+  for (auto _ : state) benchmark::DoNotOptimize(ComputeMonthlyTrend(TenYears(), q));
+}
+
+void BM_TrendWindow(benchmark::State& state) {
+  TFormMonthlyTrend window(TenYears());
+  window.show();
+  window.ComboBoxBy->setCurrentIndex(1);
+  window.EditYear->setValue(2025);
+  window.ComboBoxStartMonth->setCurrentIndex(3);
+  for (auto _ : state) {
+    window.ButtonUpdateClick();
+    window.ChartTrend->repaint();
+  }
+  if (window.ListViewTrend->rowCount() != 2000) state.SkipWithError("rows missing");
+}
+
+BENCHMARK(BM_TrendByProduct)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrendWindow)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ItemSales)->ArgName("tenYears")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CustomerSales)->ArgName("tenYears")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DateSales)->ArgName("tenYears")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
