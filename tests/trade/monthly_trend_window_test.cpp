@@ -63,6 +63,12 @@ TEST_F(MonthlyTrendWindowTest, TableSortChartAndPrint) {
   w.ListViewTrend->selectAll();
   EXPECT_FALSE(w.ChartTrend->Chart().bars);
   EXPECT_EQ(w.ChartTrend->Chart().series.size(), 3u);
+  // The tip names the month and the value of the line nearest the mouse.
+  w.ChartTrend->resize(600, 300);
+  QString tip;
+  for (int x = 0; x < 600 && tip.isEmpty(); x += 5) tip = w.ChartTrend->TipAt({x, 150});
+  EXPECT_TRUE(tip.startsWith(QStringLiteral("4月 "))) << tip.toStdString();
+  EXPECT_TRUE(w.ChartTrend->TipAt({2, 2}).isEmpty());
 
   bool printed = false;
   script_.ExpectModal<TFormSetPrinter>([&](TFormSetPrinter& printer) {
