@@ -6,6 +6,7 @@ TENPO_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n nlohmann-json3-dev
   fonts-ipafont-gothic poppler-utils
+  desktop-file-utils libxml2-utils file dpkg-dev
 )
 
 # Only for scripts/fuzz.sh: libFuzzer comes with clang's runtime libraries.
