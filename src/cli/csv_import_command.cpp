@@ -60,9 +60,11 @@ QByteArray ReadCsv(const std::string& file) {
   return f.readAll();
 }
 
+// One line, as every refusal: the count, then each problem.
 std::string Problems(const ImportPlan& plan) {
-  std::string text = "取り込めない行があります。何も変更していません。";
-  for (const ImportProblem& p : plan.problems) text += "\n  " + p.message.toStdString();
+  std::string text = "取り込めない行が " + std::to_string(plan.problems.size()) +
+                     " 件あります。何も変更していません。";
+  for (const ImportProblem& p : plan.problems) text += " " + p.message.toStdString();
   return text;
 }
 
