@@ -25,6 +25,8 @@ void MakeFolder(const QString& path) {
   QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+}  // namespace
+
 std::vector<QByteArray> IndexLines(const QString& folder) {
   const QString path = ArchiveIndexPath(folder);
   if (!QFileInfo::exists(path)) return {};
@@ -38,6 +40,8 @@ std::vector<QByteArray> IndexLines(const QString& folder) {
   }
   return lines;
 }
+
+namespace {
 
 void AppendLine(const QString& folder, const QByteArray& line) {
   const QString path = ArchiveIndexPath(folder);

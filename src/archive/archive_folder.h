@@ -23,6 +23,10 @@ QString ArchiveFolderOf(const QString& dataFile);
 // The index in that folder.
 QString ArchiveIndexPath(const QString& folder);
 
+// The index's lines as written, oldest first; none for a folder that has none yet.
+// Throws ArchiveError when the index cannot be read.
+std::vector<QByteArray> IndexLines(const QString& folder);
+
 // Every entry of the index, oldest first; none for a folder that has none yet. A line
 // that is no entry throws ArchiveError.
 std::vector<ArchiveEntry> ReadArchive(const QString& folder);

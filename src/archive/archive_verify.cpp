@@ -23,19 +23,6 @@ std::optional<QByteArray> FileBytes(const QString& path) {
   return file.readAll();
 }
 
-std::vector<QByteArray> Lines(const QString& folder) {
-  QFile file(ArchiveIndexPath(folder));
-  if (!file.exists()) return {};
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw ArchiveError(QStringLiteral("索引を読めません。\n") + file.fileName());
-  }
-  std::vector<QByteArray> lines;
-  for (const QByteArray& line : file.readAll().split('\n')) {
-    if (!line.isEmpty()) lines.push_back(line);
-  }
-  return lines;
-}
-
 // Each line names the hash of the line before it: a line whose successor does not name it
 // was changed; a number out of turn means lines before it were removed.
 std::optional<ArchiveCheck> ChainBreak(const std::vector<QByteArray>& lines,
@@ -104,7 +91,7 @@ std::optional<ArchiveCheck> AddedFile(const QString& folder,
 
 ArchiveCheck VerifyArchive(const QString& folder, const VerifyProgress& progress) {
   std::vector<ArchiveEntry> entries;
-  if (std::optional<ArchiveCheck> broken = ChainBreak(Lines(folder), entries)) return *broken;
+  if (std::optional<ArchiveCheck> broken = ChainBreak(IndexLines(folder), entries)) return *broken;
   if (std::optional<ArchiveCheck> broken = ChangedFile(folder, entries, progress)) return *broken;
   if (std::optional<ArchiveCheck> broken = AddedFile(folder, entries)) return *broken;
   const int count = static_cast<int>(entries.size());

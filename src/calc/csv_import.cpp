@@ -13,13 +13,13 @@
 
 namespace {
 
-struct FieldSpec {
+struct ColumnField {
   const char* key;
   QStringList captions;
 };
 
-const std::vector<FieldSpec>& ItemFields() {
-  static const std::vector<FieldSpec> fields = {
+const std::vector<ColumnField>& ItemFields() {
+  static const std::vector<ColumnField> fields = {
       {"code", {"商品コード", "コード"}},
       {"name", {"商品名", "品名"}},
       {"kana", {"商品名カナ", "フリガナ", "カナ", "読み"}},
@@ -37,8 +37,8 @@ const std::vector<FieldSpec>& ItemFields() {
   return fields;
 }
 
-const std::vector<FieldSpec>& PartnerFields() {
-  static const std::vector<FieldSpec> fields = {
+const std::vector<ColumnField>& PartnerFields() {
+  static const std::vector<ColumnField> fields = {
       {"name", {"取引先名", "名称"}},
       {"postal", {"郵便番号"}},
       {"address", {"住所"}},
@@ -64,7 +64,8 @@ const std::vector<FieldSpec>& PartnerFields() {
 // "分類１" and "分類1", "ＴＥＬ" and "tel" are the same caption.
 QString Folded(const QString& text) {
   QString folded = text.normalized(QString::NormalizationForm_KC).toUpper();
-  folded.remove(QRegularExpression(QStringLiteral("\\s")));
+  static const QRegularExpression blanks(QStringLiteral("\\s"));
+  folded.remove(blanks);
   return folded;
 }
 
@@ -181,7 +182,7 @@ class Planner {
   }
 
  private:
-  const std::vector<FieldSpec>& Specs() const {
+  const std::vector<ColumnField>& Fields() const {
     return plan_.target == ImportTarget::Items ? ItemFields() : PartnerFields();
   }
   int PartnerKind() const {
@@ -194,11 +195,11 @@ class Planner {
       if (caption.isEmpty()) continue;
       const QString folded = Folded(caption);
       bool matched = false;
-      for (const FieldSpec& spec : Specs()) {
-        for (const QString& alias : spec.captions) {
-          if (folded != Folded(alias) || columns_.contains(QLatin1String(spec.key))) continue;
-          columns_.insert(QLatin1String(spec.key), c);
-          captions_.insert(QLatin1String(spec.key), caption);
+      for (const ColumnField& field : Fields()) {
+        for (const QString& alias : field.captions) {
+          if (folded != Folded(alias) || columns_.contains(QLatin1String(field.key))) continue;
+          columns_.insert(QLatin1String(field.key), c);
+          captions_.insert(QLatin1String(field.key), caption);
           matched = true;
         }
       }

@@ -141,10 +141,9 @@ MonthlyTrend ComputeMonthlyTrend(const Document& doc, const TrendQuery& query) {
   return trend;
 }
 
-std::vector<std::string> TrendMonthNames(int startMonth) {
-  std::vector<std::string> names;
-  for (int m = 0; m < 12; ++m)
-    names.push_back(std::to_string((startMonth - 1 + m) % 12 + 1) + "月");
+QStringList TrendMonthNames(int startMonth) {
+  QStringList names;
+  for (int m = 0; m < 12; ++m) names << QStringLiteral("%1月").arg((startMonth - 1 + m) % 12 + 1);
   return names;
 }
 
@@ -169,8 +168,8 @@ ShownTrend TrendShown(const MonthlyTrend& trend) {
                               ? (sales ? QStringLiteral("得意先名") : QStringLiteral("仕入先名"))
                               : QString();
   shown.rows.columns.push_back({caption});
-  for (const std::string& month : TrendMonthNames(trend.query.startMonth)) {
-    shown.rows.columns.push_back({QString::fromStdString(month), ShownKind::Amount});
+  for (const QString& month : TrendMonthNames(trend.query.startMonth)) {
+    shown.rows.columns.push_back({month, ShownKind::Amount});
   }
   for (const char* c : {"合計", "前年", "前年比"}) {
     shown.rows.columns.push_back({QString::fromUtf8(c), ShownKind::Amount});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -52,7 +53,7 @@ struct MonthlyTrend {
 MonthlyTrend ComputeMonthlyTrend(const Document& doc, const TrendQuery& query);
 
 // "4月" … for the twelve months of the year, the first month first.
-std::vector<std::string> TrendMonthNames(int startMonth);
+QStringList TrendMonthNames(int startMonth);
 
 // The trend as its window lists it: the name, the twelve months, 合計, 前年 and 前年比
 // ("112.5%", blank without a previous year); the total as a row of its own.

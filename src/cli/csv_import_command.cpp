@@ -1,10 +1,10 @@
 #include "csv_import_command.h"
 
-#include <QFile>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <stdexcept>
 
+#include "atomic_file.h"
 #include "cli_open.h"
 #include "csv_import.h"
 #include "data_file.h"
@@ -53,11 +53,11 @@ Json PlanJson(const ImportPlan& plan) {
 }
 
 QByteArray ReadCsv(const std::string& file) {
-  QFile f(QString::fromLocal8Bit(file.c_str()));
-  if (!f.open(QIODevice::ReadOnly)) {
-    throw Refusal(file + ": " + f.errorString().toStdString());
+  try {
+    return QByteArray::fromStdString(ReadWholeFile(QString::fromLocal8Bit(file.c_str())));
+  } catch (const FileError& e) {
+    throw Refusal(OneLine(e.Message()));
   }
-  return f.readAll();
 }
 
 // One line, as every refusal: the count, then each problem.

@@ -1,17 +1,17 @@
 #include "form_csv_import.h"
 
 #include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "atomic_file.h"
 #include "dialogs.h"
 #include "document.h"
 #include "file_dialog_start.h"
+#include "file_error.h"
 #include "form_controls.h"
 #include "list_view.h"
 #include "window_style.h"
@@ -121,13 +121,14 @@ bool ImportCsvFromFile(TForm* owner, ImportTarget target) {
       AskOpenFileName(owner, QStringLiteral("CSV取込"), FileDialogStart(owner->Doc().filePath, {}),
                       QStringLiteral("CSV ファイル (*.csv);;すべてのファイル (*)"));
   if (path.isEmpty()) return false;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ShowMessage(QStringLiteral("ファイルを読み込めませんでした。\n%1\n%2")
-                    .arg(QFileInfo(path).fileName(), file.errorString()));
+  QByteArray csv;
+  try {
+    csv = QByteArray::fromStdString(ReadWholeFile(path));
+  } catch (const FileError& e) {
+    ShowMessage(e.Message());
     return false;
   }
-  TFormCsvImport preview(owner->Doc(), target, file.readAll(), owner);
+  TFormCsvImport preview(owner->Doc(), target, csv, owner);
   if (ShowModal(&preview) != QDialog::Accepted || !preview.Plan().Ready()) return false;
   ApplyCsvImport(owner->Doc(), preview.Plan());
   return true;

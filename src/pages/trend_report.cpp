@@ -91,9 +91,7 @@ Page DrawPage(const TrendSnapshot& s, const DeviceMetrics& m, int page, int coun
 
 TrendChart TrendChartOf(const MonthlyTrend& trend, const std::vector<size_t>& charted) {
   TrendChart chart;
-  for (const std::string& n : TrendMonthNames(trend.query.startMonth)) {
-    chart.months << QString::fromStdString(n);
-  }
+  chart.months = TrendMonthNames(trend.query.startMonth);
   if (charted.size() <= 1) {
     const TrendRow& row = charted.empty() ? trend.total : trend.rows[charted[0]];
     const QString name = charted.empty() ? QStringLiteral("合計") : FromSjis(row.name);

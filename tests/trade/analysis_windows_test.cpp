@@ -224,12 +224,7 @@ TEST_F(AnalysisWindowsTest, AnOverflowIsAMessageAndAnEmptyList) {
 
 // Each window's 印刷 hands the rows and totals it shows to its report in the printer choice.
 TEST_F(AnalysisWindowsTest, PrintHandsEachWindowsReportToThePrinterChoice) {
-  Forms().Destroy();
-  FormFactories all;
-  AddMasterForms(all);
-  AddTradeForms(all);
-  AddPrintForms(all);
-  Forms().Create(all, doc_);
+  WithPrintWindows();
   StoreSlip(kShipmentSlip, kYamada, EncodeDate(2024, 3, 1), "1000", "10");
   StoreSlip(kShipmentReturnSlip, kSato, EncodeDate(2024, 3, 2), "33.33", "3", kEraser);
   auto& items = Open<TFormItemSalesList>(FormId::ItemSalesList);

@@ -283,12 +283,7 @@ namespace {
 // The confirmation list prints the rows as shown, its totals from the amounts they show,
 // and ends in the printer choice for report kind 5.
 TEST_F(ClaimFormsTest, TheConfirmationListHandsTheShownRowsToThePrinterChoice) {
-  Forms().Destroy();
-  FormFactories all;
-  AddMasterForms(all);
-  AddTradeForms(all);
-  AddPrintForms(all);
-  Forms().Create(all, doc_);
+  WithPrintWindows();
   for (int mode : {kCustomerKind, kSupplierKind}) {
     TFormClaimList& list = List(mode, QDate(2024, 4, 15));
     const ConfirmationListSnapshot s = list.PrintSnapshot();
@@ -318,12 +313,7 @@ namespace {
 
 // The invoice prints the window as it stands, and its 請求額 is the list's amount.
 TEST_F(ClaimFormsTest, TheInvoicePrintsTheShownFiguresWhichEqualTheListsAmount) {
-  Forms().Destroy();
-  FormFactories all;
-  AddMasterForms(all);
-  AddTradeForms(all);
-  AddPrintForms(all);
-  Forms().Create(all, doc_);
+  WithPrintWindows();
   TFormClaimList& list = List(kCustomerKind, QDate(2024, 4, 15));
   for (int row = 0; row < list.ListViewClaimList->rowCount(); ++row) {
     const QString amount = list.ListViewClaimList->item(row, 1)->text();

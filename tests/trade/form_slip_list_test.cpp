@@ -246,12 +246,7 @@ namespace {
 // The slip list hands its rows to the slip list report and the selected slip to the
 // delivery note, both ending in the printer choice.
 TEST_F(SlipListTest, PrintHandsTheShownRowsAndTheSelectedSlipOn) {
-  Forms().Destroy();
-  FormFactories all;
-  AddMasterForms(all);
-  AddTradeForms(all);
-  AddPrintForms(all);
-  Forms().Create(all, doc_);
+  WithPrintWindows();
   StoreSlip(kShipmentSlip, kSato, EncodeDate(2024, 4, 5), "1000", "2");
   const int32_t second = StoreSlip(kShipmentSlip, kSato, EncodeDate(2024, 4, 6), "10", "3");
   TFormSlipList& list = List(kShipmentSlip, kSato);

@@ -9,7 +9,6 @@
 #include "list_view.h"
 #include "list_window_pattern.h"
 #include "pdf_output.h"
-#include "print_forms.h"
 #include "trade_fixture.h"
 
 namespace {
@@ -18,12 +17,7 @@ class MonthlyTrendWindowTest : public TradeFormsTest {
  protected:
   void SetUp() override {
     TradeFormsTest::SetUp();
-    Forms().Destroy();
-    FormFactories all;
-    AddMasterForms(all);
-    AddTradeForms(all);
-    AddPrintForms(all);
-    Forms().Create(all, doc_);
+    WithPrintWindows();
     StoreSlip(kShipmentSlip, kSato, EncodeDate(2025, 4, 10), "1000", "2");
     StoreSlip(kShipmentSlip, kSato, EncodeDate(2026, 3, 31), "1000", "3");
     StoreSlip(kShipmentSlip, kYamada, EncodeDate(2025, 6, 1), "100", "1");

@@ -13,6 +13,7 @@
 #include "form_slip_add.h"
 #include "form_slip_list.h"
 #include "master_forms.h"
+#include "print_forms.h"
 #include "sjis_codec.h"
 #include "text_bytes.h"
 #include "trade_forms.h"
@@ -44,6 +45,16 @@ class TradeFormsTest : public testing::Test {
     AddPartner(doc_.suppliers, "田中問屋", 100, 0, 0, 0);
   }
   void TearDown() override { Forms().Destroy(); }
+
+  // The windows again, with the printing windows the print buttons reach.
+  void WithPrintWindows() {
+    Forms().Destroy();
+    FormFactories all;
+    AddMasterForms(all);
+    AddTradeForms(all);
+    AddPrintForms(all);
+    Forms().Create(all, doc_);
+  }
 
   static std::string Sjis(const char* utf8) { return TextBytes(QString::fromUtf8(utf8)); }
 
